@@ -7,7 +7,7 @@ void TPersistent::Assign(const TPersistent* source) {
         return;
     }
     const QMetaObject* meta = metaObject();
-    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         if (property.isWritable() && source->metaObject()->indexOfProperty(property.name()) >= 0) {
             property.write(this, source->property(property.name()));
