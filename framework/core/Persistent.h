@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+
+// The framework's root object is Qt's: components, fonts and string lists are QObjects.
+using TObject = QObject;
+
+// Events are plain callables; an empty one is not called.
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Base of every object whose published properties a layout can set (fonts, pens,
 // components). Published properties are Q_PROPERTYs, so the layout reader and
