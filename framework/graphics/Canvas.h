@@ -151,7 +151,6 @@ private:
     void ApplyClip();
     bool PenVisible() const;
     void StrokeSegment(int x1, int y1, int x2, int y2, bool includeEnd);
-    void FillDevicePixels(const QList<QPoint>& points);
     void DrawTextLine(int x, int y, const QString& line, int prefixIndex);
 
     QPaintDevice* device_ = nullptr;

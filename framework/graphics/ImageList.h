@@ -35,8 +35,8 @@ public:
     void Clear();
 
     // Draws image index with its top-left at (x, y). Disabled images are drawn
-    // embossed: their shape in clBtnHighlight one pixel down and right, then in
-    // clBtnShadow.
+    // embossed: their shape (opaque pixels that are not white) in clBtnHighlight one
+    // pixel down and right, then in clBtnShadow.
     void Draw(TCanvas* canvas, int x, int y, int index, bool enabled = true) const;
     // Stores image index, its transparent pixels in clBtnFace; false for a bad index.
     bool GetBitmap(int index, TBitmap* bitmap) const;
