@@ -18,6 +18,8 @@ void TBrush::SetStyle(TBrushStyle style) {
     }
 }
 
+TBitmap* TBrush::Bitmap() const { return static_cast<TBitmap*>(bitmap_.data()); }
+
 void TBrush::SetBitmap(TBitmap* bitmap) {
     if (bitmap != bitmap_) {
         bitmap_ = bitmap;
@@ -42,8 +44,8 @@ void TBrush::Assign(const TPersistent* source) {
 }
 
 QBrush TBrush::ToQBrush() const {
-    if (bitmap_ != nullptr && !bitmap_->Empty()) {
-        return QBrush(bitmap_->Image());
+    if (const TBitmap* bitmap = Bitmap(); bitmap != nullptr && !bitmap->Empty()) {
+        return QBrush(bitmap->Image());
     }
     const QColor color = ColorToQColor(color_);
     switch (style_) {

@@ -34,7 +34,7 @@ public:
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
-    TBitmap* Bitmap() const { return bitmap_; }
+    TBitmap* Bitmap() const;
     // A pattern bitmap overrides Color and Style while it is set.
     void SetBitmap(TBitmap* bitmap);
 
@@ -50,7 +50,7 @@ private:
 
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
-    QPointer<TBitmap> bitmap_;
+    QPointer<QObject> bitmap_; // a TBitmap; QObject so this header needs no Bitmap.h
 };
 
 using TBrushStyle = TBrush::TBrushStyle;
