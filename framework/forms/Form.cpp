@@ -1,0 +1,704 @@
+#include "framework/forms/Form.h"
+
+#include "framework/core/Application.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+namespace {
+
+QScreen* ScreenOfMainForm() {
+    TCustomForm* mainForm = Application != nullptr ? Application->MainForm() : nullptr;
+    if (mainForm != nullptr && mainForm->Handle()->screen() != nullptr) {
+        return mainForm->Handle()->screen();
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+const TScreen* Screen = [] {
+    static const TScreen screen;
+    return &screen;
+}();
+
+TRect TScreen::WorkAreaRect() const {
+    QScreen* screen = ScreenOfMainForm();
+    return screen != nullptr ? TRect::FromQRect(screen->availableGeometry()) : TRect();
+}
+
+TRect TScreen::DesktopRect() const {
+    QScreen* screen = ScreenOfMainForm();
+    return screen != nullptr ? TRect::FromQRect(screen->virtualGeometry()) : TRect();
+}
+
+TCustomForm* TScreen::ActiveForm() const {
+    return qobject_cast<TCustomForm*>(FindControl(QApplication::activeWindow()));
+}
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+    RecreateHandle();
+    auto* client = new TControlWidget(this, Handle());
+    client->setProperty("sumwardenControl", QVariant::fromValue<QObject*>(this));
+    client->setMouseTracking(true);
+    client->setFocusPolicy(Qt::NoFocus);
+    FClient = client;
+    SetControlStyle(ControlStyle() | csOpaque | csAcceptsControls);
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    SetVisible(false);
+    ApplyWindowFlags();
+    SetBounds(0, 0, 320, 240);
+    RecreateFrame();
+}
+
+TCustomForm::~TCustomForm() {
+    Destroying();
+    // The client widget's bridge goes before the children, so no event reaches a
+    // half-destroyed form.
+    if (auto* bridge = dynamic_cast<IControlWidget*>(FClient)) {
+        bridge->Detach();
+    }
+}
+
+void TCustomForm::BeforeDestruction() {
+    if (OnDestroy) {
+        OnDestroy(this);
+    }
+}
+
+QWidget* TCustomForm::CreateHandle() {
+    auto* window = new TControlWidget(this);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setFocusPolicy(Qt::NoFocus);
+    return window;
+}
+
+QWidget* TCustomForm::ClientWidget() const {
+    return FClient != nullptr ? FClient : Handle();
+}
+
+TRect TCustomForm::ClientRect() const {
+    return Rect(0, 0, FClientInWindow.Width(), FClientInWindow.Height());
+}
+
+TRect TCustomForm::WindowRect() const {
+    return TRect::FromQRect(Handle()->geometry());
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height) {
+    Constraints()->Apply(width, height);
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (left != Left() || top != Top() || width != Width() || height != Height()) {
+        SetBoundsFields(left, top, width, height);
+        ApplySizeLimits();
+        Handle()->setGeometry(left, top, width, height);
+    }
+    RecreateFrame();
+}
+
+void TCustomForm::RecreateFrame() {
+    TRect rect = Rect(0, 0, Width(), Height());
+    TMessage message;
+    message.Msg = WM_NCCALCSIZE;
+    message.LParam = reinterpret_cast<intptr_t>(&rect);
+    Dispatch(message);
+    const bool resized =
+        rect.Width() != FClientInWindow.Width() || rect.Height() != FClientInWindow.Height();
+    FClientInWindow = rect;
+    if (FClient != nullptr) {
+        FClient->setGeometry(rect.ToQRect());
+    }
+    Handle()->update();
+    if (resized) {
+        Realign();
+    }
+}
+
+void TCustomForm::SyncBoundsFromWindow() {
+    const QRect geometry = Handle()->geometry();
+    SetBoundsFields(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style != FBorderStyle) {
+        FBorderStyle = style;
+        ApplyWindowFlags();
+    }
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+    if (icons != FBorderIcons) {
+        FBorderIcons = icons;
+        ApplyWindowFlags();
+    }
+}
+
+void TCustomForm::SetFrameless(bool frameless) {
+    if (frameless != FFrameless) {
+        FFrameless = frameless;
+        ApplyWindowFlags();
+        RecreateFrame();
+    }
+}
+
+void TCustomForm::SetFormStyle(TFormStyle style) {
+    // Multiple-document windows do not exist here: such a form is a normal one.
+    FFormStyle = style;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::ApplyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window;
+    switch (FBorderStyle) {
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsSingle:
+    case bsSizeable:
+        flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        if (FBorderIcons.testFlag(biSystemMenu)) {
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            if (FBorderIcons.testFlag(biMinimize)) {
+                flags |= Qt::WindowMinimizeButtonHint;
+            }
+            if (FBorderIcons.testFlag(biMaximize)) {
+                flags |= Qt::WindowMaximizeButtonHint;
+            }
+        }
+        break;
+    }
+    if (FFrameless) {
+        flags |= Qt::FramelessWindowHint;
+    }
+    if (FFormStyle == fsStayOnTop) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    QWidget* window = Handle();
+    if (window->windowFlags() == flags) {
+        return;
+    }
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlags(flags);
+    ApplySizeLimits();
+    if (wasVisible) {
+        window->show();
+    }
+}
+
+void TCustomForm::ApplySizeLimits() {
+    QWidget* window = Handle();
+    const bool fixed =
+        (FBorderStyle == bsSingle || FBorderStyle == bsDialog || FBorderStyle == bsToolWindow) ||
+        FWindowState == wsMaximized;
+    if (fixed) {
+        window->setFixedSize(Width(), Height());
+        return;
+    }
+    const TSizeConstraints* limits = Constraints();
+    window->setMinimumSize(limits->MinWidth(), limits->MinHeight());
+    window->setMaximumSize(limits->MaxWidth() > 0 ? limits->MaxWidth() : QWIDGETSIZE_MAX,
+                           limits->MaxHeight() > 0 ? limits->MaxHeight() : QWIDGETSIZE_MAX);
+}
+
+void TCustomForm::SetWindowState(TWindowState state) {
+    if (state == FWindowState) {
+        return;
+    }
+    if (!Visible()) {
+        // Applied when the form is shown.
+        FWindowState = state;
+        return;
+    }
+    SetWindowStateNow(state);
+}
+
+void TCustomForm::SetWindowStateNow(TWindowState state) {
+    QWidget* window = Handle();
+    const TWindowState previous = FWindowState;
+    if (previous == wsNormal) {
+        FNormalBounds = BoundsRect();
+    }
+    switch (state) {
+    case wsMaximized: {
+        // Without a window manager maximising only flips a flag: set the geometry.
+        FWindowState = wsMaximized;
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        const TRect area = Screen->WorkAreaRect();
+        SetBoundsFields(area.Left, area.Top, area.Width(), area.Height());
+        window->setGeometry(area.ToQRect());
+        ApplySizeLimits();
+        RecreateFrame();
+        Perform(WM_SIZE, SIZE_MAXIMIZED, MakeLParam(ClientWidth(), ClientHeight()));
+        break;
+    }
+    case wsMinimized:
+        FWindowState = wsMinimized;
+        window->showMinimized();
+        break;
+    case wsNormal:
+        FWindowState = wsNormal;
+        if (previous == wsMinimized) {
+            window->showNormal();
+        }
+        if (previous == wsMaximized || !FNormalBounds.IsEmpty()) {
+            window->setMinimumSize(0, 0);
+            window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            const TRect normal = FNormalBounds;
+            SetBoundsFields(normal.Left, normal.Top, normal.Width(), normal.Height());
+            window->setGeometry(normal.ToQRect());
+            ApplySizeLimits();
+            RecreateFrame();
+        }
+        Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(ClientWidth(), ClientHeight()));
+        break;
+    }
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+    if (control != nullptr && (control == this || !ContainsControl(control))) {
+        return;
+    }
+    FActiveControl = control;
+    if (control != nullptr && Handle()->isVisible() && control->CanFocus()) {
+        control->Handle()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TCustomForm::FocusControlChanged(TWinControl* control) {
+    FActiveControl = control;
+    control->Perform(CM_ENTER);
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(control));
+}
+
+void TCustomForm::ControlRemoved(TControl* control) {
+    if (FActiveControl != nullptr &&
+        (FActiveControl == control ||
+         (qobject_cast<TWinControl*>(control) != nullptr &&
+          static_cast<TWinControl*>(control)->ContainsControl(FActiveControl)))) {
+        FActiveControl = nullptr;
+    }
+}
+
+void TCustomForm::SetMenu(TComponent* menu) {
+    if (menu == FMenu) {
+        return;
+    }
+    if (FMenu != nullptr) {
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = menu;
+    if (menu != nullptr) {
+        menu->FreeNotification(this);
+    }
+    Perform(CM_MENUCHANGED);
+}
+
+void TCustomForm::SetIcon(const QIcon& icon) {
+    FIcon = icon;
+    Handle()->setWindowIcon(icon);
+    Perform(CM_ICONCHANGED);
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) {
+        OnCloseQuery(this, canClose);
+    }
+    return canClose;
+}
+
+void TCustomForm::Close() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) {
+        return;
+    }
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone) {
+        return;
+    }
+    const bool isMain = Application != nullptr && Application->MainForm() == this;
+    if (isMain) {
+        Hide();
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Release();
+        break;
+    case caNone:
+        break;
+    }
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+    if (OnClose) {
+        OnClose(this, action);
+    }
+}
+
+int TCustomForm::ShowModal() {
+    FModalResult = mrNone;
+    FModal = true;
+    Handle()->setWindowModality(Qt::ApplicationModal);
+    Show();
+    BringWindowToFront();
+    while (true) {
+        while (FModalResult == mrNone && Visible() &&
+               (Application == nullptr || !Application->Terminated())) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        if (FModalResult == mrNone || CloseQuery()) {
+            break;
+        }
+        FModalResult = mrNone;
+    }
+    const int result = FModalResult != mrNone ? FModalResult : mrCancel;
+    FModal = false;
+    TCloseAction action = caHide;
+    DoClose(action);
+    Hide();
+    Handle()->setWindowModality(Qt::NonModal);
+    FModalResult = result;
+    return result;
+}
+
+void TCustomForm::Release() {
+    if (FReleasing) {
+        return;
+    }
+    FReleasing = true;
+    Hide();
+    QPointer<QObject> guard(this);
+    QTimer::singleShot(0, [guard] {
+        if (guard) {
+            auto* form = static_cast<TCustomForm*>(guard.data());
+            form->BeforeDestruction();
+            delete form;
+        }
+    });
+}
+
+void TCustomForm::BringWindowToFront() {
+    Handle()->raise();
+    Handle()->activateWindow();
+}
+
+void TCustomForm::DoCreate() {
+    if (OnCreate) {
+        OnCreate(this);
+    }
+}
+
+void TCustomForm::DoShow() {
+    if (OnShow) {
+        OnShow(this);
+    }
+}
+
+void TCustomForm::DoHide() {
+    if (OnHide) {
+        OnHide(this);
+    }
+}
+
+void TCustomForm::PlaceOnFirstShow() {
+    if (FShownOnce) {
+        return;
+    }
+    FShownOnce = true;
+    TRect area;
+    switch (FPosition) {
+    case poScreenCenter:
+    case poDesktopCenter:
+        area = Screen->WorkAreaRect();
+        break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        auto* owner = qobject_cast<TCustomForm*>(Owner());
+        TCustomForm* center = FPosition == poOwnerFormCenter && owner != nullptr
+                                  ? owner
+                                  : (Application != nullptr ? Application->MainForm() : nullptr);
+        area = center != nullptr && center != this ? center->WindowRect() : Screen->WorkAreaRect();
+        break;
+    }
+    default:
+        return;
+    }
+    if (area.IsEmpty()) {
+        return;
+    }
+    SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,
+              Width(), Height());
+}
+
+void TCustomForm::CMVisibleChanged(TMessage& message) {
+    QWidget* window = Handle();
+    if (Visible()) {
+        PlaceOnFirstShow();
+        window->show();
+        if (FWindowState != wsNormal) {
+            const TWindowState state = FWindowState;
+            FWindowState = wsNormal;
+            SetWindowStateNow(state);
+        }
+        if (FActiveControl != nullptr && FActiveControl->CanFocus()) {
+            FActiveControl->Handle()->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        window->hide();
+    }
+    DefaultHandler(message);
+}
+
+void TCustomForm::CMTextChanged(TMessage& message) {
+    Handle()->setWindowTitle(GetText());
+    TWinControl::CMTextChanged(message);
+}
+
+void TCustomForm::CMDialogKey(TMessage& message) {
+    const auto shift = TShiftState::fromInt(static_cast<int>(message.LParam));
+    switch (message.WParam) {
+    case VK_TAB:
+        if (!shift.testFlag(ssCtrl)) {
+            SelectNext(FActiveControl, !shift.testFlag(ssShift), true);
+            message.Result = 1;
+            return;
+        }
+        break;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        if (FActiveControl != nullptr && FActiveControl->Parent() != nullptr) {
+            const bool forward = message.WParam == VK_RIGHT || message.WParam == VK_DOWN;
+            if (TWinControl* next = FActiveControl->Parent()->FindNextControl(
+                    FActiveControl, forward, false, true)) {
+                next->SetFocus();
+            }
+            message.Result = 1;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TWinControl::CMDialogKey(message);
+}
+
+void TCustomForm::CMFocusChanged(TMessage& message) {
+    TWinControl::CMFocusChanged(message);
+}
+
+void TCustomForm::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(message);
+        break;
+    case WM_NCPAINT:
+        WMNCPaint(message);
+        break;
+    case WM_NCHITTEST:
+        WMNCHitTest(message);
+        break;
+    case WM_ACTIVATE:
+        WMActivate(message);
+        break;
+    case WM_CLOSE:
+        WMClose(message);
+        break;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        break;
+    case WM_SHOWWINDOW:
+        TWinControl::WndProc(message);
+        if (message.WParam != 0) {
+            DoShow();
+        } else {
+            DoHide();
+        }
+        break;
+    default:
+        TWinControl::WndProc(message);
+        break;
+    }
+}
+
+void TCustomForm::WMNCCalcSize(TMessage&) {
+    // The window manager draws the frame: the client area is the whole window.
+}
+
+void TCustomForm::WMNCPaint(TMessage& message) {
+    if (message.WParam == 0) {
+        return;
+    }
+    auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
+    canvas->Brush()->SetColor(Color());
+    canvas->Brush()->SetStyle(TBrush::bsSolid);
+    canvas->FillRect(Rect(0, 0, Width(), Height()));
+}
+
+void TCustomForm::WMNCHitTest(TMessage& message) {
+    const QPoint local =
+        Handle()->mapFromGlobal(QPoint(LParamX(message.LParam), LParamY(message.LParam)));
+    const TPoint point = TPoint::FromQPoint(local);
+    if (PtInRect(FClientInWindow, point)) {
+        message.Result = HTCLIENT;
+    } else if (PtInRect(Rect(0, 0, Width(), Height()), point)) {
+        message.Result = HTBORDER;
+    } else {
+        message.Result = HTNOWHERE;
+    }
+}
+
+void TCustomForm::WMActivate(TMessage& message) {
+    const bool active = message.WParam != WA_INACTIVE;
+    if (active == FActive) {
+        return;
+    }
+    FActive = active;
+    Perform(WM_NCACTIVATE, active ? 1 : 0);
+    if (active) {
+        if (FActiveControl != nullptr && FActiveControl->CanFocus() && !FActiveControl->Focused()) {
+            FActiveControl->Handle()->setFocus(Qt::ActiveWindowFocusReason);
+        }
+        if (OnActivate) {
+            OnActivate(this);
+        }
+    } else if (OnDeactivate) {
+        OnDeactivate(this);
+    }
+}
+
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
+
+void TCustomForm::WMSysCommand(TMessage& message) {
+    switch (message.WParam & 0xFFF0) {
+    case SC_MINIMIZE:
+        SetWindowState(wsMinimized);
+        break;
+    case SC_MAXIMIZE:
+        SetWindowState(wsMaximized);
+        break;
+    case SC_RESTORE:
+        SetWindowState(wsNormal);
+        break;
+    case SC_CLOSE:
+        Close();
+        break;
+    default:
+        DefaultHandler(message);
+        break;
+    }
+}
+
+bool TCustomForm::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
+    if (widget == Handle() && TranslateFrameEvent(event)) {
+        handled = true;
+        return true;
+    }
+    return TWinControl::TranslateEvent(widget, event, handled);
+}
+
+bool TCustomForm::TranslateFrameEvent(QEvent* event) {
+    QWidget* window = Handle();
+    switch (event->type()) {
+    case QEvent::Paint: {
+        TCanvas canvas;
+        canvas.SetDevice(window);
+        Perform(WM_NCPAINT, reinterpret_cast<intptr_t>(&canvas));
+        canvas.ReleaseHandle();
+        return true;
+    }
+    case QEvent::Resize:
+        SyncBoundsFromWindow();
+        RecreateFrame();
+        Perform(WM_SIZE, FWindowState == wsMaximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                MakeLParam(ClientWidth(), ClientHeight()));
+        return true;
+    case QEvent::Move:
+        SyncBoundsFromWindow();
+        Perform(WM_MOVE, 0, MakeLParam(Left(), Top()));
+        return true;
+    case QEvent::Close: {
+        // The framework decides whether and how the window goes (OnCloseQuery,
+        // OnClose); Qt only reports the request.
+        event->ignore();
+        TMessage message;
+        message.Msg = WM_CLOSE;
+        Dispatch(message);
+        return true;
+    }
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        Perform(WM_ACTIVATE, event->type() == QEvent::WindowActivate ? WA_ACTIVE : WA_INACTIVE);
+        return false;
+    case QEvent::WindowStateChange: {
+        const Qt::WindowStates states = window->windowState();
+        if (states.testFlag(Qt::WindowMinimized)) {
+            FWindowState = wsMinimized;
+        } else if (FWindowState == wsMinimized) {
+            FWindowState = wsNormal;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        const intptr_t position = MakeLParam(global.x(), global.y());
+        const intptr_t hit = Perform(WM_NCHITTEST, 0, position);
+        uint32_t msg = WM_NCMOUSEMOVE;
+        const bool left = mouse->button() == Qt::LeftButton;
+        if (event->type() == QEvent::MouseButtonPress) {
+            msg = left ? WM_NCLBUTTONDOWN : WM_NCRBUTTONDOWN;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            msg = left ? WM_NCLBUTTONUP : WM_NCRBUTTONUP;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            msg = left ? WM_NCLBUTTONDBLCLK : WM_NCRBUTTONDOWN;
+        }
+        TMessage message;
+        message.Msg = msg;
+        message.WParam = hit;
+        message.LParam = position;
+        message.Event = event;
+        Dispatch(message);
+        event->accept();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
