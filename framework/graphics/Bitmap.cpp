@@ -119,12 +119,12 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
     if (mode == transparentMode_) {
         return;
     }
-    transparentMode_ = mode;
     if (mode == tmAuto) {
         transparentColor_ = clDefault;
     } else if (transparentColor_ == clDefault) {
         transparentColor_ = TransparentColor();
     }
+    transparentMode_ = mode;
     Changed();
 }
 

@@ -18,7 +18,9 @@ void TBrush::SetStyle(TBrushStyle style) {
     }
 }
 
-TBitmap* TBrush::Bitmap() const { return static_cast<TBitmap*>(bitmap_.data()); }
+TBitmap* TBrush::Bitmap() const {
+    return static_cast<TBitmap*>(bitmap_.data());
+}
 
 void TBrush::SetBitmap(TBitmap* bitmap) {
     if (bitmap != bitmap_) {

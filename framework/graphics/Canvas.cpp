@@ -265,8 +265,13 @@ QPainter* TCanvas::Prepare() {
     if (device_ == nullptr) {
         return nullptr;
     }
-    if (const QImage* image = ImageDevice(); image != nullptr && image->isNull()) {
-        return nullptr;
+    if (QImage* image = ImageDevice()) {
+        if (image->isNull()) {
+            return nullptr;
+        }
+        // The painter writes into the image's memory without detaching it, so an image
+        // that shares its data with a copy gets its own data first.
+        image->bits();
     }
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(device_)) {
