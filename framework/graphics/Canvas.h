@@ -53,7 +53,8 @@ public:
     void SetDevice(QPaintDevice* device);
     QPaintDevice* Device() const { return device_; }
     // The painter, opened on demand with the canvas's origin and clipping; nullptr
-    // without a usable device.
+    // without a usable device. It stays valid until the canvas is released (reading
+    // its bitmap's pixels releases it), so fetch it again rather than keep it.
     QPainter* Handle();
     bool HandleAllocated() const { return painter_ != nullptr; }
     void ReleaseHandle();

@@ -1,9 +1,12 @@
 #include "framework/graphics/Fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace Fonts {
 
@@ -39,15 +42,21 @@ QString UIFamily() {
 }
 
 QString ResolveFamily(const QString& name) {
-    for (const char* classic : kClassicNames) {
-        if (name.compare(QLatin1String(classic), Qt::CaseInsensitive) == 0) {
-            return UIFamily();
-        }
+    // Every text call resolves its font, and the font database lookup is not cheap.
+    static QHash<QString, QString> resolved;
+    if (const auto found = resolved.constFind(name); found != resolved.constEnd()) {
+        return found.value();
     }
-    if (name.isEmpty() || !QFontDatabase::hasFamily(name)) {
-        return UIFamily();
+    QString family = name;
+    const bool classic = std::any_of(
+        std::begin(kClassicNames), std::end(kClassicNames), [&](const char* classicName) {
+            return name.compare(QLatin1String(classicName), Qt::CaseInsensitive) == 0;
+        });
+    if (classic || name.isEmpty() || !QFontDatabase::hasFamily(name)) {
+        family = UIFamily();
     }
-    return name;
+    resolved.insert(name, family);
+    return family;
 }
 
 int MulDiv(int a, int b, int c) {

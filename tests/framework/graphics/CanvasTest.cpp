@@ -1,5 +1,6 @@
 #include "PixelHelpers.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace pixels;
@@ -508,4 +509,36 @@ TEST(CanvasDevice, PaintsOnAnyImageItIsGiven) {
     canvas.ReleaseHandle();
     EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(3, 3), qRgb(0, 0, 0));
+}
+
+namespace {
+
+// Paints through a canvas opened on the widget itself during its paint event.
+class CanvasWidget : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        TCanvas canvas;
+        canvas.SetDevice(this);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(Rect(2, 2, 5, 5));
+        canvas.Pen()->SetColor(clBlue);
+        canvas.MoveTo(0, 9);
+        canvas.LineTo(10, 9);
+        EXPECT_EQ(canvas.Pixel(3, 3), clNone); // a widget has no readable pixels
+        canvas.ReleaseHandle();
+    }
+};
+
+} // namespace
+
+TEST(CanvasDevice, PaintsOnAWidgetDuringItsPaintEvent) {
+    CanvasWidget widget;
+    widget.resize(12, 12);
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(12, 12));
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(4, 4), qRgb(255, 0, 0));
+    EXPECT_NE(image.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(9, 9), qRgb(0, 0, 255));
+    EXPECT_NE(image.pixel(10, 9), qRgb(0, 0, 255));
 }
