@@ -976,11 +976,17 @@ void TWinControl::InsertControl(TControl* control) {
     if (control->FAlign != alNone) {
         Realign();
     }
+    ControlListChange(control, true);
 }
+
+void TWinControl::ControlListChange(TControl*, bool) {}
 
 void TWinControl::RemoveControl(TControl* control) {
     if (control->FParent != this) {
         return;
+    }
+    if (!IsDestroying()) {
+        ControlListChange(control, false);
     }
     TCustomForm* form = IsDestroying() ? nullptr : GetParentForm();
     if (form != nullptr && !form->IsDestroying()) {

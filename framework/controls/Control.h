@@ -2,7 +2,6 @@
 
 #include "framework/core/Component.h"
 #include "framework/core/Messages.h"
-#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/Font.h"
@@ -473,6 +472,8 @@ protected:
     void Loaded() override;
     void CMFontChanged(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;
+    // A child control arrived (after insertion) or is leaving (before removal).
+    virtual void ControlListChange(TControl* control, bool inserting);
 
 private:
     friend class TControl;
