@@ -3,6 +3,7 @@
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/Graphic.h"
 
+#include <QByteArray>
 #include <QImage>
 
 // A bitmap: a QImage in Format_RGB32 with a canvas that paints on it. The canvas is

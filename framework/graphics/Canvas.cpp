@@ -1,10 +1,8 @@
 #include "framework/graphics/Canvas.h"
 
-#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Graphic.h"
 
 #include <QFontMetrics>
-#include <QPointer>
 #include <QtMath>
 #include <algorithm>
 #include <array>
@@ -327,11 +325,11 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    StrokeSegment(penPos_.X, penPos_.Y, x, y, false);
+    StrokeSegment(penPos_.X, penPos_.Y, x, y);
     penPos_ = {x, y};
 }
 
-void TCanvas::StrokeSegment(int x1, int y1, int x2, int y2, bool includeEnd) {
+void TCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
     QPainter* painter = Prepare();
     if (painter == nullptr || !PenVisible()) {
         return;
@@ -343,9 +341,7 @@ void TCanvas::StrokeSegment(int x1, int y1, int x2, int y2, bool includeEnd) {
         return;
     }
     QList<QPoint> points = LinePoints(x1, y1, x2, y2);
-    if (!includeEnd) {
-        points.removeLast();
-    }
+    points.removeLast(); // like LineTo, a segment leaves out its end point
     const std::span<const int> pattern = DashPattern(pen_->Style());
     if (!pattern.empty()) {
         QList<QPoint> dashed;
@@ -389,7 +385,7 @@ void TCanvas::Polygon(const QList<TPoint>& points) {
         for (qsizetype i = 0; i < points.size(); ++i) {
             const TPoint& from = points[i];
             const TPoint& to = points[(i + 1) % points.size()];
-            StrokeSegment(from.X, from.Y, to.X, to.Y, false);
+            StrokeSegment(from.X, from.Y, to.X, to.Y);
         }
     }
 }
@@ -415,10 +411,10 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     FillRect(Rect(left + width, top + width, right - width, bottom - width));
     if (width == 1 && !DashPattern(pen_->Style()).empty()) {
         dashPhase_ = 0;
-        StrokeSegment(left, top, right - 1, top, false);
-        StrokeSegment(right - 1, top, right - 1, bottom - 1, false);
-        StrokeSegment(right - 1, bottom - 1, left, bottom - 1, false);
-        StrokeSegment(left, bottom - 1, left, top, false);
+        StrokeSegment(left, top, right - 1, top);
+        StrokeSegment(right - 1, top, right - 1, bottom - 1);
+        StrokeSegment(right - 1, bottom - 1, left, bottom - 1);
+        StrokeSegment(left, bottom - 1, left, top);
         return;
     }
     PenModeScope mode(painter, pen_->Mode(), pen_->Color());
@@ -615,10 +611,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
 
     if (flags & DT_END_ELLIPSIS) {
         for (TextLine& line : lines) {
-            const QString elided = ElideEnd(line.text, rect.Width(), metrics);
-            if (elided != line.text) {
-                line.text = elided;
-            }
+            line.text = ElideEnd(line.text, rect.Width(), metrics);
         }
     }
 

@@ -151,7 +151,7 @@ private:
     QPainter* Prepare();
     void ApplyClip();
     bool PenVisible() const;
-    void StrokeSegment(int x1, int y1, int x2, int y2, bool includeEnd);
+    void StrokeSegment(int x1, int y1, int x2, int y2);
     void DrawTextLine(int x, int y, const QString& line, int prefixIndex);
 
     QPaintDevice* device_ = nullptr;

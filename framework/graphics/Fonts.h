@@ -6,7 +6,8 @@
 // on every machine. Classic font names and names unknown here map to it.
 namespace Fonts {
 
-// The family of the loaded user-interface font (loaded on the first call).
+// The family of the loaded user-interface font, loaded on the first call, which must
+// come after the application object exists.
 QString UIFamily();
 
 // The family that a font name draws with.

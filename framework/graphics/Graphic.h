@@ -3,7 +3,6 @@
 #include "framework/core/Persistent.h"
 #include "framework/graphics/Types.h"
 
-#include <QByteArray>
 #include <QString>
 
 class QIODevice;
