@@ -212,6 +212,38 @@ void WrapParagraph(const QString& paragraph, int start, int width, const QFontMe
     }
 }
 
+// Splits text into the lines DrawText shows: one line for DT_SINGLELINE, otherwise one
+// per paragraph (CR LF, LF or CR end one), each wrapped to width for DT_WORDBREAK.
+QList<TextLine> LayoutLines(const QString& text, unsigned flags, int width,
+                            const QFontMetrics& metrics) {
+    QList<TextLine> lines;
+    if (text.isEmpty()) {
+        return lines;
+    }
+    if (flags & DT_SINGLELINE) {
+        lines.append({text, 0});
+        return lines;
+    }
+    int start = 0;
+    while (start < text.size()) {
+        int end = start;
+        while (end < text.size() && text[end] != QLatin1Char('\n') &&
+               text[end] != QLatin1Char('\r')) {
+            ++end;
+        }
+        const QString paragraph = text.mid(start, end - start);
+        if (flags & DT_WORDBREAK) {
+            WrapParagraph(paragraph, start, width, metrics, lines);
+        } else {
+            lines.append({paragraph, start});
+        }
+        const bool crLf = end + 1 < text.size() && text[end] == QLatin1Char('\r') &&
+                          text[end + 1] == QLatin1Char('\n');
+        start = end + (crLf ? 2 : 1);
+    }
+    return lines;
+}
+
 QString ElideEnd(const QString& text, int width, const QFontMetrics& metrics) {
     if (metrics.horizontalAdvance(text) <= width) {
         return text;
@@ -576,38 +608,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
         prefixIndex = -1;
     }
 
-    QList<TextLine> lines;
-    if (!content.isEmpty()) {
-        if (flags & DT_SINGLELINE) {
-            lines.append({content, 0});
-        } else {
-            int start = 0;
-            while (start <= content.size()) {
-                int end = start;
-                while (end < content.size() && content[end] != QLatin1Char('\n') &&
-                       content[end] != QLatin1Char('\r')) {
-                    ++end;
-                }
-                const QString paragraph = content.mid(start, end - start);
-                if (flags & DT_WORDBREAK) {
-                    WrapParagraph(paragraph, start, rect.Width(), metrics, lines);
-                } else {
-                    lines.append({paragraph, start});
-                }
-                if (end >= content.size()) {
-                    break;
-                }
-                start = end + 1;
-                if (content[end] == QLatin1Char('\r') && start < content.size() &&
-                    content[start] == QLatin1Char('\n')) {
-                    ++start;
-                }
-                if (start == content.size()) {
-                    break;
-                }
-            }
-        }
-    }
+    QList<TextLine> lines = LayoutLines(content, flags, rect.Width(), metrics);
 
     if (flags & DT_END_ELLIPSIS) {
         for (TextLine& line : lines) {

@@ -126,6 +126,9 @@ TEST(TextLayout, CalcRectMeasuresSingleAndWrappedText) {
     TRect lines = Rect(0, 0, 500, 0);
     EXPECT_EQ(canvas.DrawText(QStringLiteral("one\r\ntwo\nthree"), lines, DT_CALCRECT), 36);
     EXPECT_EQ(lines.Width(), canvas.TextWidth(QStringLiteral("three")));
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("a\r\rb"), lines, DT_CALCRECT), 36);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("a\r\n"), lines, DT_CALCRECT), 12);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("a\nb"), lines, DT_CALCRECT | DT_SINGLELINE), 12);
 
     TRect empty = Rect(3, 3, 50, 50);
     EXPECT_EQ(canvas.DrawText(QString(), empty, DT_CALCRECT), 0);
