@@ -25,10 +25,10 @@ QImage Silhouette(const QImage& image, QRgb color) {
 
 } // namespace
 
-TImageList::TImageList(QObject* parent) : TPersistent(parent) {}
+TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner) {}
 
-TImageList::TImageList(int width, int height, QObject* parent)
-    : TPersistent(parent), width_(qMax(1, width)), height_(qMax(1, height)) {}
+TImageList::TImageList(int width, int height, TComponent* AOwner)
+    : TComponent(AOwner), width_(qMax(1, width)), height_(qMax(1, height)) {}
 
 void TImageList::SetWidth(int width) {
     width = qMax(1, width);

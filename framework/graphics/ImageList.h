@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/core/Persistent.h"
+#include "framework/core/Component.h"
 #include "framework/graphics/Colors.h"
 
 #include <QImage>
@@ -10,14 +10,15 @@ class TBitmap;
 class TCanvas;
 
 // A list of equally sized images, each with its own transparency. Adding a bitmap
-// wider than the list cuts it into Width-wide images from left to right.
-class TImageList : public TPersistent {
+// wider than the list cuts it into Width-wide images from left to right. A component,
+// so that layouts can hold one and menus can refer to it by name.
+class TImageList : public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
 public:
-    explicit TImageList(QObject* parent = nullptr);
-    TImageList(int width, int height, QObject* parent = nullptr);
+    explicit TImageList(TComponent* AOwner);
+    TImageList(int width, int height, TComponent* AOwner = nullptr);
 
     int Width() const { return width_; }
     // Changing the size clears the list.

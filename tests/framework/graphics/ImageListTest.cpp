@@ -2,6 +2,7 @@
 
 #include "PixelHelpers.h"
 
+#include <QVariant>
 #include <gtest/gtest.h>
 
 using namespace pixels;
@@ -89,6 +90,17 @@ TEST(ImageList, DisabledImagesAreEmbossedInShadowColours) {
     EXPECT_EQ(target->Pixel(2, 2), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(target->Pixel(2, 1), kMarker); // white is not part of the shape
     EXPECT_EQ(CountColor(*target, kMarker), 18);
+}
+
+TEST(ImageList, IsAComponentWithPublishedSize) {
+    TComponent owner(nullptr);
+    auto* list = new TImageList(&owner);
+    EXPECT_EQ(list->Owner(), &owner);
+    EXPECT_EQ(list->Width(), 16);
+    EXPECT_TRUE(list->setProperty("Width", 24));
+    EXPECT_TRUE(list->setProperty("Height", 0)); // sizes below one are one
+    EXPECT_EQ(list->Width(), 24);
+    EXPECT_EQ(list->Height(), 1);
 }
 
 TEST(ImageList, GetBitmapCopiesOneImageOnTheButtonFace) {
