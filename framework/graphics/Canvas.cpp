@@ -574,7 +574,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     const TSize extent = TextExtent(text);
     QPainter* painter = Prepare();
     if (painter != nullptr) {
-        if (brush_->Style() != bsClear) {
+        if (brush_->Style() == bsSolid) {
             painter->fillRect(QRect(x, y, extent.cx, extent.cy), ColorToQColor(brush_->Color()));
         }
         DrawTextLine(x, y, text, -1);
@@ -652,7 +652,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
         } else if (flags & DT_RIGHT) {
             x = rect.Right - width;
         }
-        if (brush_->Style() != bsClear) {
+        if (brush_->Style() == bsSolid) {
             painter->fillRect(QRect(x, y, width, lineHeight), ColorToQColor(brush_->Color()));
         }
         const int linePrefix = prefixIndex >= line.start ? prefixIndex - line.start : -1;

@@ -98,13 +98,16 @@ public:
     // top-left one, so drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& rect);
 
-    // Text with its top-left corner at (x, y); an opaque brush fills the text's cell
-    // first. The pen position moves to the text's right end.
+    // Text with its top-left corner at (x, y); a solid brush fills the text's cell
+    // first (other brush styles leave the background alone). The pen position moves
+    // to the text's right end.
     void TextOut(int x, int y, const QString& text);
     // Like TextOut at (x, y), clipped to rect; an opaque brush fills rect first.
     void TextRect(const TRect& rect, int x, int y, const QString& text);
-    // Lays out text in rect by the DT_ flags. With DT_CALCRECT nothing is drawn and
-    // rect's Right and Bottom are set to the text's extent. Returns the text height.
+    // Lays out text in rect by the DT_ flags; a solid brush fills each line's cell.
+    // DT_VCENTER and DT_BOTTOM apply to DT_SINGLELINE text only. With DT_CALCRECT
+    // nothing is drawn and rect's Right and Bottom are set to the text's extent.
+    // Returns the text height.
     int DrawText(const QString& text, TRect& rect, unsigned flags);
     int TextWidth(const QString& text);
     int TextHeight(const QString& text);

@@ -97,6 +97,12 @@ TEST(TextLayout, TextOutPutsTheTopLeftAtThePointAndFillsTheCell) {
     EXPECT_LE(ink.Right, 10 + extent.cx + 1); // a glyph may overhang its advance by a pixel
     EXPECT_LE(ink.Bottom, 5 + extent.cy);
     EXPECT_EQ(CountColor(*clear, clYellow), 0);
+
+    auto hatched = MarkedBitmap(120, 30);
+    canvas = hatched->Canvas();
+    canvas->Brush()->SetStyle(bsCross);
+    canvas->TextOut(10, 5, text);
+    EXPECT_EQ(hatched->Pixel(10, 5), kMarker);
 }
 
 TEST(TextLayout, TextRectClipsAndFillsTheRectangle) {
@@ -188,6 +194,12 @@ TEST(TextLayout, AlignsHorizontallyAndCentresVertically) {
     EXPECT_LE(ink.Right, 10 + (100 - width) / 2 + width);
     EXPECT_GE(ink.Top, cellTop);
     EXPECT_LE(ink.Bottom, cellTop + 12);
+
+    auto multiLine = MarkedBitmap(120, 50);
+    canvas = TextCanvas(*multiLine);
+    rect = box;
+    canvas->DrawText(text, rect, DT_VCENTER); // only single lines are centred
+    EXPECT_LE(InkBounds(*multiLine).Bottom, 4 + 12);
 
     auto bottom = MarkedBitmap(120, 50);
     canvas = TextCanvas(*bottom);
