@@ -491,8 +491,15 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     }
     const qreal centreX = (x1 + x2) / 2.0;
     const qreal centreY = (y1 + y2) / 2.0;
-    const qreal start = qRadiansToDegrees(std::atan2(centreY - y3, x3 - centreX));
-    const qreal end = qRadiansToDegrees(std::atan2(centreY - y4, x4 - centreX));
+    // Qt's arc angles run around the ellipse as if it were a circle; scaling by the
+    // radii turns the rays through the given points into those angles.
+    const qreal radiusX = (x2 - x1) / 2.0;
+    const qreal radiusY = (y2 - y1) / 2.0;
+    const auto angleOf = [&](int x, int y) {
+        return qRadiansToDegrees(std::atan2((centreY - y) / radiusY, (x - centreX) / radiusX));
+    };
+    const qreal start = angleOf(x3, y3);
+    const qreal end = angleOf(x4, y4);
     qreal span = std::fmod(end - start + 360.0, 360.0);
     if (span == 0.0) {
         span = 360.0;

@@ -219,6 +219,18 @@ TEST(CanvasShapes, ArcDrawsOnlyBetweenItsRays) {
     EXPECT_EQ(ink.Right, 20);
     EXPECT_EQ(ink.Top, 0);
     EXPECT_EQ(CountColor(*bitmap, clLime), 0);
+
+    // On a flat ellipse the arc starts where the ray from the centre (20.5, 5.5)
+    // through (40, 0) meets the ellipse: near x = 34, not at the far right end.
+    auto flat = MarkedBitmap(41, 11);
+    canvas = SolidCanvas(*flat, clBlack, clLime);
+    canvas->Arc(0, 0, 41, 11, 40, 0, 0, 5);
+    const TRect flatInk = InkBounds(*flat);
+    EXPECT_EQ(flatInk.Left, 0);
+    EXPECT_EQ(flatInk.Top, 0);
+    EXPECT_GE(flatInk.Right, 32);
+    EXPECT_LE(flatInk.Right, 37);
+    EXPECT_LE(flatInk.Bottom, 7);
 }
 
 TEST(CanvasShapes, FocusRectInvertsAlternatePixelsAndUndoesItself) {
