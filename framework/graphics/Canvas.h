@@ -35,8 +35,9 @@ enum : unsigned {
     DT_HIDEPREFIX = 0x100000,
 };
 
-// Draws with the classic pixel rules, never antialiased: rectangles are half-open,
-// LineTo leaves out its end point, TextOut places the text's top-left corner.
+// Draws with the classic pixel rules: shapes are never antialiased (text keeps the
+// font's smoothing), rectangles are half-open, LineTo leaves out its end point,
+// TextOut places the text's top-left corner.
 //
 // The canvas paints on a device: a bitmap's image or, during its paint event, a
 // widget. Its QPainter opens on the first drawing call and ReleaseHandle() ends it
@@ -54,7 +55,8 @@ public:
     QPaintDevice* Device() const { return device_; }
     // The painter, opened on demand with the canvas's origin and clipping; nullptr
     // without a usable device. It stays valid until the canvas is released (reading
-    // its bitmap's pixels releases it), so fetch it again rather than keep it.
+    // its bitmap's pixels releases it), so fetch it again rather than keep it; code
+    // that changes its transform or clipping restores them (QPainter::save/restore).
     QPainter* Handle();
     bool HandleAllocated() const { return painter_ != nullptr; }
     void ReleaseHandle();
@@ -125,7 +127,8 @@ public:
     // skipping exactly the source pixels whose RGB equals key.
     void DrawTransparent(const TRect& dest, const QImage& image, const TRect& sourceRect,
                          TColor key);
-    // Draws sourceRect of image into dest, opaque, nearest neighbour.
+    // Draws sourceRect of image into dest, nearest neighbour when sizes differ. An
+    // image with alpha blends by it; an RGB32 image is opaque.
     void DrawImage(const TRect& dest, const QImage& image, const TRect& sourceRect);
 
     // Pushes origin, clipping, pen position, pen, brush and font; returns the depth
