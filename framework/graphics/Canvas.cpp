@@ -460,8 +460,8 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
                       color);
 }
 
-void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
-                        int cornerHeight) {
+void TCanvas::DrawShape(int left, int top, int right, int bottom,
+                        const std::function<void(QPainter&, const QRect&)>& draw) {
     QPainter* painter = Prepare();
     if (painter == nullptr || right - left < 1 || bottom - top < 1) {
         return;
@@ -469,19 +469,20 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
     PenModeScope mode(painter, pen_->Mode(), pen_->Color());
     painter->setPen(PenVisible() ? QtPen(pen_, mode.Color()) : QPen(Qt::NoPen));
     painter->setBrush(brush_->ToQBrush());
-    painter->drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1),
-                             cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    // An aliased Qt outline of a w x h rectangle covers w + 1 x h + 1 pixels.
+    draw(*painter, QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
+                        int cornerHeight) {
+    DrawShape(left, top, right, bottom, [&](QPainter& painter, const QRect& outline) {
+        painter.drawRoundedRect(outline, cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
+    });
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
-    QPainter* painter = Prepare();
-    if (painter == nullptr || right - left < 1 || bottom - top < 1) {
-        return;
-    }
-    PenModeScope mode(painter, pen_->Mode(), pen_->Color());
-    painter->setPen(PenVisible() ? QtPen(pen_, mode.Color()) : QPen(Qt::NoPen));
-    painter->setBrush(brush_->ToQBrush());
-    painter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    DrawShape(left, top, right, bottom,
+              [](QPainter& painter, const QRect& outline) { painter.drawEllipse(outline); });
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPainter>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -158,6 +159,9 @@ private:
     void ApplyClip();
     bool PenVisible() const;
     void StrokeSegment(int x1, int y1, int x2, int y2);
+    // Outlines and fills a shape inside (left, top, right, bottom) with pen and brush.
+    void DrawShape(int left, int top, int right, int bottom,
+                   const std::function<void(QPainter&, const QRect&)>& draw);
     void DrawTextLine(int x, int y, const QString& line, int prefixIndex);
 
     QPaintDevice* device_ = nullptr;
