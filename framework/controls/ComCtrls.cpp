@@ -167,7 +167,9 @@ TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool forward,
     if (count == 0) {
         return nullptr;
     }
-    int index = current != nullptr ? current->PageIndex() : (forward ? count - 1 : 0);
+    const auto found = std::find(FPages.begin(), FPages.end(), current);
+    int index = found != FPages.end() ? static_cast<int>(found - FPages.begin())
+                                      : (forward ? count - 1 : 0);
     for (int step = 0; step < count; ++step) {
         index = forward ? (index + 1) % count : (index + count - 1) % count;
         TTabSheet* page = FPages.at(index);
@@ -203,12 +205,17 @@ void TPageControl::AlignControls(TControl* control, TRect& rect) {
 
 void TPageControl::ControlListChange(TControl* control, bool inserting) {
     TWinControl::ControlListChange(control, inserting);
-    if (auto* page = qobject_cast<TTabSheet*>(control)) {
-        if (inserting) {
+    if (inserting) {
+        if (auto* page = qobject_cast<TTabSheet*>(control)) {
             InsertPage(page);
-        } else {
-            RemovePage(page);
         }
+        return;
+    }
+    // A page leaving from its destructor is no longer a TTabSheet: find it by address.
+    const auto it = std::find_if(FPages.begin(), FPages.end(),
+                                 [control](const TTabSheet* page) { return page == control; });
+    if (it != FPages.end()) {
+        RemovePage(*it);
     }
 }
 
@@ -541,10 +548,17 @@ TListItem* TCustomListView::Selected() const {
 
 TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) const {
     QTreeWidget* tree = Tree();
+    // The view lays its rows out lazily; the bars are right only after a layout.
+    tree->doItemsLayout();
     QScrollBar* bar =
         orientation == Qt::Vertical ? tree->verticalScrollBar() : tree->horizontalScrollBar();
     TScrollBarState state;
-    state.Shown = bar->isVisibleTo(tree);
+    // Qt shows an as-needed bar only at its next layout pass; decide as it will.
+    const Qt::ScrollBarPolicy policy = orientation == Qt::Vertical
+                                           ? tree->verticalScrollBarPolicy()
+                                           : tree->horizontalScrollBarPolicy();
+    state.Shown = policy == Qt::ScrollBarAlwaysOn ||
+                  (policy == Qt::ScrollBarAsNeeded && bar->maximum() > bar->minimum());
     state.Min = bar->minimum();
     state.Page = bar->pageStep();
     state.Max = bar->maximum() + bar->pageStep() - 1;

@@ -177,7 +177,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     SetBoundsFields(left, top, width, height);
     FHandle->setGeometry(left, top, width, height);
     if (FParent != nullptr && FAlign != alNone) {
-        FParent->Realign();
+        FParent->Realign(this);
     }
 }
 
@@ -188,7 +188,7 @@ void TControl::SetAlign(TAlign align) {
     const bool wasAligned = FAlign != alNone;
     FAlign = align;
     if (FParent != nullptr && (wasAligned || align != alNone)) {
-        FParent->Realign();
+        FParent->Realign(this);
     }
 }
 
@@ -993,9 +993,9 @@ void TWinControl::RemoveControl(TControl* control) {
         form->ControlRemoved(control);
     }
     FControls.removeAll(control);
-    if (auto* win = qobject_cast<TWinControl*>(control)) {
-        FTabList.removeAll(win);
-    }
+    // Compared by address: a control leaving from its destructor is no longer of
+    // its derived class.
+    FTabList.removeIf([control](TWinControl* entry) { return entry == control; });
     control->FParent = nullptr;
     if (!control->IsDestroying()) {
         control->Handle()->setParent(nullptr);
@@ -1113,7 +1113,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     }
 }
 
-void TWinControl::Realign() {
+void TWinControl::Realign(TControl* changed) {
     if (FAlignDisabled > 0 || IsLoading()) {
         FRealignPending = true;
         return;
@@ -1125,7 +1125,7 @@ void TWinControl::Realign() {
     FRealignPending = false;
     TRect rect = ClientRect();
     AdjustClientRect(rect);
-    AlignControls(nullptr, rect);
+    AlignControls(changed, rect);
     FAligning = false;
 }
 
@@ -1137,7 +1137,7 @@ void TWinControl::EnableAlign() {
 
 void TWinControl::AdjustClientRect(TRect&) const {}
 
-void TWinControl::AlignControls(TControl*, TRect& rect) {
+void TWinControl::AlignControls(TControl* changed, TRect& rect) {
     for (const TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         QList<TControl*> group;
         for (TControl* control : FControls) {
@@ -1145,21 +1145,28 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
                 group.append(control);
             }
         }
-        // Within a group the one nearest its edge comes first.
-        std::stable_sort(group.begin(), group.end(), [align](TControl* a, TControl* b) {
+        // Within a group the one nearest its edge comes first; on a tie the control
+        // just moved or aligned goes before the others.
+        const auto edge = [align](const TControl* c) {
             switch (align) {
             case alTop:
-                return a->Top() < b->Top();
+                return c->Top();
             case alBottom:
-                return a->Top() + a->Height() > b->Top() + b->Height();
+                return -(c->Top() + c->Height());
             case alLeft:
-                return a->Left() < b->Left();
+                return c->Left();
             case alRight:
-                return a->Left() + a->Width() > b->Left() + b->Width();
+                return -(c->Left() + c->Width());
             default:
-                return false;
+                return 0;
             }
-        });
+        };
+        std::stable_sort(group.begin(), group.end(),
+                         [&edge, changed](const TControl* a, const TControl* b) {
+                             const int ea = edge(a);
+                             const int eb = edge(b);
+                             return ea < eb || (ea == eb && a == changed && b != changed);
+                         });
         for (TControl* control : group) {
             const int width = std::max(0, rect.Width());
             const int height = std::max(0, rect.Height());

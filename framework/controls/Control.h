@@ -214,6 +214,7 @@ public:
 
     virtual QString GetText() const { return FText; }
     virtual void SetText(const QString& text);
+    QString Text() const { return GetText(); }
     QString Caption() const { return GetText(); }
     void SetCaption(const QString& caption) { SetText(caption); }
 
@@ -432,7 +433,8 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     // Lays the aligned children out again (after a resize, a child's change...).
-    void Realign();
+    // changed: the child whose bounds or alignment just changed (it wins ties).
+    void Realign(TControl* changed = nullptr);
     void DisableAlign() { ++FAlignDisabled; }
     void EnableAlign();
 

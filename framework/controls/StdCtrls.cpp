@@ -343,7 +343,13 @@ void TMemoStrings::Put(int index, const QString& value) {
 
 int TMemoStrings::Add(const QString& value) {
     const int index = Count();
-    Insert(index, value);
+    QTextDocument* document = Editor()->document();
+    if (index > 0 && document->blockCount() == index) {
+        // The editor's own append keeps adding lines cheap.
+        Editor()->appendPlainText(value);
+    } else {
+        Insert(index, value);
+    }
     return index;
 }
 
@@ -511,6 +517,20 @@ QWidget* TButton::CreateHandle() {
     return button;
 }
 
+bool TButton::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
+    // The widget's mnemonic (Alt + the marked letter) clicks at once, not after
+    // Qt's click animation, like the accelerator of CM_DIALOGCHAR.
+    if (event->type() == QEvent::Shortcut) {
+        handled = true;
+        if (CanFocus()) {
+            SetFocus();
+            Click();
+        }
+        return true;
+    }
+    return TWinControl::TranslateEvent(widget, event, handled);
+}
+
 void TButton::SetDefault(bool value) {
     FDefault = value;
     if (TCustomForm* form = GetParentForm()) {
@@ -596,6 +616,18 @@ QWidget* TCheckBox::CreateHandle() {
     auto* box = new TForwardingWidget<QCheckBox>(this);
     box->setFocusPolicy(Qt::StrongFocus);
     return box;
+}
+
+bool TCheckBox::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
+    if (event->type() == QEvent::Shortcut) {
+        handled = true;
+        if (CanFocus()) {
+            SetFocus();
+            Toggle();
+        }
+        return true;
+    }
+    return TWinControl::TranslateEvent(widget, event, handled);
 }
 
 void TCheckBox::SetState(TCheckBoxState state) {

@@ -241,6 +241,7 @@ public:
 
 protected:
     QWidget* CreateHandle() override;
+    bool TranslateEvent(QWidget* widget, QEvent* event, bool& handled) override;
     void WndProc(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
 
@@ -280,6 +281,7 @@ public:
 
 protected:
     QWidget* CreateHandle() override;
+    bool TranslateEvent(QWidget* widget, QEvent* event, bool& handled) override;
     void WndProc(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
 

@@ -46,7 +46,11 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Add() {
-    return FFactory(this);
+    // The item is announced once it is fully constructed, so observers may read it.
+    TCollectionItem* item = FFactory(this);
+    Notify(item, true);
+    Changed(nullptr);
+    return item;
 }
 
 TCollectionItem* TCollection::Insert(int index) {
@@ -108,8 +112,6 @@ void TCollection::InsertItem(TCollectionItem* item) {
     FItems.append(item);
     item->FCollection = this;
     item->FID = FNextID++;
-    Notify(item, true);
-    Changed(nullptr);
 }
 
 void TCollection::RemoveItem(TCollectionItem* item) {

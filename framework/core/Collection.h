@@ -10,7 +10,8 @@
 class TCollection;
 
 // One item of a collection (a list-view column, a status panel...). The collection
-// owns its items; freeing an item takes it out of its collection.
+// owns its items; freeing an item takes it out of its collection. Items are made with
+// TCollection::Add, which announces them once they are fully constructed.
 class TCollectionItem : public TPersistent {
     Q_OBJECT
 public:

@@ -20,11 +20,12 @@ public:
     void SetInterval(int interval);
     bool IsRunning() const { return FTimer.isActive(); }
 
+    void Loaded() override;
+
     TNotifyEvent OnTimer;
 
 protected:
     virtual void Timer();
-    void Loaded() override;
 
 private:
     void UpdateTimer();
