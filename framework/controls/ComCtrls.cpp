@@ -270,6 +270,10 @@ void TPageControl::Loaded() {
     RebuildTabs();
 }
 
+TNotifyEvent* TPageControl::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
+}
+
 void TPageControl::Change() {
     if (OnChange) {
         OnChange(this);
@@ -580,6 +584,10 @@ TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) con
         state.ThumbLength = orientation == Qt::Vertical ? slider.height() : slider.width();
     }
     return state;
+}
+
+TNotifyEvent* TCustomListView::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
 }
 
 void TCustomListView::ApplyColorToWidget() {

@@ -63,6 +63,7 @@ public:
     int TabHeight() const { return FTabHeight; }
     void SetTabHeight(int value);
     QTabBar* TabBar() const { return FTabBar; }
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     // The area the pages fill.
     virtual TRect DisplayRect() const;
@@ -242,6 +243,7 @@ public:
 
     QTreeWidget* Tree() const;
     TScrollBarState ScrollBarState(Qt::Orientation orientation) const;
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     TNotifyEvent OnChange;
 

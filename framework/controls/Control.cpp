@@ -397,6 +397,25 @@ void TControl::PaintParentBackground(TCanvas& canvas) {
     }
 }
 
+TNotifyEvent* TControl::NotifyEvent(const QString& name) {
+    if (name == QLatin1String("OnClick")) {
+        return &OnClick;
+    }
+    if (name == QLatin1String("OnDblClick")) {
+        return &OnDblClick;
+    }
+    if (name == QLatin1String("OnResize")) {
+        return &OnResize;
+    }
+    if (name == QLatin1String("OnMouseEnter")) {
+        return &OnMouseEnter;
+    }
+    if (name == QLatin1String("OnMouseLeave")) {
+        return &OnMouseLeave;
+    }
+    return TComponent::NotifyEvent(name);
+}
+
 bool TControl::WidgetEvent(QWidget* widget, QEvent* event) {
     auto* bridge = dynamic_cast<IControlWidget*>(widget);
     if (IsDestroying() || bridge == nullptr) {
@@ -1075,6 +1094,16 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
         }
     }
     return nullptr;
+}
+
+TNotifyEvent* TWinControl::NotifyEvent(const QString& name) {
+    if (name == QLatin1String("OnEnter")) {
+        return &OnEnter;
+    }
+    if (name == QLatin1String("OnExit")) {
+        return &OnExit;
+    }
+    return TControl::NotifyEvent(name);
 }
 
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {

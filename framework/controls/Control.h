@@ -261,6 +261,8 @@ public:
     // (0, 0) lands at the canvas's (0, 0): what a transparent control lies on.
     void PaintParentBackground(TCanvas& canvas);
 
+    TNotifyEvent* NotifyEvent(const QString& name) override;
+
     // The Qt event boundary; returns what QWidget::event should return.
     bool WidgetEvent(QWidget* widget, QEvent* event);
 
@@ -426,6 +428,7 @@ public:
     TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
                                  bool checkParent) const;
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     virtual bool CanFocus() const;
     virtual void SetFocus();

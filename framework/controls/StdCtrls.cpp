@@ -281,6 +281,10 @@ void TCustomEdit::Clear() {
     LineEdit()->clear();
 }
 
+TNotifyEvent* TCustomEdit::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
+}
+
 void TCustomEdit::Change() {
     if (OnChange && !IsLoading()) {
         OnChange(this);
@@ -475,6 +479,10 @@ void TCustomMemo::SetBorderStyle(TCustomPanel::TBorderStyle value) {
     FBorderStyle = value;
     Editor()->setFrameShape(value == TCustomPanel::bsSingle ? QFrame::StyledPanel
                                                             : QFrame::NoFrame);
+}
+
+TNotifyEvent* TCustomMemo::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
 }
 
 void TCustomMemo::Clear() {

@@ -106,6 +106,7 @@ public:
     void SelectAll();
     void Clear();
     QLineEdit* LineEdit() const;
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     TNotifyEvent OnChange;
 
@@ -192,6 +193,7 @@ public:
     void SetBorderStyle(TCustomPanel::TBorderStyle value);
     void Clear();
     QPlainTextEdit* Editor() const;
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     TNotifyEvent OnChange;
 

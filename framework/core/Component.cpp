@@ -162,6 +162,10 @@ void TComponent::Loaded() {
     FComponentState &= ~TComponentState(csLoading | csReading);
 }
 
+TNotifyEvent* TComponent::NotifyEvent(const QString&) {
+    return nullptr;
+}
+
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove) {
         RemoveFreeNotification(component);

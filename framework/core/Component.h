@@ -58,6 +58,10 @@ public:
     void BeginLoading();
     virtual void Loaded();
 
+    // The notify event (TNotifyEvent member) published under name, or null; the
+    // layout reader binds handlers through it.
+    virtual TNotifyEvent* NotifyEvent(const QString& name);
+
     // Runs before the component is freed by its owner, while every derived part is
     // still alive (a form raises OnDestroy here).
     virtual void BeforeDestruction() {}

@@ -32,6 +32,10 @@ void TTimer::Loaded() {
     UpdateTimer();
 }
 
+TNotifyEvent* TTimer::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnTimer") ? &OnTimer : TComponent::NotifyEvent(name);
+}
+
 void TTimer::Timer() {
     if (OnTimer) {
         OnTimer(this);

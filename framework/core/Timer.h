@@ -21,6 +21,7 @@ public:
     bool IsRunning() const { return FTimer.isActive(); }
 
     void Loaded() override;
+    TNotifyEvent* NotifyEvent(const QString& name) override;
 
     TNotifyEvent OnTimer;
 

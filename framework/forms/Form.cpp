@@ -412,6 +412,20 @@ void TCustomForm::BringWindowToFront() {
     Handle()->activateWindow();
 }
 
+TNotifyEvent* TCustomForm::NotifyEvent(const QString& name) {
+    const std::pair<const char*, TNotifyEvent*> events[] = {
+        {"OnCreate", &OnCreate}, {"OnDestroy", &OnDestroy},   {"OnShow", &OnShow},
+        {"OnHide", &OnHide},     {"OnActivate", &OnActivate}, {"OnDeactivate", &OnDeactivate},
+        {"OnPaint", &OnPaint},
+    };
+    for (const auto& [eventName, event] : events) {
+        if (name == QLatin1String(eventName)) {
+            return event;
+        }
+    }
+    return TWinControl::NotifyEvent(name);
+}
+
 void TCustomForm::DoCreate() {
     if (OnCreate) {
         OnCreate(this);

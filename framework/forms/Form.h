@@ -125,6 +125,8 @@ public:
     void Release();
     void BringWindowToFront();
 
+    TNotifyEvent* NotifyEvent(const QString& name) override;
+
     // Runs OnCreate: the layout reader calls it when the form's layout is read.
     virtual void DoCreate();
 
