@@ -669,6 +669,20 @@ void TControl::WMPaint(TMessage& message) {
     DefaultHandler(message);
 }
 
+void TControl::PaintThroughCanvas(TMessage& message, const std::function<void()>& paint) {
+    if (message.WParam == 0 && FPaintCanvas == nullptr) {
+        return;
+    }
+    TCanvas* canvas =
+        message.WParam != 0 ? reinterpret_cast<TCanvas*>(message.WParam) : FPaintCanvas;
+    TCanvas* saved = FPaintCanvas;
+    FPaintCanvas = canvas;
+    canvas->SaveState();
+    paint();
+    canvas->RestoreState();
+    FPaintCanvas = saved;
+}
+
 void TControl::WMEraseBkgnd(TMessage& message) {
     if (FControlStyle.testFlag(csOpaque) && message.WParam != 0) {
         EraseBackground(*reinterpret_cast<TCanvas*>(message.WParam));
@@ -1504,17 +1518,7 @@ TCanvas* TCustomControl::Canvas() const {
 void TCustomControl::Paint() {}
 
 void TCustomControl::WMPaint(TMessage& message) {
-    if (message.WParam == 0 && PaintCanvas() == nullptr) {
-        return;
-    }
-    TCanvas* canvas =
-        message.WParam != 0 ? reinterpret_cast<TCanvas*>(message.WParam) : PaintCanvas();
-    TCanvas* saved = PaintCanvas();
-    SetPaintCanvas(canvas);
-    canvas->SaveState();
-    Paint();
-    canvas->RestoreState();
-    SetPaintCanvas(saved);
+    PaintThroughCanvas(message, [this] { Paint(); });
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner)
@@ -1529,17 +1533,7 @@ TCanvas* TGraphicControl::Canvas() const {
 void TGraphicControl::Paint() {}
 
 void TGraphicControl::WMPaint(TMessage& message) {
-    if (message.WParam == 0 && PaintCanvas() == nullptr) {
-        return;
-    }
-    TCanvas* canvas =
-        message.WParam != 0 ? reinterpret_cast<TCanvas*>(message.WParam) : PaintCanvas();
-    TCanvas* saved = PaintCanvas();
-    SetPaintCanvas(canvas);
-    canvas->SaveState();
-    Paint();
-    canvas->RestoreState();
-    SetPaintCanvas(saved);
+    PaintThroughCanvas(message, [this] { Paint(); });
 }
 
 // ---------------------------------------------------------------------------

@@ -326,6 +326,9 @@ protected:
     // its window widget instead).
     virtual bool PaintsBorderAfterContent() const { return true; }
     void SetBoundsFields(int left, int top, int width, int height);
+    // Runs paint with PaintCanvas set to the canvas of a WM_PAINT (the widget's, or
+    // the one in WParam), its state saved around the call.
+    void PaintThroughCanvas(TMessage& message, const std::function<void()>& paint);
     // Fills the client area with Color on the paint canvas.
     void EraseBackground(TCanvas& canvas);
     // The widget the children of a windowed control live in.

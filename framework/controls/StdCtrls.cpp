@@ -27,6 +27,21 @@ void SetWidgetColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
     widget->setPalette(palette);
 }
 
+// The widget's mnemonic (Alt + the marked letter) acts at once, not after Qt's click
+// animation, like the accelerator of CM_DIALOGCHAR.
+bool TranslateMnemonic(TWinControl& control, QEvent* event, bool& handled,
+                       const std::function<void()>& act) {
+    if (event->type() != QEvent::Shortcut) {
+        return false;
+    }
+    handled = true;
+    if (control.CanFocus()) {
+        control.SetFocus();
+        act();
+    }
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -526,17 +541,8 @@ QWidget* TButton::CreateHandle() {
 }
 
 bool TButton::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
-    // The widget's mnemonic (Alt + the marked letter) clicks at once, not after
-    // Qt's click animation, like the accelerator of CM_DIALOGCHAR.
-    if (event->type() == QEvent::Shortcut) {
-        handled = true;
-        if (CanFocus()) {
-            SetFocus();
-            Click();
-        }
-        return true;
-    }
-    return TWinControl::TranslateEvent(widget, event, handled);
+    return TranslateMnemonic(*this, event, handled, [this] { Click(); }) ||
+           TWinControl::TranslateEvent(widget, event, handled);
 }
 
 void TButton::SetDefault(bool value) {
@@ -627,15 +633,8 @@ QWidget* TCheckBox::CreateHandle() {
 }
 
 bool TCheckBox::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
-    if (event->type() == QEvent::Shortcut) {
-        handled = true;
-        if (CanFocus()) {
-            SetFocus();
-            Toggle();
-        }
-        return true;
-    }
-    return TWinControl::TranslateEvent(widget, event, handled);
+    return TranslateMnemonic(*this, event, handled, [this] { Toggle(); }) ||
+           TWinControl::TranslateEvent(widget, event, handled);
 }
 
 void TCheckBox::SetState(TCheckBoxState state) {
