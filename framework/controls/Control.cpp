@@ -397,6 +397,12 @@ void TControl::PaintParentBackground(TCanvas& canvas) {
     }
 }
 
+void TControl::SetParentComponent(TComponent* parent) {
+    if (auto* container = qobject_cast<TWinControl*>(parent)) {
+        SetParent(container);
+    }
+}
+
 TNotifyEvent* TControl::NotifyEvent(const QString& name) {
     if (name == QLatin1String("OnClick")) {
         return &OnClick;

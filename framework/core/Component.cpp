@@ -162,6 +162,8 @@ void TComponent::Loaded() {
     FComponentState &= ~TComponentState(csLoading | csReading);
 }
 
+void TComponent::SetParentComponent(TComponent*) {}
+
 TNotifyEvent* TComponent::NotifyEvent(const QString&) {
     return nullptr;
 }

@@ -58,6 +58,10 @@ public:
     void BeginLoading();
     virtual void Loaded();
 
+    // Makes this component a part of parent, as a layout nests it (a control's
+    // parent, a menu item's parent item); the default ignores it.
+    virtual void SetParentComponent(TComponent* parent);
+
     // The notify event (TNotifyEvent member) published under name, or null; the
     // layout reader binds handlers through it.
     virtual TNotifyEvent* NotifyEvent(const QString& name);

@@ -1,11 +1,13 @@
 #include "framework/forms/Form.h"
 
+#include "framework/controls/Menus.h"
 #include "framework/core/Application.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -308,7 +310,39 @@ void TCustomForm::SetMenu(TComponent* menu) {
     if (menu != nullptr) {
         menu->FreeNotification(this);
     }
+    if (auto* mainMenu = qobject_cast<TMainMenu*>(menu)) {
+        // The form follows its menu's changes (the menu tells one user).
+        mainMenu->OnChange = [this](TObject*) { Perform(CM_MENUCHANGED); };
+    }
     Perform(CM_MENUCHANGED);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == FMenu) {
+        FMenu = nullptr;
+        if (!IsDestroying()) {
+            RebuildMenuBar();
+        }
+    }
+}
+
+void TCustomForm::RebuildMenuBar() {
+    auto* mainMenu = qobject_cast<TMainMenu*>(FMenu);
+    if (mainMenu == nullptr) {
+        delete FMenuBar;
+        FMenuBar = nullptr;
+        RecreateFrame();
+        return;
+    }
+    if (FMenuBar == nullptr) {
+        FMenuBar = new QMenuBar(Handle());
+        FMenuBar->setNativeMenuBar(false);
+        FMenuBar->setFont(Font()->ToQFont());
+    }
+    FMenuBar->clear();
+    mainMenu->FillQMenu(FMenuBar, mainMenu->Items());
+    RecreateFrame();
 }
 
 void TCustomForm::SetIcon(const QIcon& icon) {
@@ -552,6 +586,10 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_SYSCOMMAND:
         WMSysCommand(message);
         break;
+    case CM_MENUCHANGED:
+        RebuildMenuBar();
+        TWinControl::WndProc(message);
+        break;
     case WM_SHOWWINDOW:
         TWinControl::WndProc(message);
         if (message.WParam != 0) {
@@ -566,8 +604,15 @@ void TCustomForm::WndProc(TMessage& message) {
     }
 }
 
-void TCustomForm::WMNCCalcSize(TMessage&) {
-    // The window manager draws the frame: the client area is the whole window.
+void TCustomForm::WMNCCalcSize(TMessage& message) {
+    // The window manager draws the frame: the client area is the whole window less a
+    // shown menu bar.
+    if (FMenuBar != nullptr && !FMenuBar->isHidden()) {
+        auto* rect = reinterpret_cast<TRect*>(message.LParam);
+        const int height = FMenuBar->sizeHint().height();
+        FMenuBar->setGeometry(rect->Left, rect->Top, rect->Width(), height);
+        rect->Top += height;
+    }
 }
 
 void TCustomForm::WMNCPaint(TMessage& message) {

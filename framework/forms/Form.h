@@ -5,6 +5,7 @@
 #include <QIcon>
 
 class QEventLoop;
+class QMenuBar;
 
 enum TModalResult {
     mrNone = 0,
@@ -111,6 +112,9 @@ public:
     bool Active() const { return FActive; }
     TComponent* Menu() const { return FMenu; }
     void SetMenu(TComponent* menu);
+    // The Qt menu bar showing a TMainMenu Menu; a painted frame hides it and draws
+    // its own.
+    QMenuBar* MenuBar() const { return FMenuBar; }
     QIcon Icon() const { return FIcon; }
     void SetIcon(const QIcon& icon);
 
@@ -164,6 +168,7 @@ protected:
     virtual void DoShow();
     virtual void DoHide();
     void BeforeDestruction() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool TranslateFrameEvent(QEvent* event);
@@ -173,7 +178,10 @@ private:
     void SetWindowStateNow(TWindowState state);
     void SyncBoundsFromWindow();
 
+    void RebuildMenuBar();
+
     QWidget* FClient = nullptr;
+    QMenuBar* FMenuBar = nullptr;
     TRect FClientInWindow;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = TBorderIcons(biSystemMenu | biMinimize | biMaximize);

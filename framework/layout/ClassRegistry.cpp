@@ -1,6 +1,7 @@
 #include "framework/layout/ClassRegistry.h"
 
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Timer.h"
 #include "framework/dialogs/OpenDialog.h"
@@ -33,6 +34,9 @@ void RegisterFrameworkClasses() {
         Add<TListView>("TListView");
         Add<TTimer>("TTimer");
         Add<TOpenDialog>("TOpenDialog");
+        Add<TMainMenu>("TMainMenu");
+        Add<TPopupMenu>("TPopupMenu");
+        Add<TMenuItem>("TMenuItem");
         return true;
     }();
     (void)done;

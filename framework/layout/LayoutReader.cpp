@@ -282,7 +282,7 @@ private:
         return text;
     }
 
-    void ReadObject(TWinControl* enclosing) {
+    void ReadObject(TComponent* enclosing) {
         if (!IsWord("object") && !IsWord("inherited") && !IsWord("inline")) {
             Fail(QStringLiteral("'object' expected"));
         }
@@ -313,18 +313,15 @@ private:
         } catch (const EComponentError& error) {
             Fail(QString::fromUtf8(error.what()), line);
         }
-        auto* control = qobject_cast<TControl*>(component);
-        if (control != nullptr && enclosing != nullptr && component != FRoot) {
-            control->SetParent(enclosing);
+        if (enclosing != nullptr && component != FRoot) {
+            component->SetParentComponent(enclosing);
         }
-        auto* container = qobject_cast<TWinControl*>(component);
-        TWinControl* childParent = container != nullptr ? container : enclosing;
         while (!IsWord("end")) {
             if (FToken.Kind == TTokenKind::End) {
                 Fail(QStringLiteral("'end' expected"));
             }
             if (IsWord("object") || IsWord("inherited") || IsWord("inline")) {
-                ReadObject(childParent != nullptr ? childParent : container);
+                ReadObject(component);
                 continue;
             }
             const TAssignment assignment = ReadAssignment();

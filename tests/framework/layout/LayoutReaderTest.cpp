@@ -1,6 +1,7 @@
 #include "framework/layout/LayoutReader.h"
 
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/forms/Form.h"
 #include "framework/layout/ClassRegistry.h"
@@ -170,6 +171,34 @@ TEST(LayoutReaderTest, ReadsNestedObjectsPropertiesCollectionsAndHandlers) {
     EXPECT_EQ(form.Calls, QStringList{QStringLiteral("FormCreate Form1")});
     form.BtnMake->Click();
     EXPECT_EQ(form.Calls.last(), QStringLiteral("BtnMakeClick BtnMake"));
+}
+
+TEST(LayoutReaderTest, NestsMenuItemsUnderTheirMenu) {
+    TLayoutForm form(nullptr);
+    ReadLayoutText(&form, QStringLiteral(R"(object Form1: TLayoutForm
+  Menu = MainMenu1
+  object MainMenu1: TMainMenu
+    OwnerDraw = True
+    object File1: TMenuItem
+      Caption = '&File'
+      object Make1: TMenuItem
+        Caption = 'Make'
+        ShortCut = 16461
+        OnClick = BtnMakeClick
+      end
+    end
+  end
+end
+)"),
+                   QStringLiteral("menu.layout"));
+    auto* menu = qobject_cast<TMainMenu*>(form.Menu());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->OwnerDraw());
+    ASSERT_EQ(menu->Items()->Count(), 1);
+    TMenuItem* make = menu->Items()->Items(0)->Items(0);
+    EXPECT_EQ(make->Caption(), QStringLiteral("Make"));
+    EXPECT_TRUE(menu->IsShortCut(scCtrl | 'M'));
+    EXPECT_EQ(form.Calls.last(), QStringLiteral("BtnMakeClick Make1"));
 }
 
 struct TRefusal {

@@ -1,0 +1,381 @@
+#include "framework/controls/Menus.h"
+
+#include "framework/graphics/Bitmap.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+
+namespace {
+
+const char* const ItemProperty = "sumwardenMenuItem";
+
+TMenuItem* OwnerDrawnItem(const QStyleOption* option) {
+    const auto* menuOption = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (menuOption == nullptr) {
+        return nullptr;
+    }
+    TMenuItem* item = MenuItemOfAction(qobject_cast<const QAction*>(option->styleObject));
+    if (item == nullptr || item->GetParentMenu() == nullptr ||
+        !item->GetParentMenu()->OwnerDraw()) {
+        return nullptr;
+    }
+    return item;
+}
+
+// Measures and paints the items of owner-drawn menus through their handlers; every
+// other element is the application style's.
+class TMenuStyle : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        if (type == CT_MenuItem) {
+            if (TMenuItem* item = OwnerDrawnItem(option); item && item->OnMeasureItem) {
+                TBitmap measure;
+                measure.SetSize(1, 1);
+                int width = size.width();
+                int height = size.height();
+                item->OnMeasureItem(item, measure.Canvas(), width, height);
+                return {width, height};
+            }
+        }
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuItem) {
+            if (TMenuItem* item = OwnerDrawnItem(option); item && item->OnAdvancedDrawItem) {
+                const QRect rect = option->rect;
+                TBitmap bitmap;
+                bitmap.SetSize(rect.width(), rect.height());
+                TMenuItem::TOwnerDrawState state;
+                state.setFlag(TMenuItem::odSelected, option->state.testFlag(State_Selected));
+                state.setFlag(TMenuItem::odDisabled, !option->state.testFlag(State_Enabled));
+                state.setFlag(TMenuItem::odGrayed, !option->state.testFlag(State_Enabled));
+                state.setFlag(TMenuItem::odChecked, item->Checked());
+                state.setFlag(TMenuItem::odDefault, item->Default());
+                item->OnAdvancedDrawItem(item, bitmap.Canvas(),
+                                         Rect(0, 0, rect.width(), rect.height()), state);
+                painter->drawImage(rect.topLeft(), bitmap.Image());
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+QStyle* MenuStyle() {
+    static QPointer<TMenuStyle> style;
+    if (style.isNull()) {
+        style = new TMenuStyle();
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// A menu that tells the style which action each item option belongs to.
+class TOwnerDrawMenu : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override {
+        QMenu::initStyleOption(option, action);
+        option->styleObject = const_cast<QAction*>(action);
+    }
+};
+
+} // namespace
+
+TMenuItem* MenuItemOfAction(const QAction* action) {
+    return action != nullptr
+               ? qobject_cast<TMenuItem*>(action->property(ItemProperty).value<QObject*>())
+               : nullptr;
+}
+
+QKeySequence ShortCutToKeySequence(int shortCut) {
+    if (shortCut == 0) {
+        return {};
+    }
+    int key = shortCut & 0xFF;
+    if (key >= 0x70 && key <= 0x87) {
+        key = Qt::Key_F1 + (key - 0x70);
+    }
+    int modifiers = 0;
+    if (shortCut & scShift) {
+        modifiers |= Qt::SHIFT;
+    }
+    if (shortCut & scCtrl) {
+        modifiers |= Qt::CTRL;
+    }
+    if (shortCut & scAlt) {
+        modifiers |= Qt::ALT;
+    }
+    return QKeySequence(key | modifiers);
+}
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+
+TMenuItem::~TMenuItem() {
+    Destroying();
+    while (!FItems.isEmpty()) {
+        TMenuItem* child = FItems.last();
+        Remove(child);
+        // Children the owner also holds are freed by the owner; the rest are ours.
+        if (child->Owner() == nullptr) {
+            delete child;
+        }
+    }
+    if (FParent != nullptr) {
+        FParent->Remove(this);
+    }
+}
+
+void TMenuItem::Changed() {
+    if (TMenu* menu = GetParentMenu(); menu != nullptr && !IsLoading()) {
+        menu->Changed();
+    }
+}
+
+void TMenuItem::SetCaption(const QString& caption) {
+    FCaption = caption;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool value) {
+    FChecked = value;
+    if (value && FRadioItem && FParent != nullptr) {
+        for (TMenuItem* sibling : FParent->FItems) {
+            if (sibling != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex) {
+                sibling->FChecked = false;
+            }
+        }
+    }
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool value) {
+    FEnabled = value;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool value) {
+    FVisible = value;
+    Changed();
+}
+
+void TMenuItem::SetRadioItem(bool value) {
+    FRadioItem = value;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool value) {
+    FDefault = value;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(int value) {
+    FShortCut = value;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int value) {
+    FImageIndex = value;
+    Changed();
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    return static_cast<int>(FItems.indexOf(item));
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+    Insert(Count(), item);
+}
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (item == nullptr || item == this) {
+        return;
+    }
+    if (item->FParent != nullptr) {
+        item->FParent->Remove(item);
+    }
+    FItems.insert(std::clamp(index, 0, Count()), item);
+    item->FParent = this;
+    Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    if (item == nullptr || item->FParent != this) {
+        return;
+    }
+    FItems.removeAll(item);
+    item->FParent = nullptr;
+    if (!IsDestroying()) {
+        Changed();
+    }
+}
+
+void TMenuItem::Delete(int index) {
+    Remove(FItems.at(index));
+}
+
+void TMenuItem::Clear() {
+    while (!FItems.isEmpty()) {
+        TMenuItem* child = FItems.last();
+        Remove(child);
+        if (child->Owner() == nullptr) {
+            delete child;
+        }
+    }
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* item = this;
+    while (item->FParent != nullptr) {
+        item = item->FParent;
+    }
+    return item->FMenu;
+}
+
+void TMenuItem::Click() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+    if (auto* item = qobject_cast<TMenuItem*>(parent)) {
+        item->Add(this);
+    } else if (auto* menu = qobject_cast<TMenu*>(parent)) {
+        menu->Items()->Add(this);
+    }
+}
+
+TNotifyEvent* TMenuItem::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnClick") ? &OnClick : TComponent::NotifyEvent(name);
+}
+
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) {
+    FItems->FMenu = this;
+}
+
+TMenu::~TMenu() {
+    Destroying();
+    delete FItems;
+}
+
+void TMenu::SetOwnerDraw(bool value) {
+    FOwnerDraw = value;
+    Changed();
+}
+
+void TMenu::SetImages(TComponent* images) {
+    if (FImages != nullptr) {
+        FImages->RemoveFreeNotification(this);
+    }
+    FImages = images;
+    if (images != nullptr) {
+        images->FreeNotification(this);
+    }
+    Changed();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FImages) {
+        FImages = nullptr;
+    }
+}
+
+void TMenu::Changed() {
+    if (OnChange && !IsLoading() && !IsDestroying()) {
+        OnChange(this);
+    }
+}
+
+QMenu* TMenu::BuildQMenu(TMenuItem* item, QWidget* parent) const {
+    auto* menu = new TOwnerDrawMenu(parent);
+    if (FOwnerDraw) {
+        menu->setStyle(MenuStyle());
+    }
+    FillQMenu(menu, item);
+    return menu;
+}
+
+void TMenu::FillQMenu(QWidget* menu, TMenuItem* item) const {
+    auto* qmenu = qobject_cast<QMenu*>(menu);
+    auto* bar = qobject_cast<QMenuBar*>(menu);
+    QActionGroup* group = nullptr;
+    for (TMenuItem* child : item->FItems) {
+        QAction* action = nullptr;
+        if (child->IsLine()) {
+            action = qmenu != nullptr ? qmenu->addSeparator() : bar->addSeparator();
+        } else if (child->Count() > 0) {
+            QMenu* sub = BuildQMenu(child, menu);
+            sub->setTitle(child->Caption());
+            action = sub->menuAction();
+            menu->addAction(action);
+        } else {
+            action = new QAction(child->Caption(), menu);
+            action->setShortcut(ShortCutToKeySequence(child->ShortCut()));
+            action->setCheckable(child->Checked() || child->RadioItem());
+            action->setChecked(child->Checked());
+            QPointer<TMenuItem> target(child);
+            QObject::connect(action, &QAction::triggered, menu, [target] {
+                if (target) {
+                    target->Click();
+                }
+            });
+            menu->addAction(action);
+            if (child->RadioItem()) {
+                if (group == nullptr) {
+                    group = new QActionGroup(menu);
+                }
+                group->addAction(action);
+            }
+        }
+        action->setProperty(ItemProperty, QVariant::fromValue<QObject*>(child));
+        action->setEnabled(child->Enabled());
+        action->setVisible(child->Visible());
+        action->setStatusTip(child->Hint());
+    }
+}
+
+bool TMenu::IsShortCut(int shortCut) const {
+    std::function<bool(TMenuItem*)> find = [&](TMenuItem* item) {
+        for (TMenuItem* child : item->FItems) {
+            if (child->ShortCut() == shortCut && child->Enabled() && child->Visible()) {
+                child->Click();
+                return true;
+            }
+            if (find(child)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    return shortCut != 0 && find(FItems);
+}
+
+void TPopupMenu::Popup(int x, int y) {
+    if (OnPopup) {
+        OnPopup(this);
+    }
+    if (FShown) {
+        FShown->close();
+    }
+    QMenu* menu = BuildQMenu(Items(), nullptr);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    FShown = menu;
+    menu->popup(QPoint(x, y));
+}
+
+TNotifyEvent* TPopupMenu::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnPopup") ? &OnPopup : TMenu::NotifyEvent(name);
+}
