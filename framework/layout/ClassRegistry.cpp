@@ -3,6 +3,7 @@
 #include "framework/controls/ComCtrls.h"
 #include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/core/Timer.h"
 #include "framework/dialogs/OpenDialog.h"
 
@@ -37,6 +38,8 @@ void RegisterFrameworkClasses() {
         Add<TMainMenu>("TMainMenu");
         Add<TPopupMenu>("TPopupMenu");
         Add<TMenuItem>("TMenuItem");
+        Add<TToolBar>("TToolBar");
+        Add<TToolButton>("TToolButton");
         return true;
     }();
     (void)done;

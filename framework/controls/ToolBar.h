@@ -1,0 +1,98 @@
+#pragma once
+
+#include "framework/controls/Control.h"
+
+class TMenuItem;
+class TToolBar;
+
+// A button of a tool bar: a caption, an optional menu item it stands for, a down
+// state; hot while the mouse is over it. Painted flat by default; a skinned menu bar
+// overrides Paint.
+class TToolButton : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(TToolButtonStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Grouped READ Grouped WRITE SetGrouped)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(TMenuItem* MenuItem READ MenuItem WRITE SetMenuItem)
+public:
+    enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+    Q_ENUM(TToolButtonStyle)
+
+    explicit TToolButton(TComponent* AOwner);
+
+    TToolButtonStyle Style() const { return FStyle; }
+    void SetStyle(TToolButtonStyle style);
+    bool Down() const { return FDown; }
+    void SetDown(bool down);
+    bool Grouped() const { return FGrouped; }
+    void SetGrouped(bool value) { FGrouped = value; }
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    TMenuItem* MenuItem() const { return FMenuItem; }
+    void SetMenuItem(TMenuItem* item);
+    bool Hot() const { return MouseInClient(); }
+    bool Pressed() const { return FPressed; }
+    TToolBar* ToolBar() const;
+
+    void Click() override;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CMMouseEnter(TMessage& message) override;
+    void CMMouseLeave(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TToolButtonStyle FStyle = tbsButton;
+    bool FDown = false;
+    bool FGrouped = false;
+    bool FPressed = false;
+    int FImageIndex = -1;
+    TMenuItem* FMenuItem = nullptr;
+};
+
+// A row of tool buttons laid out left to right in their order.
+class TToolBar : public TCustomControl {
+    Q_OBJECT
+    Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE SetButtonWidth)
+    Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE SetButtonHeight)
+    Q_PROPERTY(bool ShowCaptions READ ShowCaptions WRITE SetShowCaptions)
+    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(TComponent* Images READ Images WRITE SetImages)
+public:
+    explicit TToolBar(TComponent* AOwner);
+
+    int ButtonCount() const;
+    TToolButton* Buttons(int index) const;
+    int ButtonWidth() const { return FButtonWidth; }
+    void SetButtonWidth(int value);
+    int ButtonHeight() const { return FButtonHeight; }
+    void SetButtonHeight(int value);
+    bool ShowCaptions() const { return FShowCaptions; }
+    void SetShowCaptions(bool value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    TComponent* Images() const { return FImages; }
+    void SetImages(TComponent* images);
+    // The width a button takes: its caption's width when captions size the buttons.
+    virtual int ButtonExtent(const TToolButton* button) const;
+
+protected:
+    void AlignControls(TControl* control, TRect& rect) override;
+    void ControlListChange(TControl* control, bool inserting) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    int FButtonWidth = 23;
+    int FButtonHeight = 22;
+    bool FShowCaptions = false;
+    bool FFlat = true;
+    bool FAutoSize = false;
+    TComponent* FImages = nullptr;
+};
