@@ -187,7 +187,8 @@ void TCustomForm::ApplyWindowFlags() {
         break;
     }
     if (FFrameless) {
-        flags |= Qt::FramelessWindowHint;
+        // Qt drops the frameless hint next to title-bar hints: keep the window type.
+        flags = (flags & Qt::WindowType_Mask) | Qt::FramelessWindowHint;
     }
     if (FFormStyle == fsStayOnTop) {
         flags |= Qt::WindowStaysOnTopHint;
