@@ -1133,12 +1133,17 @@ void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabSt
 }
 
 bool TWinControl::CanFocus() const {
-    for (const TControl* control = this; control != nullptr; control = control->Parent()) {
+    // The form itself may still be hidden: focus then goes there when it shows.
+    const TCustomForm* form = GetParentForm();
+    if (form == nullptr) {
+        return false;
+    }
+    for (const TControl* control = this; control != form; control = control->Parent()) {
         if (!control->Visible() || !control->Enabled()) {
             return false;
         }
     }
-    return GetParentForm() != nullptr;
+    return true;
 }
 
 void TWinControl::SetFocus() {
