@@ -27,6 +27,26 @@ public:
     }
 };
 
+// Publishes a value of every kind the layout reader writes.
+class TValueProbe : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Text MEMBER Text)
+    Q_PROPERTY(int Number MEMBER Number)
+    Q_PROPERTY(double Ratio MEMBER Ratio)
+    Q_PROPERTY(QByteArray Data MEMBER Data)
+    Q_PROPERTY(QStringList Lines MEMBER Lines)
+    Q_PROPERTY(bool Flag MEMBER Flag)
+public:
+    using TComponent::TComponent;
+    QString Text;
+    int Number = 0;
+    double Ratio = 0;
+    QByteArray Data;
+    QStringList Lines;
+    bool Flag = false;
+};
+REGISTER_CLASS(TValueProbe);
+
 // A component whose Loaded records whether every property was already set.
 class TLoadProbe : public TComponent {
     Q_OBJECT
@@ -201,6 +221,54 @@ end
     EXPECT_EQ(form.Calls.last(), QStringLiteral("BtnMakeClick Make1"));
 }
 
+TEST(LayoutReaderTest, ReadsEveryValueKind) {
+    TLayoutForm form(nullptr);
+    ReadLayoutText(&form, QStringLiteral(R"(object Form1: TLayoutForm
+  object Values: TValueProbe
+    Text = 'It''s'#13#10 +
+      'next'#9'line'
+    Number = -42
+    Ratio = 1.5
+    Data = {
+      00FF10
+      7F}
+    Lines = (
+      'one'
+      'two')
+    Flag = True
+  end
+  object Hex: TValueProbe
+    Number = $1F
+    Flag = false
+  end
+end
+)"),
+                   QStringLiteral("values.layout"));
+    auto* values = qobject_cast<TValueProbe*>(form.FindComponent(QStringLiteral("Values")));
+    ASSERT_NE(values, nullptr);
+    EXPECT_EQ(values->Text, QStringLiteral("It's\r\nnext\tline"));
+    EXPECT_EQ(values->Number, -42);
+    EXPECT_DOUBLE_EQ(values->Ratio, 1.5);
+    EXPECT_EQ(values->Data, QByteArray::fromHex("00FF107F"));
+    EXPECT_EQ(values->Lines, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+    EXPECT_TRUE(values->Flag);
+    auto* hex = qobject_cast<TValueProbe*>(form.FindComponent(QStringLiteral("Hex")));
+    ASSERT_NE(hex, nullptr);
+    EXPECT_EQ(hex->Number, 31);
+    EXPECT_FALSE(hex->Flag);
+}
+
+TEST(LayoutReaderTest, AMissingFileIsRefusedWithItsName) {
+    TLayoutForm form(nullptr);
+    try {
+        ReadLayout(&form, QStringLiteral("/nonexistent/main.layout"));
+        FAIL();
+    } catch (const ELayoutError& error) {
+        EXPECT_EQ(error.File(), QStringLiteral("/nonexistent/main.layout"));
+        EXPECT_TRUE(error.Problem().contains(QStringLiteral("cannot be opened")));
+    }
+}
+
 struct TRefusal {
     const char* Text;
     int Line;
@@ -243,6 +311,16 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusal{"object F: TLayoutForm\n  Left = 5\n", 3, "'end' expected"},
         TRefusal{"object F: TOtherForm\nend\n", 1, "not TLayoutForm"},
         TRefusal{"object F: TLayoutForm\n  Caption = 12\nend\n", 2, "Invalid value"},
+        TRefusal{"object F: TLayoutForm\n  Visible = Maybe\nend\n", 2, "Invalid value"},
+        TRefusal{"object F: TLayoutForm\n  Color = clNoSuchColour\nend\n", 2, "Unknown value"},
+        TRefusal{"object F: TLayoutForm\n  Font.Nam = 'x'\nend\n", 2, "Unknown property 'Nam'"},
+        TRefusal{"object F: TLayoutForm\n  Caption.Text = 'x'\nend\n", 2, "no sub-properties"},
+        TRefusal{"object F: TLayoutForm\n  Left = 5 ?\nend\n", 2, "Unexpected character"},
+        TRefusal{"object F: TLayoutForm\n  object B: TButton\n    OnClick = 'x'\n  end\nend\n", 3,
+                 "Handler name expected"},
+        TRefusal{"object F: TLayoutForm\n  object B: TButton\n    OnClick = Nope\n  end\nend\n", 3,
+                 "Unknown handler 'Nope'"},
+        TRefusal{"object F: TLayoutForm\nend\nextra\n", 3, "End of file expected"},
         TRefusal{"object F: TLayoutForm\n  object A: TPanel\n  end\n  object a: TPanel\n"
                  "  end\nend\n",
                  4, "already exists"}));
