@@ -49,10 +49,11 @@ void TComponent::InsertComponent(TComponent* component) {
     if (component == nullptr || component->FOwner == this) {
         return;
     }
+    // A refused move leaves the component with its old owner, so nothing leaks.
+    ValidateRename(component, QString(), component->FName);
     if (component->FOwner != nullptr) {
         component->FOwner->RemoveComponent(component);
     }
-    ValidateRename(component, QString(), component->FName);
     Insert(component);
     NotifyAll(component, opInsert);
 }

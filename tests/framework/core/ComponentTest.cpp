@@ -134,6 +134,35 @@ TEST(ComponentTest, DestroyingStateReachesOwnedComponents) {
     EXPECT_TRUE(sawDestroying);
 }
 
+TEST(ComponentTest, InsertComponentMovesBetweenOwnersAndKeepsNamesUnique) {
+    TComponent first(nullptr);
+    TComponent second(nullptr);
+    auto* moving = new TComponent(&first);
+    moving->SetName(QStringLiteral("Shared"));
+    auto* clash = new TComponent(&second);
+    clash->SetName(QStringLiteral("Shared"));
+    EXPECT_THROW(second.InsertComponent(moving), EComponentError);
+    EXPECT_EQ(moving->Owner(), &first);
+    clash->SetName(QStringLiteral("Other"));
+    second.InsertComponent(moving);
+    EXPECT_EQ(moving->Owner(), &second);
+    EXPECT_EQ(first.ComponentCount(), 0);
+    EXPECT_EQ(second.FindComponent(QStringLiteral("Shared")), moving);
+    second.RemoveComponent(moving);
+    EXPECT_EQ(moving->Owner(), nullptr);
+    delete moving;
+    EXPECT_EQ(second.ComponentCount(), 1);
+}
+
+TEST(ComponentTest, DesigningReachesOwnedComponents) {
+    TComponent owner(nullptr);
+    auto* child = new TComponent(&owner);
+    owner.SetDesigning(true);
+    EXPECT_TRUE(child->ComponentState().testFlag(TComponent::csDesigning));
+    owner.SetDesigning(false);
+    EXPECT_FALSE(child->ComponentState().testFlag(TComponent::csDesigning));
+}
+
 TEST(ComponentTest, LoadingStateEndsInLoaded) {
     TComponent component(nullptr);
     component.BeginLoading();
