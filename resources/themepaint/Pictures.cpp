@@ -457,7 +457,7 @@ QImage PaintTabScrollButtons(const Look& look) {
 QImage PaintTabs(const Look& look) {
     const QSize frame = look.sizes.tab;
     const int cap = frame.width() / 3;
-    const qreal radius = std::min<qreal>(cap - 0.5, 5);
+    const qreal radius = std::min<qreal>(cap, 5);
     const QColor outline = Mix(look.border, look.surface, 0.2);
     QImage tabs = PaintStrip(
         2, frame.width(), frame.height(), look.surface, KeyColour,
