@@ -42,6 +42,7 @@ Look MacOSLook() {
     look.titleMinimizeFace = Hex(0xF2B43A);
     look.titleMaximizeFace = Hex(0x62BE45);
     look.tabMark = look.accent;
+    look.scrollFace = look.buttonFace;
     look.sizes = {{84, 23}, {15, 17}, {16, 17}, 17,       {48, 23}, {49, 23}, {48, 23},
                   {45, 5},  {11, 20}, {19, 11}, {16, 22}, {33, 16}, {18, 18}, {18, 27},
                   {17, 7},  {13, 10}, {10, 11}, {7, 84},  {1, 21}};
@@ -82,6 +83,7 @@ Look WinXPLook() {
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
     look.tabMark = Hex(0xF5B423);
+    look.scrollFace = Hex(0xC8D8FA);
     look.sizes = {{18, 21}, {13, 13}, {13, 13}, 21,       {35, 29}, {37, 29}, {35, 29},
                   {45, 8},  {11, 21}, {22, 11}, {16, 17}, {21, 16}, {18, 18}, {9, 18},
                   {8, 1},   {6, 10},  {11, 11}, {8, 86},  {1, 21}};
@@ -122,6 +124,7 @@ Look DeepBlueLook() {
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
     look.tabMark = look.accent;
+    look.scrollFace = look.buttonFace;
     look.sizes = {{74, 21}, {13, 13}, {13, 13}, 19,       {97, 32}, {98, 32}, {97, 32},
                   {45, 4},  {11, 20}, {18, 11}, {16, 16}, {21, 16}, {18, 17}, {6, 17},
                   {5, 5},   {1, 10},  {11, 11}, {8, 83},  {1, 20}};
@@ -162,6 +165,7 @@ Look ProteinLook() {
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
     look.tabMark = look.accent;
+    look.scrollFace = Hex(0xD3DDEC);
     look.sizes = {{74, 21}, {13, 13}, {13, 13}, 19,       {441, 23}, {1, 23},  {1, 23},
                   {45, 4},  {11, 20}, {18, 11}, {16, 16}, {21, 16},  {18, 17}, {9, 17},
                   {10, 5},  {1, 10},  {11, 11}, {8, 83},  {1, 21}};
@@ -202,6 +206,7 @@ Look BlueGlassLook() {
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
     look.tabMark = look.accent;
+    look.scrollFace = look.buttonFace;
     look.sizes = {{77, 27}, {13, 13}, {13, 13}, 19,       {162, 33}, {179, 33}, {101, 33},
                   {45, 4},  {11, 20}, {18, 11}, {17, 16}, {21, 16},  {18, 17},  {9, 17},
                   {10, 5},  {1, 10},  {11, 11}, {8, 86},  {1, 21}};

@@ -44,7 +44,8 @@ struct Look {
     bool titleButtonKeyed; // title glyphs are drawn keyed by their bottom-left pixel
     int titleButtonTop;    // row of the title picture behind the glyph row
 
-    QColor track; // scroll bar background
+    QColor track;      // scroll bar background
+    QColor scrollFace; // scroll arrows and thumb of the looks without gel shading
     QColor tabActive, tabInactive;
     QColor tabLine; // body of the line under the tabs: the page colour
     QColor tabMark; // stripe along the top of the active tab

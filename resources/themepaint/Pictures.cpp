@@ -319,8 +319,11 @@ QImage PaintTitleSection(const Look& look, QSize size, TitlePart part) {
     // A soft glow at the left end that has faded out before the stretched middle starts.
     if (part == TitlePart::Left && size.width() > 60) {
         QLinearGradient glow(0, 0, size.width() - 1, 0);
-        glow.setColorAt(0.0, QColor(255, 255, 255, 70));
-        glow.setColorAt(0.85, QColor(255, 255, 255, 0));
+        QColor light = look.titleTop.lighter(170);
+        light.setAlpha(90);
+        glow.setColorAt(0.0, light);
+        light.setAlpha(0);
+        glow.setColorAt(0.85, light);
         painter.fillRect(QRectF(0, 1, size.width(), height - 2), glow);
     }
     if (part == TitlePart::Left && !look.titlePinstripes) {
@@ -409,12 +412,13 @@ QImage PaintScrollArrows(const Look& look, int frameWidth, int height) {
                           const int state = index % 3;
                           const QRectF body = rect.adjusted(0.5, 0.5, -0.5, -0.5);
                           painter.setPen(QPen(Mix(look.buttonOutline, look.track, 0.25), 1));
-                          painter.setBrush(FaceBrush(look, StateFace(look, state), body.left(),
-                                                     body.right(), state == 2, false));
+                          const QColor face = state == 0 ? look.scrollFace : StateFace(look, state);
+                          painter.setBrush(
+                              FaceBrush(look, face, body.left(), body.right(), state == 2, false));
                           painter.drawRoundedRect(body, 1.5, 1.5);
                           const Direction direction = index < 3 ? Direction::Up : Direction::Down;
-                          DrawArrow(painter, rect.center(), std::round(frameWidth * 0.45),
-                                    direction, ArrowColour(look));
+                          DrawArrow(painter, rect.center(), std::round(frameWidth * 0.5), direction,
+                                    ArrowColour(look));
                       });
 }
 

@@ -275,6 +275,9 @@ QImage PaintContactSheet(const std::vector<NamedPicture>& pictures) {
     };
     std::vector<Cell> cells;
     std::vector<std::pair<QString, int>> headings;
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(11);
+    const QFontMetrics labels(font);
     int y = CellGap;
     for (const QString& group : groups) {
         headings.emplace_back(group, y);
@@ -287,7 +290,11 @@ QImage PaintContactSheet(const std::vector<NamedPicture>& pictures) {
             }
             const int scale = ScaleFor(picture.image);
             const QSize size = picture.image.size() * scale;
-            const int cellWidth = std::max(size.width(), 150);
+            const QString label = QStringLiteral("%1  %2x%3")
+                                      .arg(picture.name)
+                                      .arg(picture.image.width())
+                                      .arg(picture.image.height());
+            const int cellWidth = std::max(size.width(), labels.horizontalAdvance(label) + 4);
             if (x + cellWidth > SheetWidth - CellGap && x > CellGap) {
                 x = CellGap;
                 y += rowHeight + CellGap;
@@ -303,8 +310,6 @@ QImage PaintContactSheet(const std::vector<NamedPicture>& pictures) {
     QImage sheet(SheetWidth, y, QImage::Format_RGB32);
     sheet.fill(QColor(0x9A, 0x9A, 0x9A));
     QPainter painter(&sheet);
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(11);
     painter.setFont(font);
     for (const auto& [group, top] : headings) {
         QFont heading = font;
