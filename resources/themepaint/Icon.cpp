@@ -35,8 +35,17 @@ QImage PaintProgramIcon(int size) {
     const qreal rim = small ? 1.0 : std::max(1.0, size / 32.0);
 
     painter.setPen(QPen(QColor(0x16, 0x3A, 0x78), rim));
-    painter.setBrush(GlossGradient(box.top(), box.bottom(), QColor(0x2F, 0x6F, 0xD0)));
+    painter.setBrush(LinearGradient(box.top(), box.bottom(), QColor(0x4F, 0x8C, 0xE4),
+                                    QColor(0x17, 0x44, 0x96)));
     painter.drawPath(shield);
+    // A faint sheen over the upper half, dim enough for the white mark to stand out.
+    painter.save();
+    painter.setClipPath(shield);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(LinearGradient(box.top(), box.center().y(), QColor(255, 255, 255, 90),
+                                    QColor(255, 255, 255, 10)));
+    painter.drawRect(QRectF(box.left(), box.top(), box.width(), box.height() / 2));
+    painter.restore();
     if (!small) {
         // A light inner rim reads as a raised seal at the larger sizes.
         const qreal inset = size * 0.07;

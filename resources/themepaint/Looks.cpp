@@ -189,8 +189,8 @@ Look BlueGlassLook() {
     look.accent = Hex(0x4C8BE0);
     look.mark = Hex(0xFFFFFF);
     look.boxFace = Hex(0xEEF4FC);
-    look.titleTop = Hex(0x6FA7EE);
-    look.titleBottom = Hex(0x2A62BA);
+    look.titleTop = Hex(0x4F8DE0);
+    look.titleBottom = Hex(0x1F56AE);
     look.titleLine = Hex(0x1D4A92);
     look.titlePinstripes = false;
     look.titleGlyph = Hex(0xFFFFFF);

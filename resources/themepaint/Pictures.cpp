@@ -320,7 +320,7 @@ QImage PaintTitleSection(const Look& look, QSize size, TitlePart part) {
     if (part == TitlePart::Left && size.width() > 60) {
         QLinearGradient glow(0, 0, size.width() - 1, 0);
         QColor light = look.titleTop.lighter(170);
-        light.setAlpha(90);
+        light.setAlpha(55);
         glow.setColorAt(0.0, light);
         light.setAlpha(0);
         glow.setColorAt(0.85, light);

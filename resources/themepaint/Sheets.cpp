@@ -36,6 +36,9 @@ QRgb DisplayKey(const NamedPicture& picture) {
 }
 
 int ScaleFor(const QImage& image) {
+    if (image.height() >= 128) {
+        return 1;
+    }
     if (image.width() * 4 <= 360 && image.height() * 4 <= 360) {
         return 4;
     }

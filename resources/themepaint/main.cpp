@@ -60,12 +60,17 @@ int main(int argc, char** argv) {
     for (const auto& picture : pictures) {
         written &= Save(picture.image, output.filePath("pictures/" + picture.name + ".bmp"), "BMP");
     }
+    // The contact sheet shows the icons too.
+    std::vector<themepaint::NamedPicture> reviewed = pictures;
     for (const int size : IconSizes) {
-        written &= Save(themepaint::PaintProgramIcon(size),
-                        output.filePath(QStringLiteral("icons/MAINICON-%1.png").arg(size)), "PNG");
+        const QImage icon = themepaint::PaintProgramIcon(size);
+        written &=
+            Save(icon, output.filePath(QStringLiteral("icons/MAINICON-%1.png").arg(size)), "PNG");
+        reviewed.push_back(
+            {QStringLiteral("MAINICON-%1").arg(size), QStringLiteral("Program icon"), icon});
     }
     written &=
-        Save(themepaint::PaintContactSheet(pictures), output.filePath("contact-sheet.png"), "PNG");
+        Save(themepaint::PaintContactSheet(reviewed), output.filePath("contact-sheet.png"), "PNG");
     written &= Save(themepaint::PaintPreview(pictures), output.filePath("preview.png"), "PNG");
     written &= WriteResourceList(output.filePath("pictures.qrc"), pictures);
     return written ? 0 : 1;
