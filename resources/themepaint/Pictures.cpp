@@ -507,27 +507,25 @@ QImage PaintTabLine(const Look& look) {
 
 QImage PaintProgress(const Look& look) {
     const QSize size = look.sizes.progress;
-    QImage layer = NewLayer(size.width(), size.height());
-    QPainter painter;
-    BeginPainter(painter, layer);
-    painter.fillRect(QRectF(0, 0, size.width(), size.height()),
-                     GlossGradient(0, size.height(), look.accent));
-    if (size.width() >= 10) {
-        // Diagonal bands that repeat seamlessly across the tile.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 70));
-        const qreal band = size.width() / 2.0;
-        for (qreal x = -size.width(); x < 2 * size.width(); x += size.width()) {
-            QPolygonF stripe;
-            stripe << QPointF(x, size.height()) << QPointF(x + band, size.height())
-                   << QPointF(x + band + size.height(), 0) << QPointF(x + size.height(), 0);
-            painter.drawPolygon(stripe);
-        }
-    } else if (size.width() > 2) {
-        painter.fillRect(QRectF(size.width() - 2, 0, 2, size.height()), look.surface);
-    }
-    painter.end();
-    return Flatten(layer, look.surface, std::nullopt);
+    return PaintStrip(
+        1, size.width(), size.height(), look.surface, std::nullopt,
+        [&](QPainter& painter, const QRectF& rect, int) {
+            painter.fillRect(rect, GlossGradient(0, rect.height(), look.accent));
+            if (rect.width() >= 10) {
+                // Diagonal bands that repeat seamlessly across the tile.
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(QColor(255, 255, 255, 70));
+                const qreal band = rect.width() / 2;
+                for (qreal x = -rect.width(); x < 2 * rect.width(); x += rect.width()) {
+                    QPolygonF stripe;
+                    stripe << QPointF(x, rect.height()) << QPointF(x + band, rect.height())
+                           << QPointF(x + band + rect.height(), 0) << QPointF(x + rect.height(), 0);
+                    painter.drawPolygon(stripe);
+                }
+            } else if (rect.width() > 2) {
+                painter.fillRect(QRectF(rect.width() - 2, 0, 2, rect.height()), look.surface);
+            }
+        });
 }
 
 QImage PaintSideHandle(const Look& look) {
@@ -550,13 +548,11 @@ QImage PaintSideHandle(const Look& look) {
 
 QImage PaintSideBar(const Look& look) {
     const QSize size = look.sizes.sideBar;
-    QImage layer = NewLayer(size.width(), size.height());
-    QPainter painter;
-    BeginPainter(painter, layer);
-    painter.fillRect(QRectF(0, 0, size.width(), size.height()),
-                     FaceBrush(look, look.buttonFace, 0, size.height(), false));
-    painter.end();
-    return Flatten(layer, look.surface, std::nullopt);
+    return PaintStrip(1, size.width(), size.height(), look.surface, std::nullopt,
+                      [&](QPainter& painter, const QRectF& rect, int) {
+                          painter.fillRect(
+                              rect, FaceBrush(look, look.buttonFace, 0, rect.height(), false));
+                      });
 }
 
 QImage PaintMenuBar() {
@@ -571,15 +567,12 @@ QImage PaintMenuBar() {
 }
 
 QImage PaintMenuSelect() {
-    QImage layer = NewLayer(1, 21);
-    QPainter painter;
-    BeginPainter(painter, layer);
-    painter.fillRect(QRectF(0, 0, 1, 20),
-                     LinearGradient(0, 20, QColor(0x6C, 0x9F, 0xEA), QColor(0x2E, 0x66, 0xCF)));
-    painter.fillRect(QRectF(0, 0, 1, 1), QColor(0x8A, 0xB4, 0xF0));
-    painter.fillRect(QRectF(0, 20, 1, 1), QColor(0x24, 0x52, 0xA8));
-    painter.end();
-    return Flatten(layer, White, std::nullopt);
+    return PaintStrip(1, 1, 21, White, std::nullopt, [](QPainter& painter, const QRectF&, int) {
+        painter.fillRect(QRectF(0, 0, 1, 20),
+                         LinearGradient(0, 20, QColor(0x6C, 0x9F, 0xEA), QColor(0x2E, 0x66, 0xCF)));
+        painter.fillRect(QRectF(0, 0, 1, 1), QColor(0x8A, 0xB4, 0xF0));
+        painter.fillRect(QRectF(0, 20, 1, 1), QColor(0x24, 0x52, 0xA8));
+    });
 }
 
 QImage PaintMenuChecked() {
