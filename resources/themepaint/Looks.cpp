@@ -96,9 +96,9 @@ Look DeepBlueLook() {
     look.name = "DeepBlue";
     look.surface = Hex(0xE8E8E8);
     look.border = Hex(0x1A2350);
-    look.buttonFace = Hex(0xC4CFEB);
-    look.buttonHot = Hex(0xD9E2F8);
-    look.buttonPressed = Hex(0x9DAEDB);
+    look.buttonFace = Hex(0xB4C1E8);
+    look.buttonHot = Hex(0xCAD5F3);
+    look.buttonPressed = Hex(0x8C9FD6);
     look.buttonOutline = Hex(0x1A2350);
     look.buttonHotOutline = Hex(0x444AA0);
     look.buttonRadius = 2;
@@ -119,7 +119,7 @@ Look DeepBlueLook() {
     look.titleButtonTop = 2;
     look.track = Hex(0xF5F5F5);
     look.tabActive = Hex(0xF4F4F4);
-    look.tabInactive = Hex(0xB9C3DF);
+    look.tabInactive = Hex(0xA9B6DE);
     look.tabLine = Hex(0xE8E8E8);
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
@@ -165,7 +165,7 @@ Look ProteinLook() {
     look.titleMinimizeFace = look.titleButtonFace;
     look.titleMaximizeFace = look.titleButtonFace;
     look.tabMark = look.accent;
-    look.scrollFace = Hex(0xD3DDEC);
+    look.scrollFace = Hex(0xC2D1E8);
     look.sizes = {{74, 21}, {13, 13}, {13, 13}, 19,       {441, 23}, {1, 23},  {1, 23},
                   {45, 4},  {11, 20}, {18, 11}, {16, 16}, {21, 16},  {18, 17}, {9, 17},
                   {10, 5},  {1, 10},  {11, 11}, {8, 83},  {1, 21}};
@@ -189,7 +189,7 @@ Look BlueGlassLook() {
     look.accent = Hex(0x4C8BE0);
     look.mark = Hex(0xFFFFFF);
     look.boxFace = Hex(0xEEF4FC);
-    look.titleTop = Hex(0x4F8DE0);
+    look.titleTop = Hex(0x4584DA);
     look.titleBottom = Hex(0x1F56AE);
     look.titleLine = Hex(0x1D4A92);
     look.titlePinstripes = false;

@@ -399,9 +399,8 @@ QImage PaintSlider(const Look& look, bool vertical) {
                           knob.lineTo(point(t0, bodyLength));
                           knob.closeSubpath();
                           painter.setPen(QPen(look.buttonOutline, 1));
-                          const QColor face = look.buttonGloss ? look.accent : look.buttonFace;
-                          painter.setBrush(
-                              FaceBrush(look, face, t0, t1, false, !vertical ? false : true));
+                          const QColor face = look.buttonGloss ? look.accent : look.scrollFace;
+                          painter.setBrush(FaceBrush(look, face, t0, t1, false, vertical));
                           painter.drawPath(knob);
                       });
 }
@@ -430,7 +429,7 @@ QImage PaintScrollThumb(const Look& look) {
         [&](QPainter& painter, const QRectF& rect, int) {
             const QRectF body = rect.adjusted(0.5, 1.5, -0.5, -1.5);
             const qreal radius = look.buttonGloss ? std::min<qreal>(third, body.height() / 2) : 2;
-            const QColor face = look.buttonGloss ? look.accent : look.buttonFace;
+            const QColor face = look.buttonGloss ? look.accent : look.scrollFace;
             painter.setPen(
                 QPen(look.buttonGloss ? look.accent.darker(150) : look.buttonOutline, 1));
             painter.setBrush(FaceBrush(look, face, body.top(), body.bottom(), false));
