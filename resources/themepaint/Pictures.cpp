@@ -47,6 +47,21 @@ QColor StateFace(const Look& look, int state) {
     }
 }
 
+// Scroll arrows follow the button states in the gel looks and their own face elsewhere.
+QColor ScrollFace(const Look& look, int state) {
+    if (look.buttonGloss) {
+        return StateFace(look, state);
+    }
+    switch (state) {
+    case 1:
+        return Mix(look.scrollFace, White, 0.45);
+    case 2:
+        return look.scrollFace.darker(115);
+    default:
+        return look.scrollFace;
+    }
+}
+
 QColor ArrowColour(const Look& look) {
     return Mix(look.buttonOutline, Black, 0.45);
 }
@@ -411,7 +426,7 @@ QImage PaintScrollArrows(const Look& look, int frameWidth, int height) {
                           const int state = index % 3;
                           const QRectF body = rect.adjusted(0.5, 0.5, -0.5, -0.5);
                           painter.setPen(QPen(Mix(look.buttonOutline, look.track, 0.25), 1));
-                          const QColor face = state == 0 ? look.scrollFace : StateFace(look, state);
+                          const QColor face = ScrollFace(look, state);
                           painter.setBrush(
                               FaceBrush(look, face, body.left(), body.right(), state == 2, false));
                           painter.drawRoundedRect(body, 1.5, 1.5);
