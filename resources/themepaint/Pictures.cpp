@@ -148,7 +148,6 @@ void DrawTitleGlyph(QPainter& painter, TitleGlyph glyph, const QRectF& box, cons
         const qreal thin = std::max(1.0, width * 0.6);
         painter.setPen(QPen(colour, thin));
         painter.drawRect(QRectF(box.right() - side, box.top(), side, side));
-        painter.setBrush(onSphere ? Qt::NoBrush : Qt::NoBrush);
         painter.setPen(QPen(colour, width));
         painter.drawRect(QRectF(box.left(), box.bottom() - side, side, side));
         break;
