@@ -7,8 +7,9 @@
 namespace sumwarden {
 namespace {
 
-// Large enough that per-read overhead vanishes, small enough to stay in the cache.
-constexpr std::size_t kReadBlockSize = 1 << 20;
+// Large enough that the cost per read vanishes, small enough that the block stays in the
+// second-level cache between the kernel's copy and the hash (measured faster than 1 MiB).
+constexpr std::size_t kReadBlockSize = 256 * 1024;
 
 TDigest EmptyInputDigest() {
     TDigestContext context;
