@@ -9,13 +9,6 @@
 namespace sumwarden {
 namespace {
 
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted += text;
-    quoted += '"';
-    return quoted;
-}
-
 class FolderWalk {
 public:
     FolderWalk(ReplacingFile& checkFile, std::size_t baseFolderLength, bool recurse,

@@ -63,7 +63,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
             continue;
         }
         std::string path = ResolveEntryPath(folder, entry->relativePath);
-        const std::string quoted = "\"" + path + "\"";
+        const std::string quoted = Quoted(path);
         std::optional<TDigest> digest;
         if (!FileExists(path)) {
             report("File does not exist ... " + quoted);

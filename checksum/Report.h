@@ -15,6 +15,9 @@ using LineSink = std::function<void(const std::string& line)>;
 inline constexpr std::string_view kCouldNotOpenFile = "Could not open file";
 inline constexpr std::string_view kNameNotSupported = "Name not supported";
 
+// The text between double quotes, as the report lines show paths and names.
+std::string Quoted(std::string_view text);
+
 // True when nothing but blanks and control characters is left of the field.
 bool FieldIsBlank(std::string_view text);
 

@@ -28,7 +28,8 @@ constexpr std::string_view kUsage =
     "  sumwarden-cli --help | --version\n"
     "\n"
     "Exit status: 0 done, 1 some file could not be opened, changed or is missing,\n"
-    "2 the folder or check file was refused, 3 the check file could not be read or written.\n";
+    "2 the folder or check file was refused or the command line is wrong,\n"
+    "3 the check file could not be read or written.\n";
 
 // Each line goes out at once, bytes as they are, so a long walk shows its progress.
 void WriteLine(std::FILE* stream, std::string_view line) {

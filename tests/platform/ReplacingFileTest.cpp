@@ -81,6 +81,24 @@ TEST(ReplacingFile, ReportsFoldersItMayNotWriteIn) {
     EXPECT_EQ(result, 0);
 }
 
+// Renaming would get round a write-protected file; an ordinary truncating open would not.
+TEST(ReplacingFile, RefusesToReplaceAFileTheUserMayNotWrite) {
+    ScratchFolder folder;
+    const std::string target = folder.WriteFile("target", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    const int result = testing::RunUnprivileged([&] {
+        try {
+            ReplacingFile file(folder.Path(), "target");
+            file.Commit();
+        } catch (const IoError& error) {
+            return error.ErrorNumber() == EACCES ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ReadWholeFile(target), "old");
+}
+
 TEST(ReplacingFile, ReportsAFailedWriteAndRemovesItsTemporaryFile) {
     ScratchFolder folder;
     const std::string target = folder.WriteFile("target", "old");

@@ -187,7 +187,7 @@ TEST(Cli, ReportsCheckFileFailuresWithExitThree) {
     EXPECT_EQ(full.exitCode, 3);
     EXPECT_EQ(full.err, "I/O error 27\n");
     EXPECT_EQ(full.out.find("Operation completed."), std::string::npos);
-    EXPECT_FALSE(testing::ReadWholeFile(folder / "CheckSum.md5").size() > 0);
+    EXPECT_NE(::access((folder / "CheckSum.md5").c_str(), F_OK), 0);
 
     const std::string locked = folder.MakeFolder("locked");
     const CliRun denied = RunCli({"make", locked}, As::Unprivileged);
