@@ -3,7 +3,6 @@
 #include "platform/Files.h"
 #include "platform/IoError.h"
 
-#include <cstring>
 #include <memory>
 
 namespace sumwarden {

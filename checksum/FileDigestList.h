@@ -15,6 +15,8 @@ struct FileDigestRow {
     bool opened = false;
 };
 
+// A front end that shows the path before the digest is known adds the row first and fills
+// in the text from this.
 FileDigestRow ComputeFileDigestRow(const std::string& path);
 
 // One call per path, in order, each as soon as its digest is known.

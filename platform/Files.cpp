@@ -115,8 +115,13 @@ FileDescriptor OpenForReading(const std::string& path) {
     if (!Nameable(path)) {
         throw IoError(ENOENT);
     }
+    // The open must not wait for a FIFO's writer; the reads then wait for its data.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.IsOpen()) {
+        ThrowLastIoError();
+    }
+    const int flags = ::fcntl(file.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
         ThrowLastIoError();
     }
     return file;

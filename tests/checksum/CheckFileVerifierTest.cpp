@@ -3,6 +3,7 @@
 #include "platform/IoError.h"
 #include "tests/platform/TestFiles.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,6 +148,39 @@ TEST(VerifyCheckFile, ResolvesABareCheckFileNameInTheCurrentFolder) {
         return verified.lines.front() == "OK ... \"a\"" && verified.result.AllUnchanged() ? 0 : 1;
     });
     EXPECT_EQ(result, 0);
+}
+
+// Scripts may pass a check file through a pipe whose writer is slower than the reader:
+// while a writer is there, the reader waits for the data instead of failing.
+TEST(VerifyCheckFile, WaitsForTheDataOfACheckFileInAFifo) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    const std::string fifo = folder / "list.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string text = kHeader + Entry(kAbc, "a");
+    // The holder lets the writer open at once; the writer says when it has.
+    const int holder = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    int opened[2];
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::pipe(opened), 0);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        const int end = ::open(fifo.c_str(), O_WRONLY);
+        const bool written =
+            end >= 0 && ::write(opened[1], "o", 1) == 1 &&
+            ::write(end, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::_exit(written ? 0 : 1);
+    }
+    char signal = 0;
+    ASSERT_EQ(::read(opened[0], &signal, 1), 1);
+    const Verified verified = Verify(fifo);
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    ::close(holder);
+    ::close(opened[0]);
+    ::close(opened[1]);
+    EXPECT_EQ(verified.result.counts.unchanged, 1u) << ::testing::PrintToString(verified.lines);
 }
 
 TEST(VerifyCheckFile, ThrowsWhenTheCheckFileCannotBeRead) {
