@@ -4,6 +4,7 @@
 #include "tests/platform/TestFiles.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -119,6 +120,15 @@ TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
     const Verified verified =
         Verify(folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "sub") + Entry(kAbc, "")));
     EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "sub", folder.Path() + "/"}));
+}
+
+TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
+    ScratchFolder folder;
+    std::filesystem::create_symlink(folder / "nowhere", folder / "dangling");
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    const Verified verified = Verify(
+        folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "dangling") + Entry(kAbc, "fifo")));
+    EXPECT_EQ(verified.result.unopenableFiles, (Lines{folder / "dangling", folder / "fifo"}));
 }
 
 TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
