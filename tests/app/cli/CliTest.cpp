@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -33,6 +34,14 @@ CliRun RunCli(const std::vector<std::string>& arguments, As as = As::Caller,
     ScratchFolder outputs;
     const std::string outPath = outputs / "out";
     const std::string errPath = outputs / "err";
+    // The build tree may lie where the unprivileged user cannot go (a home folder of mode
+    // 0700): that user runs a copy from the scratch folder.
+    std::string program = SUMWARDEN_CLI;
+    if (as == As::Unprivileged) {
+        program = outputs / "sumwarden-cli";
+        std::filesystem::copy_file(SUMWARDEN_CLI, program);
+        std::filesystem::permissions(program, std::filesystem::perms(0755));
+    }
     const auto body = [&] {
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
@@ -42,12 +51,12 @@ CliRun RunCli(const std::vector<std::string>& arguments, As as = As::Caller,
         if (prepare) {
             prepare();
         }
-        std::vector<char*> argv{const_cast<char*>(SUMWARDEN_CLI)};
+        std::vector<char*> argv{program.data()};
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
         }
         argv.push_back(nullptr);
-        ::execv(SUMWARDEN_CLI, argv.data());
+        ::execv(program.c_str(), argv.data());
         return 127;
     };
     const int exitCode =
