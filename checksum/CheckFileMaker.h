@@ -1,0 +1,31 @@
+#pragma once
+
+// Writes CheckSum.md5 into a folder: one entry per readable file of the walk, and one
+// report line per folder and file.
+
+#include "checksum/Report.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sumwarden {
+
+// The text of the "Error" message box when the folder field cannot be used, else nothing.
+std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText);
+
+struct MakeResult {
+    std::string checkFilePath;
+    std::size_t filesListed = 0;
+    std::size_t filesNotOpened = 0;
+    std::size_t namesNotSupported = 0;
+};
+
+// Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
+// A failure of the check file itself throws IoError and leaves any previous check file as
+// it was; per-file outcomes are report lines.
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const LineSink& report);
+
+} // namespace sumwarden

@@ -1,0 +1,98 @@
+#include "checksum/CheckFileVerifier.h"
+
+#include "checksum/CheckFileFormat.h"
+#include "checksum/CheckFileReader.h"
+#include "checksum/FileDigest.h"
+#include "platform/Files.h"
+
+namespace sumwarden {
+namespace {
+
+std::string Counted(std::size_t count, bool singular, std::string_view one, std::string_view many) {
+    return std::to_string(count) + std::string(singular ? one : many);
+}
+
+void ReportList(const LineSink& report, std::string_view heading,
+                const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        return;
+    }
+    report("");
+    report(std::string(heading));
+    for (const std::string& path : paths) {
+        report(path);
+    }
+}
+
+} // namespace
+
+std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText) {
+    if (FieldIsBlank(checkFileText)) {
+        return "Please select a check file firstly.";
+    }
+    if (!FileExists(checkFileText)) {
+        return "The check file does not exists.";
+    }
+    return std::nullopt;
+}
+
+std::string VerifySummaryLine(const VerifyCounts& counts) {
+    const std::size_t total =
+        counts.unchanged + counts.changed + counts.missing + counts.unopenable;
+    std::string line = Counted(total, total <= 1, " file was verified. ", " files were verified. ");
+    if (counts.missing > 0) {
+        line += Counted(counts.missing, counts.missing == 1, " file did not exist. ",
+                        " files did not exist. ");
+    }
+    if (counts.unopenable > 0) {
+        line += Counted(counts.unopenable, counts.unopenable == 1, " file could be opened. ",
+                        " files could be opened. ");
+    }
+    line += Counted(counts.changed, counts.changed <= 1, " file changed. ", " files changed. ");
+    return line;
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report) {
+    const std::string folder = CheckFileFolder(checkFilePath);
+    VerifyResult result;
+    CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    std::string line;
+    while (reader.NextLine(line)) {
+        const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
+        if (!entry) {
+            continue;
+        }
+        std::string path = ResolveEntryPath(folder, entry->relativePath);
+        const std::string quoted = Quoted(path);
+        std::optional<TDigest> digest;
+        if (!FileExists(path)) {
+            report("File does not exist ... " + quoted);
+            ++result.counts.missing;
+            result.missingFiles.push_back(std::move(path));
+        } else if (!OpenProbe(path) || !(digest = TryFileDigest(path))) {
+            report("Could not open file ... " + quoted);
+            ++result.counts.unopenable;
+            result.unopenableFiles.push_back(std::move(path));
+        } else if (DigestToHex(*digest) != entry->expectedDigest) {
+            ++result.counts.changed;
+            result.changedFiles.push_back(std::move(path));
+            report("File changed ... " + quoted);
+        } else {
+            ++result.counts.unchanged;
+            report("OK ... " + quoted);
+        }
+    }
+
+    report("");
+    report("Operation completes.");
+    report(VerifySummaryLine(result.counts));
+    ReportList(report, "The following files have been changed since the check file is made:",
+               result.changedFiles);
+    ReportList(report, "The following files are lost:", result.missingFiles);
+    ReportList(report,
+               "The following files could not be opened during the MD5 checksum calculation:",
+               result.unopenableFiles);
+    return result;
+}
+
+} // namespace sumwarden

@@ -1,0 +1,44 @@
+#pragma once
+
+// Verifies the files a check file lists: one report line per entry, then the summary and
+// the lists of changed, lost and unreadable files.
+
+#include "checksum/Report.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sumwarden {
+
+// The text of the "Error" message box when the check file field cannot be used, else nothing.
+std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText);
+
+struct VerifyCounts {
+    std::size_t unchanged = 0;
+    std::size_t changed = 0;
+    std::size_t missing = 0;
+    std::size_t unopenable = 0;
+};
+
+struct VerifyResult {
+    VerifyCounts counts;
+    std::vector<std::string> changedFiles;
+    std::vector<std::string> missingFiles;
+    std::vector<std::string> unopenableFiles;
+
+    bool AllUnchanged() const {
+        return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0;
+    }
+};
+
+// "N files were verified. ..." with its closing blank.
+std::string VerifySummaryLine(const VerifyCounts& counts);
+
+// Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
+// cannot be opened or read throws IoError; the lines reported so far stay reported.
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report);
+
+} // namespace sumwarden

@@ -1,0 +1,26 @@
+#pragma once
+
+// The rows of the file digest list: a file's path and its digest text, or
+// "Could not open file".
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sumwarden {
+
+struct FileDigestRow {
+    std::string path;
+    std::string text; // digest text, or "Could not open file"
+    bool opened = false;
+};
+
+// A front end that shows the path before the digest is known adds the row first and fills
+// in the text from this.
+FileDigestRow ComputeFileDigestRow(const std::string& path);
+
+// One call per path, in order, each as soon as its digest is known.
+void ListFileDigests(const std::vector<std::string>& paths,
+                     const std::function<void(const FileDigestRow&)>& onRow);
+
+} // namespace sumwarden

@@ -1,0 +1,19 @@
+#include "checksum/Report.h"
+
+#include <algorithm>
+
+namespace sumwarden {
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+bool FieldIsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) <= ' '; });
+}
+
+} // namespace sumwarden

@@ -1,0 +1,46 @@
+#pragma once
+
+// Files and folders as the engine sees them. Paths are bytes with "/" as separator;
+// a path holding a NUL byte names nothing.
+
+#include "platform/FileDescriptor.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sumwarden {
+
+// Opens a regular file read-only without blocking; folders, FIFOs, sockets and devices
+// fail. Links are followed. This is the one way files are opened for hashing.
+std::optional<FileDescriptor> OpenFileForDigest(const std::string& path);
+
+// True when OpenFileForDigest succeeds; the file is closed again at once.
+bool OpenProbe(const std::string& path);
+
+// True when the path names something other than a folder; a dangling link counts.
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+enum class EntryKind { File, Folder, LinkToFolder };
+
+struct FolderEntry {
+    std::string name;
+    EntryKind kind;
+};
+
+// The entries of a folder sorted by name in byte order, without "." and "..";
+// nothing when the folder cannot be listed.
+std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path);
+
+// Opens a file for reading; throws IoError.
+FileDescriptor OpenForReading(const std::string& path);
+
+// read(2) that retries on EINTR: bytes read, 0 at the end, -1 with errno on failure.
+long ReadRetrying(int descriptor, void* buffer, std::size_t size);
+
+// Gives the kernel the sequential-access hint for the whole file.
+void AdviseSequential(int descriptor);
+
+} // namespace sumwarden
