@@ -1403,9 +1403,21 @@ void TWinControl::WndProc(TMessage& message) {
     }
 }
 
+TWinControl* TWinControl::KeyPreviewForm() const {
+    TCustomForm* form = GetParentForm();
+    return form != nullptr && form != this && form->KeyPreview() ? form : nullptr;
+}
+
 void TWinControl::WMKeyDown(TMessage& message) {
     auto key = static_cast<quint16>(message.WParam);
-    KeyDown(key, TShiftState::fromInt(static_cast<int>(message.LParam)));
+    const auto shift = TShiftState::fromInt(static_cast<int>(message.LParam));
+    // A form with KeyPreview sees the key before its focused control.
+    if (TWinControl* form = KeyPreviewForm()) {
+        form->KeyDown(key, shift);
+    }
+    if (key != 0) {
+        KeyDown(key, shift);
+    }
     if (key == 0) {
         message.Result = 1;
         return;
@@ -1426,7 +1438,12 @@ void TWinControl::WMKeyUp(TMessage& message) {
 
 void TWinControl::WMChar(TMessage& message) {
     QChar key(static_cast<char16_t>(message.WParam));
-    KeyPress(key);
+    if (TWinControl* form = KeyPreviewForm()) {
+        form->KeyPress(key);
+    }
+    if (!key.isNull()) {
+        KeyPress(key);
+    }
     if (key.isNull()) {
         message.Result = 1;
         return;

@@ -487,6 +487,7 @@ protected:
 private:
     friend class TControl;
     bool TranslateKey(QKeyEvent* event, bool release);
+    TWinControl* KeyPreviewForm() const;
 
     QList<TControl*> FControls;
     QList<TWinControl*> FTabList;

@@ -128,4 +128,23 @@ TEST(DialogKeyTest, KeyHandlersSeeKeysAndCanSwallowThem) {
     EXPECT_EQ(dialog.Edit->Text(), QStringLiteral("ac"));
 }
 
+TEST(DialogKeyTest, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst) {
+    TDialogForm dialog;
+    dialog.Form->SetKeyPreview(true);
+    QStringList order;
+    dialog.Form->OnKeyDown = [&](TObject*, quint16& key, TShiftState) {
+        order.append(QStringLiteral("form"));
+        if (key == 'Q') {
+            key = 0;
+        }
+    };
+    dialog.Edit->OnKeyDown = [&](TObject*, quint16&, TShiftState) {
+        order.append(QStringLiteral("edit"));
+    };
+    QTest::keyClicks(dialog.Edit->Handle(), QStringLiteral("aq"));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("form"), QStringLiteral("edit"),
+                                  QStringLiteral("form")}));
+    EXPECT_EQ(dialog.Edit->Text(), QStringLiteral("a"));
+}
+
 } // namespace
