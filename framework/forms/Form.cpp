@@ -687,6 +687,11 @@ bool TCustomForm::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) 
         handled = true;
         return true;
     }
+    // The window's own size and position messages come from the frame widget; the
+    // client widget only follows it.
+    if (widget == FClient && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+        return false;
+    }
     return TWinControl::TranslateEvent(widget, event, handled);
 }
 

@@ -2,11 +2,13 @@
 
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Application.h"
+#include "platform/IoError.h"
 #include "tests/framework/dialogs/FakeDialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -169,6 +171,25 @@ TEST(ApplicationTest, ExceptionsFromEventsReachTheGeneralErrorReport) {
     Application->OnException = nullptr;
     EXPECT_EQ(seen, QStringLiteral("Disk full"));
     EXPECT_EQ(dialogs->MessageBoxes.size(), 1);
+}
+
+TEST(ApplicationTest, IoErrorsAreReportedWithTheirTexts) {
+    TFakeDialogsScope dialogs;
+    TForm form(nullptr);
+    int errorNumber = 0;
+    form.Show();
+    form.OnResize = [&](TObject*) { throw sumwarden::IoError(errorNumber); };
+    for (const int number : {EACCES, ENOSPC, ENOENT, EIO}) {
+        errorNumber = number;
+        form.SetBounds(0, 0, 100 + number, 100);
+    }
+    QStringList texts;
+    for (const auto& box : dialogs->MessageBoxes) {
+        texts.append(box.Text);
+    }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("File access denied."),
+                                  QStringLiteral("Disk full."), QStringLiteral("File not found."),
+                                  QStringLiteral("I/O error %1.").arg(EIO)}));
 }
 
 TEST(ApplicationTest, CreateFormMakesTheFirstFormTheMainForm) {
