@@ -3,9 +3,9 @@
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
@@ -67,7 +67,8 @@ int Export(const QStringList& arguments) {
 
 int Build(const QStringList& arguments) {
     if (arguments.size() != 2 && arguments.size() != 3) {
-        return Usage(QStringLiteral("build takes a folder, an output file and optionally a values file"));
+        return Usage(
+            QStringLiteral("build takes a folder, an output file and optionally a values file"));
     }
     QString values = arguments.value(2);
     if (values.isEmpty()) {
@@ -108,9 +109,8 @@ int Dump(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Pictures are read and written through Qt's image plugins, which need no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // Pictures are read and written without a display, so no GUI application is made.
+    QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);
     if (arguments.isEmpty()) {
         return Usage(QStringLiteral("no command given"));

@@ -31,7 +31,7 @@ inline constexpr int SkinKeySize = 64;
 // No skin needs more; a larger file is refused before it is read.
 inline constexpr qint64 SkinFileSizeLimit = 64 * 1024 * 1024;
 // Theme pictures are small; larger ones are refused before they are decoded.
-inline constexpr qint64 SkinPicturePixelLimit = 4096 * 4096;
+inline constexpr qint64 SkinPicturePixelLimit = 2048 * 2048;
 
 struct TskSkinParseResult {
     // In chain order; entries of unknown types are not kept.
