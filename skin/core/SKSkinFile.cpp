@@ -103,6 +103,14 @@ QString CheckBitmapImage(const QByteArray& data) {
     default:
         return QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(bitsPerPixel);
     }
+    if (infoSize >= InfoHeaderSize && bitsPerPixel <= 8) {
+        const std::uint32_t coloursUsed = ReadU32(info + 32);
+        if (coloursUsed > (1u << bitsPerPixel)) {
+            return QStringLiteral("its colour table of %1 entries is larger than %2 bits allow")
+                .arg(coloursUsed)
+                .arg(bitsPerPixel);
+        }
+    }
     if (compression != CompressionRgb && compression != CompressionBitFields &&
         compression != CompressionRle8 && compression != CompressionRle4) {
         return QStringLiteral("compression %1 is unknown").arg(compression);

@@ -121,6 +121,16 @@ TEST(CheckBitmapImage, AcceptsRealBitmapsAndRefusesDamagedOnes) {
     QByteArray depth = good;
     qToLittleEndian<std::uint16_t>(7, depth.data() + 28);
     EXPECT_FALSE(CheckBitmapImage(depth).isEmpty());
+    QImage indexed(4, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    indexed.fill(1);
+    QByteArray palette;
+    QBuffer buffer(&palette);
+    buffer.open(QIODevice::WriteOnly);
+    indexed.save(&buffer, "BMP");
+    EXPECT_TRUE(CheckBitmapImage(palette).isEmpty()) << CheckBitmapImage(palette).toStdString();
+    qToLittleEndian<std::uint32_t>(300, palette.data() + 14 + 32);
+    EXPECT_TRUE(CheckBitmapImage(palette).contains(QLatin1String("colour table")));
     QByteArray offset = good;
     qToLittleEndian<std::uint32_t>(0x7FFFFFFF, offset.data() + 10);
     EXPECT_FALSE(CheckBitmapImage(offset).isEmpty());
