@@ -119,3 +119,29 @@ QImage LoadThemePicture(const QString& name);
 // The whole picture of a picture element of a built-in look; a null image for elements of
 // other kinds, for empty picture names and for styles outside 1..5.
 QImage LoadBuiltinThemePicture(int style, int element);
+
+class TBitmap;
+class TComponent;
+class TWinControl;
+class TskFileTheme;
+
+// Loads the picture of a picture element into target: the whole picture with frame
+// count 0, otherwise frame frameIndex (from 1) of frameCount equal frames. Elements of
+// other kinds and styles outside 1..5 leave target untouched.
+void GetBuiltinThemeBitmap(int style, int element, TBitmap* target, int frameCount = 0,
+                           int frameIndex = 1);
+
+// True when the control is to ask fileTheme; effective is the built-in look to use
+// otherwise (DeepBlue when FromThemeFile has no usable theme).
+bool UsingFileTheme(const TskFileTheme* fileTheme, TskUIStyle style, TskUIStyle& effective);
+
+// The look of a new control owned by owner: the UIStyle of the owner form's skinned
+// form component, DeepBlue without one.
+TskUIStyle GetFormUIStyle(const TComponent* owner);
+
+// Gives every direct child of container that publishes FileTheme and UIStyle the file
+// theme, then the look, through those properties.
+void ApplyStyleToChildren(TWinControl* container, TskUIStyle style, TskFileTheme* fileTheme);
+
+// Whether the component's class publishes a property of that name.
+bool HasPublishedProperty(const QObject* component, const QString& name);

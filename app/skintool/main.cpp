@@ -1,0 +1,134 @@
+// sumwarden-skin: writes skin files from a built-in look or from a folder of pictures
+// and values, and lists a skin file's entries.
+#include "skin/core/SKSkinBuilder.h"
+#include "skin/core/SKSkinFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+enum ExitCode { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
+
+const char* const UsageText =
+    "Usage:\n"
+    "  sumwarden-skin export LOOK OUT.skn\n"
+    "      Writes the built-in look LOOK (MacOS, WinXP, DeepBlue, Protein, BlueGlass).\n"
+    "  sumwarden-skin build FOLDER OUT.skn [VALUES]\n"
+    "      Writes the pictures KEY.bmp of FOLDER (ButtonImage.bmp ...) and the values of\n"
+    "      the text file VALUES (default: FOLDER/values.txt when it exists), one\n"
+    "      \"Key = value\" a line: decimal integers, colours #RRGGBB, flags true/false.\n"
+    "  sumwarden-skin dump FILE.skn\n"
+    "      Lists every entry: key, type, size in bytes, value or picture size.\n";
+
+void Print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+int Fail(const QString& text) {
+    Print(stderr, QStringLiteral("sumwarden-skin: %1").arg(text));
+    return ExitFailed;
+}
+
+int Usage(const QString& problem) {
+    Print(stderr, QStringLiteral("sumwarden-skin: %1").arg(problem));
+    std::fputs(UsageText, stderr);
+    return ExitUsage;
+}
+
+int Write(const QList<TskSkinEntry>& entries, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+    file.write(WriteSkinFile(entries));
+    if (!file.commit()) {
+        return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+    Print(stdout, QStringLiteral("%1: %2 entries written").arg(path).arg(entries.size()));
+    return ExitOk;
+}
+
+int Export(const QStringList& arguments) {
+    if (arguments.size() != 2) {
+        return Usage(QStringLiteral("export takes a look and an output file"));
+    }
+    const std::optional<TskUIStyle> style = BuiltinStyleByName(arguments[0]);
+    if (!style) {
+        return Usage(QStringLiteral("\"%1\" is not a built-in look").arg(arguments[0]));
+    }
+    return Write(BuiltinSkinEntries(*style), arguments[1]);
+}
+
+int Build(const QStringList& arguments) {
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        return Usage(
+            QStringLiteral("build takes a folder, an output file and optionally a values file"));
+    }
+    QString values = arguments.value(2);
+    if (values.isEmpty()) {
+        const QString defaultValues = arguments[0] + QStringLiteral("/values.txt");
+        if (QFileInfo(defaultValues).isFile()) {
+            values = defaultValues;
+        }
+    }
+    const TskSkinBuildResult built = SkinEntriesFromFolder(arguments[0], values);
+    if (!built.Ok()) {
+        return Fail(built.error);
+    }
+    return Write(built.entries, arguments[1]);
+}
+
+int Dump(const QStringList& arguments) {
+    if (arguments.size() != 1) {
+        return Usage(QStringLiteral("dump takes one skin file"));
+    }
+    const QString& path = arguments[0];
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+    if (file.size() > SkinFileSizeLimit) {
+        return Fail(QStringLiteral("%1: the file is too large for a skin file").arg(path));
+    }
+    const TskSkinParseResult parsed = ParseSkinFile(file.readAll());
+    if (!parsed.Ok()) {
+        return Fail(QStringLiteral("%1: %2").arg(path, parsed.error));
+    }
+    for (const QString& line : DumpSkinEntries(parsed.entries)) {
+        Print(stdout, line);
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Pictures are read and written without a display, so no GUI application is made.
+    QCoreApplication application(argc, argv);
+    QStringList arguments = application.arguments().mid(1);
+    if (arguments.isEmpty()) {
+        return Usage(QStringLiteral("no command given"));
+    }
+    const QString command = arguments.takeFirst();
+    if (command == QLatin1String("-h") || command == QLatin1String("--help") ||
+        command == QLatin1String("help")) {
+        std::fputs(UsageText, stdout);
+        return ExitOk;
+    }
+    if (command == QLatin1String("export")) {
+        return Export(arguments);
+    }
+    if (command == QLatin1String("build")) {
+        return Build(arguments);
+    }
+    if (command == QLatin1String("dump")) {
+        return Dump(arguments);
+    }
+    return Usage(QStringLiteral("unknown command \"%1\"").arg(command));
+}

@@ -1,0 +1,122 @@
+// Skin files: the reader that holds a whole file's entries in memory, the manager that
+// answers theme elements from it, and the TskFileTheme component that skinned controls
+// refer to when their look comes from a file.
+#pragma once
+
+#include "framework/core/Component.h"
+#include "framework/graphics/Colors.h"
+#include "skin/core/SKThemes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class TBitmap;
+
+// Whether a file exists at path and starts with the skin-file signature.
+bool IsSkinFile(const QString& path);
+
+// Reads a whole skin file at construction; afterwards the file is closed and everything
+// lives here. Keys are found without regard to letter case, the first occurrence wins.
+class TskThemeFileReader {
+public:
+    explicit TskThemeFileReader(const QString& path);
+
+    // Empty when the file was read; otherwise names the file and what is wrong, and
+    // nothing is held.
+    QString Error() const { return FError; }
+    bool Ok() const { return FError.isEmpty(); }
+
+    // The picture's .bmp file image.
+    std::optional<QByteArray> Picture(const QString& key) const;
+    std::optional<std::int32_t> Integer(const QString& key) const;
+    std::optional<std::uint8_t> Flag(const QString& key) const;
+    std::optional<QByteArray> Text(const QString& key) const;
+
+private:
+    QString FError;
+    QHash<QString, QByteArray> FPictures;
+    QHash<QString, std::int32_t> FIntegers;
+    QHash<QString, std::uint8_t> FFlags;
+    QHash<QString, QByteArray> FTexts;
+};
+
+// Answers theme elements (1..48) by their key names from at most one reader.
+class TskFileThemeMgr {
+public:
+    // False when no file exists at path or the file is refused (see LastError); the
+    // current reader is kept in both cases.
+    bool LoadFile(const QString& path);
+    QString LastError() const { return FLastError; }
+    bool Loaded() const { return FReader != nullptr; }
+
+    // Loads the element's picture into target; target stays untouched without one.
+    void GetBitmap(int element, TBitmap* target) const;
+    // Cuts frame frameIndex (from 1) of frameCount out of the picture into target;
+    // target becomes empty without a picture.
+    void GetBitmap(int element, TBitmap* target, int frameCount, int frameIndex) const;
+    // -1 when the file has no such entry; 0 with no file loaded.
+    std::int32_t GetInt(int element) const;
+    TColor GetColor(int element) const;
+    // False when the file has no such entry or no file is loaded.
+    bool GetBool(int element) const;
+
+private:
+    std::unique_ptr<TskThemeFileReader> FReader;
+    QString FLastError;
+};
+
+// The folders searched for a skin file named without a reachable path, in order: the
+// program's folder, $XDG_DATA_HOME/sumwarden, then sumwarden under each $XDG_DATA_DIRS.
+QStringList SkinSearchFolders();
+// Replaces the program's folder in that list (tests); an empty text restores it.
+void SetSkinProgramFolder(const QString& folder);
+
+// A look loaded from a skin file, referred to (never owned) by skinned controls.
+class TskFileTheme : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString ThemeFile READ ThemeFile WRITE SetThemeFile)
+
+public:
+    explicit TskFileTheme(TComponent* AOwner);
+    ~TskFileTheme() override;
+
+    QString ThemeFile() const { return FThemeFile; }
+    // Finds and loads the file, then has the owner form's skinned components that refer
+    // to this theme read it again. A file found nowhere is ignored; a refused file is
+    // reported in a message box and changes nothing.
+    void SetThemeFile(const QString& value);
+    bool CanUse() const { return FCanUse; }
+    // The last refusal's text, empty after a successful load.
+    QString LastError() const { return FLastError; }
+
+    void GetBitmap(int element, TBitmap* target) const { FMgr->GetBitmap(element, target); }
+    void GetBitmap(int element, TBitmap* target, int frameCount, int frameIndex) const {
+        FMgr->GetBitmap(element, target, frameCount, frameIndex);
+    }
+    TColor GetColor(int element) const { return FMgr->GetColor(element); }
+    std::int32_t GetInt(int element) const { return FMgr->GetInt(element); }
+    bool GetBool(int element) const { return FMgr->GetBool(element); }
+
+private:
+    void Refuse(const QString& text);
+    void ReapplyToOwnerForm(bool wasEmpty);
+
+    QString FThemeFile;
+    bool FCanUse = false;
+    QString FLastError;
+    std::unique_ptr<TskFileThemeMgr> FMgr;
+};
+
+// The shared piece of every skinned control's FileTheme property: points field at
+// theme and keeps control's free notification in step, so control hears when the theme
+// is destroyed.
+void SetFileThemeReference(TComponent* control, TskFileTheme*& field, TskFileTheme* theme);
+// For a control's Notification: when the theme it refers to is being removed, the
+// reference is dropped and the look falls back to DeepBlue. True when that happened (the
+// control then reloads its pictures and repaints).
+bool DropRemovedFileTheme(const TComponent* removed, TOperation operation, TskFileTheme*& field,
+                          TskUIStyle& style);
