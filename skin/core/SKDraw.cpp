@@ -10,6 +10,7 @@
 #include "framework/graphics/Fonts.h"
 #include "skin/core/SKThemes.h"
 
+#include <QFrame>
 #include <algorithm>
 
 namespace {
@@ -248,6 +249,23 @@ void DrawControlBorder(TCanvas* canvas, TControl* control, TColor borderColor, T
     }
 }
 
+void SetNonClientBorderWidth(TWinControl* control, int width) {
+    if (control == nullptr) {
+        return;
+    }
+    const int margin = std::max(0, width);
+    QWidget* widget = control->Handle();
+    if (auto* frame = qobject_cast<QFrame*>(widget)) {
+        // A scroll area resets its contents margins and lays its viewport, header and
+        // bars out inside its frame: there the margin is a plain frame, painted over.
+        frame->setFrameStyle(margin > 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        frame->setLineWidth(margin);
+        frame->setMidLineWidth(0);
+    } else {
+        widget->setContentsMargins(margin, margin, margin, margin);
+    }
+}
+
 bool PointInRect(const TPoint& point, const TRect& rect) {
     return point.X >= rect.Left && point.X <= rect.Right && point.Y >= rect.Top &&
            point.Y <= rect.Bottom;
@@ -363,4 +381,16 @@ void SetSystemMenuFont(TFont* font) {
     font->SetName(Fonts::UIFamily());
     font->SetSize(MenuFontPoints);
     font->SetColor(clMenuText);
+}
+
+void SetMenuItemHandlers(TMenuItem* item, const TMenuItem::TMenuMeasureItemEvent& measure,
+                         const TMenuItem::TAdvancedMenuDrawItemEvent& draw) {
+    if (item == nullptr) {
+        return;
+    }
+    item->OnMeasureItem = measure;
+    item->OnAdvancedDrawItem = draw;
+    for (int i = 0; i < item->Count(); ++i) {
+        SetMenuItemHandlers(item->Items(i), measure, draw);
+    }
 }

@@ -3,6 +3,7 @@
 // geometry and the menu primitives. None keeps state between calls.
 #pragma once
 
+#include "framework/controls/Menus.h"
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/Types.h"
 
@@ -15,6 +16,7 @@ class TCustomForm;
 class TFont;
 class TGraphic;
 struct TScrollBarState;
+class TWinControl;
 
 // The colour that marks transparent pixels of theme pictures.
 inline constexpr TColor SkinKeyColor = clFuchsia;
@@ -48,9 +50,17 @@ void RotateBitmapRight(TBitmap* bitmap);
 void PaintParentBackground(TCanvas* canvas, TControl* control);
 
 // One or two one-pixel frames around the control's whole window, on canvas (which
-// covers the whole window, as during the control's frame painting).
+// covers the whole window, as during the control's frame painting). System colours are
+// resolved to RGB first.
 void DrawControlBorder(TCanvas* canvas, TControl* control, TColor borderColor, TColor innerColor,
                        bool drawInner);
+
+// The width of the plain border that the skinned edit and list view keep around their
+// content, where DrawControlBorder's two frames lie.
+inline constexpr int SkinControlBorderWidth = 2;
+// Keeps the control's content (text, rows, header and scroll bars) width pixels inside
+// its window, so that a border drawn after painting is not covered by them.
+void SetNonClientBorderWidth(TWinControl* control, int width);
 
 // All four edges count as inside.
 bool PointInRect(const TPoint& point, const TRect& rect);
@@ -89,3 +99,7 @@ void DrawMenuWindowFrame(TCanvas* canvas, const TRect& windowRect, TColor frameC
                          TColor shadowColor);
 // The user-interface font at the menu size, in the menu-text colour.
 void SetSystemMenuFont(TFont* font);
+// Gives the item and, depth first, every item below it the same owner-draw handlers,
+// so a whole menu tree is measured and painted alike.
+void SetMenuItemHandlers(TMenuItem* item, const TMenuItem::TMenuMeasureItemEvent& measure,
+                         const TMenuItem::TAdvancedMenuDrawItemEvent& draw);

@@ -387,4 +387,58 @@ TEST(SafeGetScrollBarInfo, ReadsAListViewAndDegradesToZeroElsewhere) {
     EXPECT_EQ(SafeGetScrollBarInfo(&list, 0, state), 0);
 }
 
+TEST(SetMenuItemHandlers, ReachesEveryItemBelowAndNothingElse) {
+    TMenuItem root(nullptr);
+    TMenuItem* file = new TMenuItem(&root);
+    TMenuItem* open = new TMenuItem(&root);
+    TMenuItem* recent = new TMenuItem(&root);
+    TMenuItem* first = new TMenuItem(&root);
+    TMenuItem* help = new TMenuItem(&root);
+    root.Add(file);
+    file->Add(open);
+    file->Add(recent);
+    recent->Add(first);
+    root.Add(help);
+    TMenuItem outside(nullptr);
+    bool outsideMeasured = false;
+    outside.OnMeasureItem = [&](TObject*, TCanvas*, int&, int&) { outsideMeasured = true; };
+    help->OnMeasureItem = [](TObject*, TCanvas*, int& width, int&) { width = -1; };
+
+    QList<TObject*> measured;
+    QList<TObject*> drawn;
+    SetMenuItemHandlers(
+        &root,
+        [&](TObject* sender, TCanvas*, int& width, int&) {
+            measured.append(sender);
+            width = 7;
+        },
+        [&](TObject* sender, TCanvas*, TRect, TMenuItem::TOwnerDrawState) {
+            drawn.append(sender);
+        });
+
+    const QList<TMenuItem*> tree{&root, file, open, recent, first, help};
+    for (TMenuItem* item : tree) {
+        ASSERT_TRUE(item->OnMeasureItem);
+        ASSERT_TRUE(item->OnAdvancedDrawItem);
+        int width = 0;
+        int height = 0;
+        item->OnMeasureItem(item, nullptr, width, height);
+        EXPECT_EQ(width, 7);
+        item->OnAdvancedDrawItem(item, nullptr, TRect(), {});
+    }
+    EXPECT_EQ(measured, QList<TObject*>(tree.begin(), tree.end()));
+    EXPECT_EQ(drawn, measured);
+    EXPECT_FALSE(outside.OnAdvancedDrawItem);
+    int width = 0;
+    int height = 0;
+    outside.OnMeasureItem(&outside, nullptr, width, height);
+    EXPECT_TRUE(outsideMeasured);
+
+    SetMenuItemHandlers(recent, {}, {});
+    EXPECT_FALSE(recent->OnMeasureItem);
+    EXPECT_FALSE(first->OnAdvancedDrawItem);
+    EXPECT_TRUE(file->OnMeasureItem);
+    SetMenuItemHandlers(nullptr, {}, {});
+}
+
 } // namespace
