@@ -235,6 +235,21 @@ TEST_F(SkinTool, RefusesWithAClearMessageAndWritesNothing) {
     EXPECT_TRUE(value.err.contains(QStringLiteral("line 1: FormBorderWidthInt takes")));
     EXPECT_TRUE(value.err.contains(QStringLiteral("not \"wide\"")));
 
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("pictures")));
+    const QString picture = Path(QStringLiteral("pictures/ButtonImage.bmp"));
+    WriteText(picture, "BM not really a bitmap");
+    const ToolRun bitmap =
+        RunTool({QStringLiteral("build"), Path(QStringLiteral("pictures")), out});
+    EXPECT_EQ(bitmap.exitCode, 1);
+    EXPECT_TRUE(bitmap.err.startsWith(
+        QStringLiteral("sumwarden-skin: %1: not a valid bitmap: ").arg(picture)))
+        << bitmap.err.toStdString();
+    ASSERT_TRUE(QFile::rename(picture, Path(QStringLiteral("pictures/Wallpaper.bmp"))));
+    const ToolRun name = RunTool({QStringLiteral("build"), Path(QStringLiteral("pictures")), out});
+    EXPECT_EQ(name.exitCode, 1);
+    EXPECT_TRUE(name.err.contains(
+        QStringLiteral("Wallpaper.bmp: the name is not a picture element's key")));
+
     const ToolRun usage = RunTool({QStringLiteral("dump")});
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(usage.err.contains(QStringLiteral("Usage:")));
