@@ -67,6 +67,12 @@ TEST(ControlBorder, FramesARealEditOverItsOwnPainting) {
     const QRect cursor = edit.LineEdit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_GE(cursor.left(), 2);
     EXPECT_EQ(edit.LineEdit()->contentsRect(), QRect(2, 2, 56, 17));
+
+    edit.SetBounds(0, 0, 90, 25);
+    const QImage wider = Grab(edit);
+    ASSERT_EQ(wider.size(), QSize(90, 25));
+    ExpectRing(wider, 0, RGB(0x68, 0x68, 0x68));
+    ExpectRing(wider, 1, clYellow);
 }
 
 TEST(ControlBorder, LiesOverTheFrameOfAnEditWithItsOwnBorder) {
