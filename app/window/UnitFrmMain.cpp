@@ -1,0 +1,155 @@
+#include "app/window/UnitFrmMain.h"
+
+#include "checksum/CheckFileMaker.h"
+#include "checksum/CheckFileVerifier.h"
+#include "checksum/FileDigestList.h"
+#include "framework/core/Application.h"
+#include "framework/dialogs/Dialogs.h"
+#include "framework/layout/LayoutReader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+
+// The layout is embedded in this static library; its initialiser must be named to be linked.
+static void InitLayoutResources() {
+    Q_INIT_RESOURCE(layouts);
+}
+
+namespace {
+
+const QString kLayoutPath = QStringLiteral(":/layouts/UnitFrmMain.layout");
+
+void ShowRefusal(std::string_view text) {
+    Dialogs().MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                         QStringLiteral("Error"), mbIconInformation, mbOK);
+}
+
+// Collects a job's report lines and hands them to the memo in one step: the job does not
+// return to the message loop before it ends, so nobody sees the memo meanwhile, and one
+// insertion keeps a long report fast. Lines reported before a failure still reach the memo.
+class TMemoReport {
+public:
+    explicit TMemoReport(TMemo* memo) : FMemo(memo) {}
+    ~TMemoReport() { Flush(); }
+    TMemoReport(const TMemoReport&) = delete;
+    TMemoReport& operator=(const TMemoReport&) = delete;
+
+    sumwarden::LineSink Sink() {
+        return [this](const std::string& line) { FLines.append(BytesToText(line)); };
+    }
+
+private:
+    void Flush() {
+        if (FLines.isEmpty()) {
+            return;
+        }
+        TStrings* lines = FMemo->Lines();
+        lines->BeginUpdate();
+        for (const QString& line : std::as_const(FLines)) {
+            lines->Add(line);
+        }
+        lines->EndUpdate();
+        FLines.clear();
+    }
+
+    TMemo* FMemo;
+    QStringList FLines;
+};
+
+} // namespace
+
+std::string PathToBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString BytesToText(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+    InitLayoutResources();
+    ReadLayout(this, kLayoutPath);
+}
+
+void TForm1::FormCreate(TObject*) {
+    MemoMakeResult->Lines()->SetStrings(
+        {QStringLiteral("Please select a folder to make MD5 checksum, then click \"Make check "
+                        "file\" button.")});
+    MemoVerifyResult->Lines()->SetStrings(
+        {QStringLiteral("Please select a check file, then click \"Verify check file\" to verify "
+                        "files integrity.")});
+}
+
+void TForm1::BtnSelectClick(TObject*) {
+    const std::optional<QString> folder =
+        SelectDirectory(QStringLiteral("Please select the folder to make checkfile."));
+    if (folder) {
+        EdtPath->SetText(*folder);
+    }
+}
+
+void TForm1::BtnSelectCheckfileClick(TObject*) {
+    dlg->SetTitle(QStringLiteral("Select checkfile"));
+    dlg->SetFilter(QStringLiteral("Checkfile (*.md5)|*.md5|All files (*.*)|*.*"));
+    if (dlg->Execute()) {
+        EdtCheckfilePath->SetText(dlg->FileName());
+    }
+}
+
+void TForm1::BtnHelpClick(TObject*) {
+    Dialogs().ShellOpen(QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm"));
+}
+
+void TForm1::LblWebsiteClick(TObject*) {
+    Dialogs().ShellOpen(QString::fromLatin1(kWebsiteAddress));
+}
+
+void TForm1::LblEmailClick(TObject*) {
+    Dialogs().ShellOpen(QStringLiteral("mailto:") + QString::fromLatin1(kSupportMailAddress));
+}
+
+void TForm1::BtnExitClick(TObject*) {
+    Close();
+}
+
+void TForm1::BtnMakeClick(TObject*) {
+    const std::string folder = PathToBytes(EdtPath->Text());
+    if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
+        ShowRefusal(*refusal);
+        return;
+    }
+    MemoMakeResult->Lines()->Clear();
+    TMemoReport report(MemoMakeResult);
+    sumwarden::MakeCheckFile(folder, ChkSubFolder->Checked(), report.Sink());
+}
+
+void TForm1::BtnVerifyClick(TObject*) {
+    const std::string checkFile = PathToBytes(EdtCheckfilePath->Text());
+    if (const auto refusal = sumwarden::RefuseCheckFile(checkFile)) {
+        ShowRefusal(*refusal);
+        return;
+    }
+    MemoVerifyResult->Lines()->Clear();
+    TMemoReport report(MemoVerifyResult);
+    sumwarden::VerifyCheckFile(checkFile, report.Sink());
+}
+
+void TForm1::BtnSelectFileClick(TObject*) {
+    dlg2->SetTitle(QStringLiteral("Choose files to calculate MD5 checksum:"));
+    dlg2->SetFilter(QStringLiteral("All file(*.*)|*.*"));
+    if (!dlg2->Execute()) {
+        return;
+    }
+    // The list may change under a nested run while messages are processed: keep a copy.
+    const QStringList files = dlg2->Files();
+    for (const QString& file : files) {
+        TListItem* row = LvwFile->Items()->Add();
+        row->SetCaption(file);
+        // Shows the new row before a long digest, and keeps the window answering.
+        Application->ProcessMessages();
+        const sumwarden::FileDigestRow digest = sumwarden::ComputeFileDigestRow(PathToBytes(file));
+        row->SubItems()->Add(BytesToText(digest.text));
+        Application->ProcessMessages();
+    }
+}
