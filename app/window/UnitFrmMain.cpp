@@ -25,13 +25,19 @@ void ShowRefusal(std::string_view text) {
                          QStringLiteral("Error"), mbIconInformation, mbOK);
 }
 
-// Collects a job's report lines and hands them to the memo in one step: the job does not
-// return to the message loop before it ends, so nobody sees the memo meanwhile, and one
-// insertion keeps a long report fast. Lines reported before a failure still reach the memo.
+// Collects a job's report lines and puts them into the emptied memo in one step: the job
+// does not return to the message loop before it ends, so nobody sees the memo meanwhile,
+// and one insertion keeps a long report fast. Lines reported before a failure still reach
+// the memo. The whole text goes in at once because the memo's line list cannot hold an
+// empty line appended last (a report's blank separator lines would be lost).
 class TMemoReport {
 public:
-    explicit TMemoReport(TMemo* memo) : FMemo(memo) {}
-    ~TMemoReport() { Flush(); }
+    explicit TMemoReport(TMemo* memo) : FMemo(memo) { FMemo->Lines()->Clear(); }
+    ~TMemoReport() {
+        if (!FLines.isEmpty()) {
+            FMemo->SetText(FLines.join(QLatin1Char('\n')));
+        }
+    }
     TMemoReport(const TMemoReport&) = delete;
     TMemoReport& operator=(const TMemoReport&) = delete;
 
@@ -40,19 +46,6 @@ public:
     }
 
 private:
-    void Flush() {
-        if (FLines.isEmpty()) {
-            return;
-        }
-        TStrings* lines = FMemo->Lines();
-        lines->BeginUpdate();
-        for (const QString& line : std::as_const(FLines)) {
-            lines->Add(line);
-        }
-        lines->EndUpdate();
-        FLines.clear();
-    }
-
     TMemo* FMemo;
     QStringList FLines;
 };
@@ -119,7 +112,6 @@ void TForm1::BtnMakeClick(TObject*) {
         ShowRefusal(*refusal);
         return;
     }
-    MemoMakeResult->Lines()->Clear();
     TMemoReport report(MemoMakeResult);
     sumwarden::MakeCheckFile(folder, ChkSubFolder->Checked(), report.Sink());
 }
@@ -130,7 +122,6 @@ void TForm1::BtnVerifyClick(TObject*) {
         ShowRefusal(*refusal);
         return;
     }
-    MemoVerifyResult->Lines()->Clear();
     TMemoReport report(MemoVerifyResult);
     sumwarden::VerifyCheckFile(checkFile, report.Sink());
 }
