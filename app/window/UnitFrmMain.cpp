@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 // The layout is embedded in this static library; its initialiser must be named to be linked.
@@ -91,7 +92,12 @@ void TForm1::BtnSelectCheckfileClick(TObject*) {
 }
 
 void TForm1::BtnHelpClick(TObject*) {
-    Dialogs().ShellOpen(QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm"));
+    // A desktop may show its own error for a missing file; without a help file the button
+    // does nothing visible.
+    const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
+    if (QFileInfo::exists(helpFile)) {
+        Dialogs().ShellOpen(helpFile);
+    }
 }
 
 void TForm1::LblWebsiteClick(TObject*) {

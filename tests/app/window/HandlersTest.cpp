@@ -269,16 +269,28 @@ TEST_F(WindowTest, NamesThatAreNotUtf8AreShownReplaced) {
                     .contains(QStringLiteral("Processing file \"caf\uFFFD.txt\" ... OK")));
 }
 
-TEST_F(WindowTest, HelpAndLinksOpenTheirAddresses) {
+TEST_F(WindowTest, HelpOpensTheHelpFileBesideTheProgramWhenThereIsOne) {
+    const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
+    ASSERT_FALSE(QFile::exists(helpFile));
     ClickOn(Form->BtnHelp);
+    EXPECT_TRUE(Dialogs->Opened.isEmpty());
+    EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
+
+    QFile help(helpFile);
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    ClickOn(Form->BtnHelp);
+    help.remove();
+    EXPECT_EQ(Dialogs->Opened, QStringList{helpFile});
+}
+
+TEST_F(WindowTest, LinksOpenTheWebPageAndTheSupportMail) {
     Form->PageControl->SetActivePage(Form->SheetAbout);
     ClickOn(Form->LblWebsite);
     ClickOn(Form->LblEmail);
-    EXPECT_EQ(Dialogs->Opened,
-              (QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm"),
-                           QStringLiteral("www.sumwarden.example"),
-                           QStringLiteral("mailto:support@sumwarden.example")}));
-    EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
+    ClickOn(Form->Label6);
+    EXPECT_EQ(Dialogs->Opened, (QStringList{QStringLiteral("www.sumwarden.example"),
+                                            QStringLiteral("mailto:support@sumwarden.example")}));
 }
 
 TEST_F(WindowTest, ExitClosesTheWindow) {
