@@ -1,5 +1,6 @@
 #include "framework/controls/StdCtrls.h"
 
+#include "framework/core/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 
@@ -212,8 +213,10 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
     QObject::connect(LineEdit(), &QLineEdit::textChanged, this, [this] {
-        Perform(CM_TEXTCHANGED);
-        Change();
+        CallReportingExceptions(this, [this] {
+            Perform(CM_TEXTCHANGED);
+            Change();
+        });
     });
 }
 
@@ -437,7 +440,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TWinControl(AOwner) {
     ApplyScrollBars();
     QObject::connect(Editor(), &QPlainTextEdit::textChanged, this, [this] {
         if (OnChange && !IsLoading()) {
-            OnChange(this);
+            CallReportingExceptions(this, [this] { OnChange(this); });
         }
     });
 }
@@ -530,7 +533,7 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
     QObject::connect(static_cast<QPushButton*>(Handle()), &QPushButton::clicked, this,
-                     [this] { Click(); });
+                     [this] { CallReportingExceptions(this, [this] { Click(); }); });
 }
 
 QWidget* TButton::CreateHandle() {
@@ -622,7 +625,7 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
         box->setCheckState(FState == cbChecked  ? Qt::Checked
                            : FState == cbGrayed ? Qt::PartiallyChecked
                                                 : Qt::Unchecked);
-        Toggle();
+        CallReportingExceptions(this, [this] { Toggle(); });
     });
 }
 
