@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <string>
+#include <string_view>
 
 // The layout is embedded in this static library; its initialiser must be named to be linked.
 static void InitLayoutResources() {
@@ -20,10 +22,22 @@ static void InitLayoutResources() {
 namespace {
 
 const QString kLayoutPath = QStringLiteral(":/layouts/UnitFrmMain.layout");
+// The product's addresses, as the About page shows them.
+const QString kWebsiteAddress = QStringLiteral("www.sumwarden.example");
+const QString kSupportMailAddress = QStringLiteral("support@sumwarden.example");
+
+// Paths go to the engine as the file system's bytes; its lines come back as bytes and are
+// shown decoded as UTF-8 (invalid bytes replaced on screen only).
+std::string PathToBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString BytesToText(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 void ShowRefusal(std::string_view text) {
-    Dialogs().MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                         QStringLiteral("Error"), mbIconInformation, mbOK);
+    Dialogs().MessageBox(BytesToText(text), QStringLiteral("Error"), mbIconInformation, mbOK);
 }
 
 // Collects a job's report lines and puts them into the emptied memo in one step: the job
@@ -52,14 +66,6 @@ private:
 };
 
 } // namespace
-
-std::string PathToBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString BytesToText(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitLayoutResources();
@@ -101,11 +107,11 @@ void TForm1::BtnHelpClick(TObject*) {
 }
 
 void TForm1::LblWebsiteClick(TObject*) {
-    Dialogs().ShellOpen(QString::fromLatin1(kWebsiteAddress));
+    Dialogs().ShellOpen(kWebsiteAddress);
 }
 
 void TForm1::LblEmailClick(TObject*) {
-    Dialogs().ShellOpen(QStringLiteral("mailto:") + QString::fromLatin1(kSupportMailAddress));
+    Dialogs().ShellOpen(QStringLiteral("mailto:") + kSupportMailAddress);
 }
 
 void TForm1::BtnExitClick(TObject*) {

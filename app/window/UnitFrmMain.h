@@ -7,9 +7,6 @@
 #include "framework/dialogs/OpenDialog.h"
 #include "framework/forms/Form.h"
 
-#include <QString>
-#include <string>
-
 class TForm1 : public TForm {
     Q_OBJECT
     Q_PROPERTY(TPanel* skForm1 MEMBER skForm1)
@@ -85,12 +82,3 @@ public:
     Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
     Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
 };
-
-// The product's addresses, as the About page shows them.
-inline constexpr const char* kWebsiteAddress = "www.sumwarden.example";
-inline constexpr const char* kSupportMailAddress = "support@sumwarden.example";
-
-// A path from a dialog or an edit field as the file system's bytes, and back for the screen
-// (invalid UTF-8 is replaced on screen only).
-std::string PathToBytes(const QString& path);
-QString BytesToText(const std::string& bytes);
