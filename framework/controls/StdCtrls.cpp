@@ -366,7 +366,7 @@ void TMemoStrings::Put(int index, const QString& value) {
 int TMemoStrings::Add(const QString& value) {
     const int index = Count();
     QTextDocument* document = Editor()->document();
-    if (index > 0 && document->blockCount() == index) {
+    if (index > 0 && document->blockCount() == index && !value.isEmpty()) {
         // The editor's own append keeps adding lines cheap.
         Editor()->appendPlainText(value);
     } else {
@@ -381,18 +381,22 @@ void TMemoStrings::Insert(int index, const QString& value) {
         throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
     }
     QTextDocument* document = Editor()->document();
+    // An empty last line keeps a line break after it, as a classic memo ends each line it
+    // adds with one; otherwise it would read as the document's trailing break and vanish.
+    const bool terminate = value.isEmpty();
     if (count == 0) {
-        Editor()->setPlainText(value);
+        Editor()->setPlainText(terminate ? QStringLiteral("\n") : value);
         return;
     }
     if (index == count) {
         QTextCursor cursor(document);
         cursor.movePosition(QTextCursor::End);
-        if (document->lastBlock().length() <= 1 && document->blockCount() > count) {
-            cursor.insertText(value);
-        } else {
+        if (document->lastBlock().length() > 1 || document->blockCount() == count) {
             cursor.insertBlock();
-            cursor.insertText(value);
+        }
+        cursor.insertText(value);
+        if (terminate) {
+            cursor.insertBlock();
         }
         return;
     }
