@@ -40,15 +40,15 @@ void ShowRefusal(std::string_view text) {
     Dialogs().MessageBox(BytesToText(text), QStringLiteral("Error"), mbIconInformation, mbOK);
 }
 
-// Collects a job's report lines and puts them into the emptied memo in one step: the job
+// Collects a job's report lines and puts them into the emptied memo as one text: the job
 // does not return to the message loop before it ends, so nobody sees the memo meanwhile,
-// and one insertion keeps a long report fast. Lines reported before a failure still reach
-// the memo. The whole text goes in at once because the memo's line list cannot hold an
-// empty line appended last (a report's blank separator lines would be lost).
+// and one insertion is several times faster than adding 100 000 lines one by one. Lines
+// reported before a failure still reach the memo.
 class TMemoReport {
 public:
     explicit TMemoReport(TMemo* memo) : FMemo(memo) { FMemo->Lines()->Clear(); }
     ~TMemoReport() {
+        // A report never ends in an empty line, so the joined text reads back line by line.
         if (!FLines.isEmpty()) {
             FMemo->SetText(FLines.join(QLatin1Char('\n')));
         }
