@@ -1,5 +1,7 @@
 #include "framework/controls/ComCtrls.h"
 
+#include "framework/core/Application.h"
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
@@ -107,18 +109,21 @@ TPageControl::TPageControl(TComponent* AOwner)
     FTabBar->move(2, 0);
     Handle()->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(FTabBar, &QTabBar::tabBarClicked, this, [this](int tab) {
-        if (FRebuilding || tab < 0) {
-            return;
-        }
-        for (TTabSheet* page : FPages) {
-            if (page->TabIndex() == tab && page != FActivePage && CanChange()) {
-                SetActivePage(page);
-                Change();
-                return;
-            }
+        if (!FRebuilding && tab >= 0) {
+            CallReportingExceptions(this, [this, tab] { TabClicked(tab); });
         }
     });
     SetBounds(0, 0, 289, 193);
+}
+
+void TPageControl::TabClicked(int tab) {
+    for (TTabSheet* page : FPages) {
+        if (page->TabIndex() == tab && page != FActivePage && CanChange()) {
+            SetActivePage(page);
+            Change();
+            return;
+        }
+    }
 }
 
 int TPageControl::ActivePageIndex() const {
@@ -457,7 +462,7 @@ TCustomListView::TCustomListView(TComponent* AOwner)
     SetViewStyle(vsIcon);
     QObject::connect(Tree(), &QTreeWidget::itemSelectionChanged, this, [this] {
         if (OnChange && !IsLoading()) {
-            OnChange(this);
+            CallReportingExceptions(this, [this] { OnChange(this); });
         }
     });
 }

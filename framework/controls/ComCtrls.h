@@ -86,6 +86,8 @@ private:
     void MovePage(TTabSheet* page, int index);
     void RebuildTabs();
     void ShowActivePage();
+    // The user clicked a tab: change pages when the page control allows it.
+    void TabClicked(int tab);
 
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;

@@ -1,5 +1,6 @@
 #include "framework/controls/Menus.h"
 
+#include "framework/core/Application.h"
 #include "framework/graphics/Bitmap.h"
 
 #include <QAction>
@@ -329,7 +330,7 @@ void TMenu::FillQMenu(QWidget* menu, TMenuItem* item) const {
             QPointer<TMenuItem> target(child);
             QObject::connect(action, &QAction::triggered, menu, [target] {
                 if (target) {
-                    target->Click();
+                    CallReportingExceptions(target, [target] { target->Click(); });
                 }
             });
             menu->addAction(action);

@@ -1,5 +1,6 @@
 #include "framework/controls/StdCtrls.h"
 
+#include "framework/core/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 
@@ -212,8 +213,10 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
     QObject::connect(LineEdit(), &QLineEdit::textChanged, this, [this] {
-        Perform(CM_TEXTCHANGED);
-        Change();
+        CallReportingExceptions(this, [this] {
+            Perform(CM_TEXTCHANGED);
+            Change();
+        });
     });
 }
 
@@ -363,7 +366,7 @@ void TMemoStrings::Put(int index, const QString& value) {
 int TMemoStrings::Add(const QString& value) {
     const int index = Count();
     QTextDocument* document = Editor()->document();
-    if (index > 0 && document->blockCount() == index) {
+    if (index > 0 && document->blockCount() == index && !value.isEmpty()) {
         // The editor's own append keeps adding lines cheap.
         Editor()->appendPlainText(value);
     } else {
@@ -378,18 +381,22 @@ void TMemoStrings::Insert(int index, const QString& value) {
         throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
     }
     QTextDocument* document = Editor()->document();
+    // An empty last line keeps a line break after it, as a classic memo ends each line it
+    // adds with one; otherwise it would read as the document's trailing break and vanish.
+    const bool terminate = value.isEmpty();
     if (count == 0) {
-        Editor()->setPlainText(value);
+        Editor()->setPlainText(terminate ? QStringLiteral("\n") : value);
         return;
     }
     if (index == count) {
         QTextCursor cursor(document);
         cursor.movePosition(QTextCursor::End);
-        if (document->lastBlock().length() <= 1 && document->blockCount() > count) {
-            cursor.insertText(value);
-        } else {
+        if (document->lastBlock().length() > 1 || document->blockCount() == count) {
             cursor.insertBlock();
-            cursor.insertText(value);
+        }
+        cursor.insertText(value);
+        if (terminate) {
+            cursor.insertBlock();
         }
         return;
     }
@@ -437,7 +444,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TWinControl(AOwner) {
     ApplyScrollBars();
     QObject::connect(Editor(), &QPlainTextEdit::textChanged, this, [this] {
         if (OnChange && !IsLoading()) {
-            OnChange(this);
+            CallReportingExceptions(this, [this] { OnChange(this); });
         }
     });
 }
@@ -530,7 +537,7 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
     QObject::connect(static_cast<QPushButton*>(Handle()), &QPushButton::clicked, this,
-                     [this] { Click(); });
+                     [this] { CallReportingExceptions(this, [this] { Click(); }); });
 }
 
 QWidget* TButton::CreateHandle() {
@@ -622,7 +629,7 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
         box->setCheckState(FState == cbChecked  ? Qt::Checked
                            : FState == cbGrayed ? Qt::PartiallyChecked
                                                 : Qt::Unchecked);
-        Toggle();
+        CallReportingExceptions(this, [this] { Toggle(); });
     });
 }
 

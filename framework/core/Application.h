@@ -70,3 +70,14 @@ private:
 };
 
 extern TApplication* Application;
+
+// Runs code that a Qt signal calls: an exception goes to the general error report instead
+// of unwinding through Qt, where it is undefined behaviour.
+template <class F>
+void CallReportingExceptions(TObject* sender, F&& code) {
+    try {
+        code();
+    } catch (...) {
+        TApplication::HandleCurrentException(sender);
+    }
+}

@@ -3,13 +3,8 @@
 #include "framework/core/Application.h"
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
-    QObject::connect(&FTimer, &QTimer::timeout, this, [this] {
-        try {
-            Timer();
-        } catch (...) {
-            TApplication::HandleCurrentException(this);
-        }
-    });
+    QObject::connect(&FTimer, &QTimer::timeout, this,
+                     [this] { CallReportingExceptions(this, [this] { Timer(); }); });
     UpdateTimer();
 }
 

@@ -69,12 +69,25 @@ TEST(MemoTest, LinesReadAndWriteTheDocument) {
               (QStringList{QStringLiteral("between"), QStringLiteral("three")}));
     lines->Delete(1);
     EXPECT_EQ(lines->ToStringList(), QStringList{QStringLiteral("between")});
-    // As in a classic memo, a trailing empty line is not a line: the next line
-    // takes its place.
+    // Empty lines are lines wherever they are added, first and last included.
     lines->Add(QString());
-    EXPECT_EQ(lines->Count(), 1);
+    EXPECT_EQ(lines->Count(), 2);
     lines->Add(QStringLiteral("x"));
-    EXPECT_EQ(lines->ToStringList(), (QStringList{QStringLiteral("between"), QStringLiteral("x")}));
+    EXPECT_EQ(lines->ToStringList(),
+              (QStringList{QStringLiteral("between"), QString(), QStringLiteral("x")}));
+    lines->Insert(3, QString());
+    lines->Add(QString());
+    EXPECT_EQ(lines->ToStringList(), (QStringList{QStringLiteral("between"), QString(),
+                                                  QStringLiteral("x"), QString(), QString()}));
+    lines->SetStrings({QString(), QStringLiteral("Operation completed."), QString()});
+    EXPECT_EQ(lines->ToStringList(),
+              (QStringList{QString(), QStringLiteral("Operation completed."), QString()}));
+    lines->Delete(2);
+    lines->Delete(0);
+    EXPECT_EQ(lines->ToStringList(), QStringList{QStringLiteral("Operation completed.")});
+    // A text that ends in a line break has no empty line after it.
+    memo.SetText(QStringLiteral("typed\n"));
+    EXPECT_EQ(lines->ToStringList(), QStringList{QStringLiteral("typed")});
     EXPECT_THROW(lines->Get(5), EStringListError);
     memo.Clear();
     EXPECT_EQ(lines->Count(), 0);

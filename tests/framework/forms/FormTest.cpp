@@ -1,12 +1,18 @@
 #include "framework/forms/Form.h"
 
+#include "framework/controls/Menus.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Application.h"
 #include "platform/IoError.h"
 #include "tests/framework/dialogs/FakeDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -171,6 +177,43 @@ TEST(ApplicationTest, ExceptionsFromEventsReachTheGeneralErrorReport) {
     Application->OnException = nullptr;
     EXPECT_EQ(seen, QStringLiteral("Disk full"));
     EXPECT_EQ(dialogs->MessageBoxes.size(), 1);
+}
+
+// Handlers that Qt's signals call (a button pressed from code, a menu action, text set by
+// the program, a timer) report their exceptions; none unwinds through Qt.
+TEST(ApplicationTest, ExceptionsFromSignalHandlersReachTheGeneralErrorReport) {
+    TFakeDialogsScope dialogs;
+    TForm form(nullptr);
+    const auto fail = [](TObject*) { throw std::runtime_error("Disk full"); };
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    button->OnClick = fail;
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    box->OnClick = fail;
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->OnChange = fail;
+    auto* memo = new TMemo(&form);
+    memo->SetParent(&form);
+    memo->OnChange = fail;
+    TPopupMenu menu(nullptr);
+    auto* item = new TMenuItem(nullptr);
+    item->SetCaption(QStringLiteral("Open"));
+    item->OnClick = fail;
+    menu.Items()->Add(item);
+    const std::unique_ptr<QMenu> built(menu.BuildQMenu(menu.Items(), nullptr));
+
+    static_cast<QPushButton*>(button->Handle())->click();
+    static_cast<QCheckBox*>(box->Handle())->click();
+    static_cast<QLineEdit*>(edit->Handle())->setText(QStringLiteral("x"));
+    memo->Editor()->setPlainText(QStringLiteral("x"));
+    built->actions().at(0)->trigger();
+
+    ASSERT_EQ(dialogs->MessageBoxes.size(), 5);
+    for (const auto& report : dialogs->MessageBoxes) {
+        EXPECT_EQ(report.Text, QStringLiteral("Disk full."));
+    }
 }
 
 TEST(ApplicationTest, IoErrorsAreReportedWithTheirTexts) {

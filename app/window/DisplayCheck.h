@@ -1,0 +1,15 @@
+#pragma once
+// Whether a graphical session is there to show the window in, decided from the
+// environment before any Qt object exists (Qt aborts when it finds none).
+#include <string_view>
+
+// The platform plug-in names that draw without a display server.
+bool PlatformNeedsNoDisplay(std::string_view platform);
+
+// display, waylandDisplay and platform are the values of DISPLAY, WAYLAND_DISPLAY and
+// QT_QPA_PLATFORM; null or empty when unset.
+bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* platform);
+
+inline constexpr std::string_view kNoDisplayMessage =
+    "sumwarden: no display available; use sumwarden-cli for the command-line jobs "
+    "(sumwarden-cli --help)";

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the file digest list, the check-file maker and verifier, and the
+// About page, built from its stored layout.
+#include "framework/controls/ComCtrls.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/StdCtrls.h"
+#include "framework/dialogs/OpenDialog.h"
+#include "framework/forms/Form.h"
+
+class TForm1 : public TForm {
+    Q_OBJECT
+    Q_PROPERTY(TPanel* skForm1 MEMBER skForm1)
+    Q_PROPERTY(TPageControl* PageControl MEMBER PageControl)
+    Q_PROPERTY(TTabSheet* SheetMaker MEMBER SheetMaker)
+    Q_PROPERTY(TTabSheet* SheetVerifier MEMBER SheetVerifier)
+    Q_PROPERTY(TLabel* Label1 MEMBER Label1)
+    Q_PROPERTY(TEdit* EdtPath MEMBER EdtPath)
+    Q_PROPERTY(TButton* BtnSelect MEMBER BtnSelect)
+    Q_PROPERTY(TMemo* MemoMakeResult MEMBER MemoMakeResult)
+    Q_PROPERTY(TCheckBox* ChkSubFolder MEMBER ChkSubFolder)
+    Q_PROPERTY(TButton* BtnMake MEMBER BtnMake)
+    Q_PROPERTY(TLabel* Label2 MEMBER Label2)
+    Q_PROPERTY(TEdit* EdtCheckfilePath MEMBER EdtCheckfilePath)
+    Q_PROPERTY(TButton* BtnSelectCheckfile MEMBER BtnSelectCheckfile)
+    Q_PROPERTY(TButton* BtnVerify MEMBER BtnVerify)
+    Q_PROPERTY(TMemo* MemoVerifyResult MEMBER MemoVerifyResult)
+    Q_PROPERTY(TTabSheet* SheetAbout MEMBER SheetAbout)
+    Q_PROPERTY(TButton* BtnHelp MEMBER BtnHelp)
+    Q_PROPERTY(TButton* BtnExit MEMBER BtnExit)
+    Q_PROPERTY(TOpenDialog* dlg MEMBER dlg)
+    Q_PROPERTY(TLabel* Label6 MEMBER Label6)
+    Q_PROPERTY(TLabel* Label7 MEMBER Label7)
+    Q_PROPERTY(TLabel* Label8 MEMBER Label8)
+    Q_PROPERTY(TLabel* LblWebsite MEMBER LblWebsite)
+    Q_PROPERTY(TLabel* LblEmail MEMBER LblEmail)
+    Q_PROPERTY(TTabSheet* SheetFileMD5 MEMBER SheetFileMD5)
+    Q_PROPERTY(TListView* LvwFile MEMBER LvwFile)
+    Q_PROPERTY(TButton* BtnSelectFile MEMBER BtnSelectFile)
+    Q_PROPERTY(TOpenDialog* dlg2 MEMBER dlg2)
+
+public:
+    // Builds the window from its stored layout; FormCreate runs meanwhile.
+    explicit TForm1(TComponent* AOwner);
+
+    TPanel* skForm1 = nullptr;
+    TPageControl* PageControl = nullptr;
+    TTabSheet* SheetMaker = nullptr;
+    TTabSheet* SheetVerifier = nullptr;
+    TLabel* Label1 = nullptr;
+    TEdit* EdtPath = nullptr;
+    TButton* BtnSelect = nullptr;
+    TMemo* MemoMakeResult = nullptr;
+    TCheckBox* ChkSubFolder = nullptr;
+    TButton* BtnMake = nullptr;
+    TLabel* Label2 = nullptr;
+    TEdit* EdtCheckfilePath = nullptr;
+    TButton* BtnSelectCheckfile = nullptr;
+    TButton* BtnVerify = nullptr;
+    TMemo* MemoVerifyResult = nullptr;
+    TTabSheet* SheetAbout = nullptr;
+    TButton* BtnHelp = nullptr;
+    TButton* BtnExit = nullptr;
+    TOpenDialog* dlg = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* LblWebsite = nullptr;
+    TLabel* LblEmail = nullptr;
+    TTabSheet* SheetFileMD5 = nullptr;
+    TListView* LvwFile = nullptr;
+    TButton* BtnSelectFile = nullptr;
+    TOpenDialog* dlg2 = nullptr;
+
+    Q_INVOKABLE void FormCreate(TObject* Sender);
+    Q_INVOKABLE void BtnSelectClick(TObject* Sender);
+    Q_INVOKABLE void BtnSelectCheckfileClick(TObject* Sender);
+    Q_INVOKABLE void BtnHelpClick(TObject* Sender);
+    Q_INVOKABLE void LblWebsiteClick(TObject* Sender);
+    Q_INVOKABLE void LblEmailClick(TObject* Sender);
+    Q_INVOKABLE void BtnExitClick(TObject* Sender);
+    Q_INVOKABLE void BtnMakeClick(TObject* Sender);
+    Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
+    Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
+};
