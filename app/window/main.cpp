@@ -21,7 +21,10 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qputenv("QT_FONT_DPI", "96");
 
-    Application->Initialize(argc, argv);
+    {
+        const TNoDisplayGuard noDisplay;
+        Application->Initialize(argc, argv);
+    }
     Application->SetTitle(QStringLiteral("Sumwarden"));
     InitThemeResources();
     QIcon icon;
