@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/Component.h"
+#include "framework/core/ComponentReference.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Colors.h"
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class TWinControl;
@@ -100,6 +102,10 @@ class TControl : public TComponent {
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
     Q_PROPERTY(TSizeConstraints* Constraints READ Constraints)
+    Q_PROPERTY(TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
+    Q_PROPERTY(TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(TComponent* PopupMenu READ PopupMenu WRITE SetPopupMenu)
 public:
     enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
     Q_ENUM(TAlign)
@@ -129,6 +135,14 @@ public:
         crSizeAll = -22,
     };
     Q_ENUM(TCursor)
+    // Reading order of a control's text; right-to-left drawing also needs a
+    // right-to-left system locale (SysLocaleMiddleEast).
+    enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+    Q_ENUM(TBiDiMode)
+    // Stored for layouts; the framework lays controls out by Align alone.
+    enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
+    Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+    Q_FLAG(TAnchors)
     enum TMouseButton { mbLeft, mbRight, mbMiddle };
     Q_ENUM(TMouseButton)
     enum TShiftStateFlag {
@@ -227,6 +241,19 @@ public:
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value) { FParentShowHint = value; }
 
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool value);
+    // Whether the control draws right to left: BiDiMode asks for it and the system
+    // locale is a right-to-left one.
+    bool UseRightToLeftAlignment() const;
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors anchors) { FAnchors = anchors; }
+    // The menu shown at the pointer on a context-menu request (a TPopupMenu).
+    TComponent* PopupMenu() const { return FPopupMenu.Get(); }
+    void SetPopupMenu(TComponent* menu) { FPopupMenu.Set(menu); }
+
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* parent);
     // The top-level form holding this control (or the control itself if it is one).
@@ -310,6 +337,10 @@ protected:
     virtual void CMTextChanged(TMessage& message);
     virtual void CMParentColorChanged(TMessage& message);
     virtual void CMParentFontChanged(TMessage& message);
+    virtual void CMBiDiModeChanged(TMessage& message);
+    virtual void CMParentBiDiModeChanged(TMessage& message);
+    virtual void WMContextMenu(TMessage& message);
+    virtual void WMCaptureChanged(TMessage& message);
 
     // Hooks behind the events.
     virtual void Click();
@@ -339,6 +370,7 @@ protected:
     virtual void ApplyColorToWidget();
 
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
     void UpdateWidgetVisibility();
 
     void SetParentFields(TWinControl* parent) { FParent = parent; }
@@ -346,8 +378,13 @@ protected:
 
 private:
     void SendPaintMessages(QWidget* widget, QEvent* event);
+    void LeaveFocusBeforeDisabling();
+    // Hidden or its window deactivated: a held button or capture is let go.
+    void ReleaseMouseHold();
     void FontChanged();
     TMessage MouseMessage(uint32_t msg, QMouseEvent* event) const;
+    // Mouse enter and leave while a button is held (see TranslateEvent).
+    bool TranslateHeldMouseCrossing(QEvent* event);
 
     QWidget* FHandle = nullptr;
     IControlWidget* FBridge = nullptr;
@@ -370,6 +407,11 @@ private:
     QString FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    bool FApplyingParentBiDiMode = false;
+    TAnchors FAnchors = TAnchors(akLeft | akTop);
+    TComponentReference<TComponent> FPopupMenu{this};
     TControlStyle FControlStyle;
     bool FMouseInClient = false;
     bool FClickPending = false;
@@ -377,8 +419,12 @@ private:
 };
 Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TShiftState)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TControlStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TControl::TAnchors)
 
 using TAlign = TControl::TAlign;
+using TBiDiMode = TControl::TBiDiMode;
+constexpr TBiDiMode bdLeftToRight = TControl::bdLeftToRight;
+constexpr TBiDiMode bdRightToLeft = TControl::bdRightToLeft;
 using TCursor = TControl::TCursor;
 using TMouseButton = TControl::TMouseButton;
 using TShiftState = TControl::TShiftState;
@@ -413,5 +459,11 @@ struct TMouse {
 extern const TMouse* Mouse;
 TPoint GetCursorPos();
 TControl* GetCaptureControl();
+// Whether the system locale is a right-to-left ("Middle-East") one: Arabic, Hebrew,
+// Persian or Urdu. Read once; tests override it.
+bool SysLocaleMiddleEast();
+// Forces SysLocaleMiddleEast's answer (tests); std::nullopt reads the locale again.
+void SetSysLocaleMiddleEastOverride(std::optional<bool> value);
+
 // The control whose widget is (or contains) widget, if any.
 TControl* FindControl(const QWidget* widget);

@@ -4,6 +4,7 @@
 #include "framework/forms/Form.h"
 
 #include <QCursor>
+#include <QLocale>
 #include <algorithm>
 
 using namespace control_private;
@@ -150,6 +151,9 @@ bool TControl::Showing() const {
 void TControl::SetEnabled(bool enabled) {
     if (enabled == FEnabled) {
         return;
+    }
+    if (!enabled) {
+        LeaveFocusBeforeDisabling();
     }
     FEnabled = enabled;
     FHandle->setEnabled(enabled);
@@ -374,5 +378,93 @@ void TControl::Loaded() {
         if (FParentFont) {
             Perform(CM_PARENTFONTCHANGED);
         }
+        if (FParentBiDiMode) {
+            Perform(CM_PARENTBIDIMODECHANGED);
+        }
     }
+}
+
+void TControl::LeaveFocusBeforeDisabling() {
+    // A disabled control cannot keep the focus: the form takes it, with no active control.
+    TCustomForm* form = GetParentForm();
+    if (form == nullptr || form == this || form->ActiveControl() == nullptr) {
+        return;
+    }
+    const auto* container = qobject_cast<const TWinControl*>(this);
+    if (container != nullptr && container->ContainsControl(form->ActiveControl())) {
+        form->SetActiveControl(nullptr);
+        form->Handle()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    if (!FApplyingParentBiDiMode) {
+        FParentBiDiMode = false;
+    }
+    if (mode == FBiDiMode) {
+        return;
+    }
+    FBiDiMode = mode;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+    if (value == FParentBiDiMode) {
+        return;
+    }
+    FParentBiDiMode = value;
+    if (value && FParent != nullptr) {
+        Perform(CM_PARENTBIDIMODECHANGED);
+    }
+}
+
+bool TControl::UseRightToLeftAlignment() const {
+    return FBiDiMode == bdRightToLeft && SysLocaleMiddleEast();
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+    if (FParentBiDiMode && FParent != nullptr) {
+        FApplyingParentBiDiMode = true;
+        SetBiDiMode(FParent->BiDiMode());
+        FApplyingParentBiDiMode = false;
+    }
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    FPopupMenu.Removed(component, operation);
+}
+
+namespace {
+
+std::optional<bool>& LocaleOverride() {
+    static std::optional<bool> value;
+    return value;
+}
+
+bool LocaleIsMiddleEast() {
+    switch (QLocale::system().language()) {
+    case QLocale::Arabic:
+    case QLocale::Hebrew:
+    case QLocale::Persian:
+    case QLocale::Urdu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool SysLocaleMiddleEast() {
+    static const bool system = LocaleIsMiddleEast();
+    return LocaleOverride().value_or(system);
+}
+
+void SetSysLocaleMiddleEastOverride(std::optional<bool> value) {
+    LocaleOverride() = value;
 }

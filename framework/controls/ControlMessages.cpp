@@ -3,6 +3,7 @@
 #include "framework/core/Application.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 using namespace control_private;
@@ -87,6 +88,9 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseMove && mouse->buttons() != Qt::NoButton) {
+            TranslateHeldMouseCrossing(mouse);
+        }
         const bool press = event->type() == QEvent::MouseButtonPress;
         const bool dbl = event->type() == QEvent::MouseButtonDblClick;
         uint32_t msg = WM_MOUSEMOVE;
@@ -124,6 +128,10 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
     }
     case QEvent::Enter:
     case QEvent::Leave: {
+        // A crossing already reported while a button was held arrives late from Qt.
+        if ((event->type() == QEvent::Enter) == FMouseInClient) {
+            return true;
+        }
         TMessage message;
         message.Msg = event->type() == QEvent::Enter ? CM_MOUSEENTER : CM_MOUSELEAVE;
         message.LParam = reinterpret_cast<intptr_t>(this);
@@ -150,8 +158,23 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
         Dispatch(message);
         return true;
     }
+    case QEvent::WindowDeactivate:
+        ReleaseMouseHold();
+        return false;
+    case QEvent::ContextMenu: {
+        const QPoint global = static_cast<QContextMenuEvent*>(event)->globalPos();
+        TMessage message;
+        message.Msg = WM_CONTEXTMENU;
+        message.LParam = MakeLParam(global.x(), global.y());
+        message.Event = event;
+        Dispatch(message);
+        return true;
+    }
     case QEvent::Show:
     case QEvent::Hide: {
+        if (event->type() == QEvent::Hide) {
+            ReleaseMouseHold();
+        }
         TMessage message;
         message.Msg = WM_SHOWWINDOW;
         message.WParam = event->type() == QEvent::Show ? 1 : 0;
@@ -228,6 +251,18 @@ void TControl::WndProc(TMessage& message) {
         break;
     case CM_PARENTFONTCHANGED:
         CMParentFontChanged(message);
+        break;
+    case CM_BIDIMODECHANGED:
+        CMBiDiModeChanged(message);
+        break;
+    case CM_PARENTBIDIMODECHANGED:
+        CMParentBiDiModeChanged(message);
+        break;
+    case WM_CONTEXTMENU:
+        WMContextMenu(message);
+        break;
+    case WM_CAPTURECHANGED:
+        WMCaptureChanged(message);
         break;
     default:
         DefaultHandler(message);

@@ -1,7 +1,9 @@
 #include "framework/controls/Control.h"
 #include "framework/controls/ControlPrivate.h"
+#include "framework/controls/Menus.h"
 
 #include <QCursor>
+#include <QMouseEvent>
 
 using namespace control_private;
 
@@ -139,4 +141,43 @@ TControl* FindControl(const QWidget* widget) {
         }
     }
     return nullptr;
+}
+
+bool TControl::TranslateHeldMouseCrossing(QEvent* event) {
+    // Qt reports crossings only after the button is released; the control hears them
+    // at the first move across its edge, as without a held button.
+    const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const bool inside = QRect(0, 0, FWidth, FHeight).contains(position);
+    if (inside == FMouseInClient) {
+        return false;
+    }
+    TMessage message;
+    message.Msg = inside ? CM_MOUSEENTER : CM_MOUSELEAVE;
+    message.LParam = reinterpret_cast<intptr_t>(this);
+    Dispatch(message);
+    return true;
+}
+
+void TControl::ReleaseMouseHold() {
+    if (MouseCapture()) {
+        SetMouseCapture(false);
+    } else if (FClickPending) {
+        FClickPending = false;
+        Perform(WM_CAPTURECHANGED);
+    }
+}
+
+void TControl::WMContextMenu(TMessage& message) {
+    auto* menu = qobject_cast<TPopupMenu*>(FPopupMenu.Get());
+    if (menu == nullptr) {
+        DefaultHandler(message);
+        return;
+    }
+    menu->Popup(LParamX(message.LParam), LParamY(message.LParam));
+    message.Result = 1;
+}
+
+void TControl::WMCaptureChanged(TMessage& message) {
+    FClickPending = false;
+    DefaultHandler(message);
 }

@@ -45,6 +45,9 @@ void TWinControl::InsertControl(TControl* control) {
         if (control->FParentFont) {
             control->Perform(CM_PARENTFONTCHANGED);
         }
+        if (control->FParentBiDiMode) {
+            control->Perform(CM_PARENTBIDIMODECHANGED);
+        }
     }
     if (control->FAlign != alNone) {
         Realign();
@@ -121,6 +124,13 @@ void TWinControl::CMFontChanged(TMessage& message) {
     Broadcast(notify);
 }
 
+void TWinControl::CMBiDiModeChanged(TMessage& message) {
+    TControl::CMBiDiModeChanged(message);
+    TMessage notify;
+    notify.Msg = CM_PARENTBIDIMODECHANGED;
+    Broadcast(notify);
+}
+
 void TWinControl::CMColorChanged(TMessage& message) {
     TControl::CMColorChanged(message);
     TMessage notify;
@@ -138,6 +148,12 @@ bool TWinControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) 
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+        // X11 repeats a held key as release and press pairs; only the presses repeat
+        // here, so a held Space releases (and clicks) once.
+        if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            event->accept();
+            return true;
+        }
         if (!TranslateKey(static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyRelease)) {
             return false;
         }

@@ -79,6 +79,7 @@ protected:
     void Loaded() override;
     void CMFontChanged(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;
+    void CMBiDiModeChanged(TMessage& message) override;
     // A child control arrived (after insertion) or is leaving (before removal).
     virtual void ControlListChange(TControl* control, bool inserting);
 
