@@ -4,12 +4,15 @@
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/Fonts.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
 namespace {
 
+constexpr int ActivationWaitMs = 2000;
 constexpr int CellGap = 8;
 constexpr int Margin = 10;
 constexpr int LabelPixels = 11;
@@ -29,8 +32,15 @@ QFont LabelFont(int pixels, bool bold) {
 
 std::unique_ptr<TForm> MakeGalleryHost() {
     auto form = std::make_unique<TForm>(nullptr);
-    form->SetBounds(0, 0, 640, 480);
+    // Away from the pointer, which offscreen rests at the screen's origin.
+    form->SetBounds(400, 300, 640, 480);
     form->Show();
+    form->Handle()->activateWindow();
+    // The window becomes active (and can hold the focus) once its events are handled.
+    QDeadlineTimer deadline(ActivationWaitMs);
+    while (!form->Handle()->isActiveWindow() && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
     return form;
 }
 
