@@ -88,10 +88,10 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseMove && mouse->buttons() != Qt::NoButton) {
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        if ((event->type() == QEvent::MouseMove || press) && mouse->buttons() != Qt::NoButton) {
             TranslateHeldMouseCrossing(mouse);
         }
-        const bool press = event->type() == QEvent::MouseButtonPress;
         const bool dbl = event->type() == QEvent::MouseButtonDblClick;
         uint32_t msg = WM_MOUSEMOVE;
         if (event->type() != QEvent::MouseMove) {
