@@ -289,6 +289,7 @@ public:
     void PaintParentBackground(TCanvas& canvas);
 
     TNotifyEvent* NotifyEvent(const QString& name) override;
+    std::optional<TEventSlot> EventSlot(const QString& name) override;
     void SetParentComponent(TComponent* parent) override;
 
     // The Qt event boundary; returns what QWidget::event should return.

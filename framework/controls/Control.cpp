@@ -384,6 +384,41 @@ void TControl::Loaded() {
     }
 }
 
+std::optional<TComponent::TEventSlot> TControl::EventSlot(const QString& name) {
+    const QList<QMetaType> mouse{QMetaType::fromType<TMouseButton>(),
+                                 QMetaType::fromType<TShiftState>(), QMetaType::fromType<int>(),
+                                 QMetaType::fromType<int>()};
+    const auto mouseSlot = [&mouse](TMouseEvent& event) {
+        return TEventSlot{mouse, [&event](const TEventInvoker& invoke) {
+                              event = [invoke](TObject* sender, TMouseButton button,
+                                               TShiftState shift, int x, int y) {
+                                  QObject* from = sender;
+                                  void* arguments[] = {nullptr, &from, &button, &shift, &x, &y};
+                                  invoke(arguments);
+                              };
+                          }};
+    };
+    if (name == QLatin1String("OnMouseDown")) {
+        return mouseSlot(OnMouseDown);
+    }
+    if (name == QLatin1String("OnMouseUp")) {
+        return mouseSlot(OnMouseUp);
+    }
+    if (name == QLatin1String("OnMouseMove")) {
+        return TEventSlot{{QMetaType::fromType<TShiftState>(), QMetaType::fromType<int>(),
+                           QMetaType::fromType<int>()},
+                          [this](const TEventInvoker& invoke) {
+                              OnMouseMove = [invoke](TObject* sender, TShiftState shift, int x,
+                                                     int y) {
+                                  QObject* from = sender;
+                                  void* arguments[] = {nullptr, &from, &shift, &x, &y};
+                                  invoke(arguments);
+                              };
+                          }};
+    }
+    return TComponent::EventSlot(name);
+}
+
 void TControl::LeaveFocusBeforeDisabling() {
     // A disabled control cannot keep the focus: the form takes it, with no active control.
     TCustomForm* form = GetParentForm();

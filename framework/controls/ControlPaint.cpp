@@ -26,9 +26,17 @@ void TControl::PaintTo(TCanvas& canvas, TPoint offset) {
 }
 
 void TControl::PaintParentBackground(TCanvas& canvas) {
-    if (FParent != nullptr) {
-        FParent->PaintTo(canvas, Point(-FLeft, -FTop));
+    if (FParent == nullptr) {
+        return;
     }
+    // The parent paints in its client coordinates, where this control's bounds are;
+    // nothing of its non-client frame may show through.
+    const TRect client = FParent->ClientRect();
+    canvas.SaveState();
+    canvas.IntersectClipRect(
+        Rect(client.Left - FLeft, client.Top - FTop, client.Right - FLeft, client.Bottom - FTop));
+    FParent->PaintTo(canvas, Point(-FLeft, -FTop));
+    canvas.RestoreState();
 }
 
 void TControl::SendPaintMessages(QWidget* widget, QEvent* event) {
@@ -61,10 +69,10 @@ void TControl::SendPaintMessages(QWidget* widget, QEvent* event) {
 void TControl::WMPaint(TMessage& message) {
     if (message.WParam != 0) {
         // Painting into a canvas (a child asking for its background): render the
-        // native widget's own pixels without its children.
+        // client area's own pixels without its children (a form's frame lies outside).
         auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
         if (QPainter* painter = canvas->Handle()) {
-            FHandle->render(painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            ClientWidget()->render(painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
         }
         return;
     }

@@ -103,6 +103,35 @@ TNotifyEvent* TWinControl::NotifyEvent(const QString& name) {
     return TControl::NotifyEvent(name);
 }
 
+std::optional<TComponent::TEventSlot> TWinControl::EventSlot(const QString& name) {
+    const auto keySlot = [](TKeyEvent& event) {
+        return TEventSlot{{QMetaType::fromType<quint16>(), QMetaType::fromType<TShiftState>()},
+                          [&event](const TEventInvoker& invoke) {
+                              event = [invoke](TObject* sender, quint16& key, TShiftState shift) {
+                                  QObject* from = sender;
+                                  void* arguments[] = {nullptr, &from, &key, &shift};
+                                  invoke(arguments);
+                              };
+                          }};
+    };
+    if (name == QLatin1String("OnKeyDown")) {
+        return keySlot(OnKeyDown);
+    }
+    if (name == QLatin1String("OnKeyUp")) {
+        return keySlot(OnKeyUp);
+    }
+    if (name == QLatin1String("OnKeyPress")) {
+        return TEventSlot{{QMetaType::fromType<QChar>()}, [this](const TEventInvoker& invoke) {
+                              OnKeyPress = [invoke](TObject* sender, QChar& key) {
+                                  QObject* from = sender;
+                                  void* arguments[] = {nullptr, &from, &key};
+                                  invoke(arguments);
+                              };
+                          }};
+    }
+    return TControl::EventSlot(name);
+}
+
 void TWinControl::Loaded() {
     TControl::Loaded();
     if (FPendingTabOrder >= 0) {

@@ -31,6 +31,7 @@ public:
                                  bool checkParent) const;
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
     TNotifyEvent* NotifyEvent(const QString& name) override;
+    std::optional<TEventSlot> EventSlot(const QString& name) override;
 
     virtual bool CanFocus() const;
     virtual void SetFocus();

@@ -98,9 +98,17 @@ TEST(SkinControls, EveryLookControlAndStatePaintsWithoutAWarning) {
 
 TEST(SkinControls, ALayoutNamesEverySkinnedClassThroughTheProgramsRegistry) {
     RegisterSkinClasses();
+    QImage blocks(4, 2, QImage::Format_RGB32);
+    blocks.fill(0xFF00FF00);
+    blocks.setPixel(3, 1, 0xFF0000FF);
+    TBitmap stored;
+    stored.SetImage(blocks);
+    TPicture storedPicture;
+    storedPicture.Bitmap()->SetImage(blocks);
     TForm form(nullptr);
     form.SetName(QStringLiteral("Form1"));
-    ReadLayoutText(&form, QStringLiteral(R"(object Form1: TForm
+    ReadLayoutText(&form,
+                   QStringLiteral(R"(object Form1: TForm
   object Theme: TskFileTheme
   end
   object BtnHelp: TskButton
@@ -114,6 +122,7 @@ TEST(SkinControls, ALayoutNamesEverySkinnedClassThroughTheProgramsRegistry) {
     ParentBiDiMode = False
     MouseContinuouslyDownInterval = 50
     ResHandle = 7
+    Glyph.Data = {%1}
   end
   object BtnArrow: TskImageButton
     Stretch = True
@@ -131,9 +140,13 @@ TEST(SkinControls, ALayoutNamesEverySkinnedClassThroughTheProgramsRegistry) {
   end
   object Picture: TskImagePanel
     DrawStyle = skTile
+    Picture.Data = {
+      %2}
   end
 end
-)"),
+)")
+                       .arg(QString::fromLatin1(stored.Data().toHex()),
+                            QString::fromLatin1(storedPicture.Data().toHex())),
                    QStringLiteral("skinned.lay"));
     auto* button = qobject_cast<TskButton*>(form.FindComponent(QStringLiteral("BtnHelp")));
     ASSERT_NE(button, nullptr);
@@ -155,4 +168,11 @@ end
     auto* panel = qobject_cast<TskImagePanel*>(form.FindComponent(QStringLiteral("Picture")));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->DrawStyle(), TskCustomPanel::skTile);
+    EXPECT_EQ(panel->Picture()->Bitmap()->Image(), blocks);
+    EXPECT_EQ(button->Glyph()->Image(), blocks);
+    // Data that is no bitmap leaves them empty.
+    button->Glyph()->SetData(QByteArray("\x05\0\0\0BMxyz", 9));
+    EXPECT_TRUE(button->Glyph()->Empty());
+    panel->Picture()->SetData(QByteArray("\x04TJpg", 5));
+    EXPECT_EQ(panel->Picture()->Graphic(), nullptr);
 }
