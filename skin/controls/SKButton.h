@@ -18,6 +18,13 @@ class TskCustomButton : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(int FocusedRectMargin READ FocusedRectMargin WRITE SetFocusedRectMargin)
+    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
+                   SetMouseContinuouslyDownInterval)
 public:
     explicit TskCustomButton(TComponent* AOwner);
     ~TskCustomButton() override;
@@ -123,13 +130,6 @@ class TskButton : public TskCustomButton {
     Q_OBJECT
     Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
     Q_PROPERTY(SkinStyles::TskUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
-    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(int FocusedRectMargin READ FocusedRectMargin WRITE SetFocusedRectMargin)
-    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
-                   SetMouseContinuouslyDownInterval)
     Q_PROPERTY(TBitmap* Glyph READ Glyph WRITE SetGlyph)
     Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
@@ -170,13 +170,6 @@ private:
 class TskImageButton : public TskCustomButton {
     Q_OBJECT
     Q_PROPERTY(SkinStyles::TskUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
-    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
-    Q_PROPERTY(int FocusedRectMargin READ FocusedRectMargin WRITE SetFocusedRectMargin)
-    Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
-                   SetMouseContinuouslyDownInterval)
     Q_PROPERTY(bool DrawFocused READ DrawFocused WRITE SetDrawFocused)
     Q_PROPERTY(TPicture* PicNormal READ PicNormal WRITE SetPicNormal)
     Q_PROPERTY(TPicture* PicMouseOn READ PicMouseOn WRITE SetPicMouseOn)
