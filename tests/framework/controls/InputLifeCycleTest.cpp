@@ -10,6 +10,7 @@
 #include "framework/graphics/DrawDisabled.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -282,4 +283,18 @@ TEST(PaintParentBackground, GivesTheParentsClientPixelsNotItsFrame) {
     background.Canvas()->ReleaseHandle();
     EXPECT_EQ(background.Image().pixel(4, 4), aqua);
     EXPECT_EQ(background.Image().pixel(5, 5), 0xFF000000u);
+}
+
+TEST(PopupMenu, AContextMenuRequestShowsTheControlsMenuAtThePointer) {
+    TProbe control(nullptr);
+    TPopupMenu menu(nullptr);
+    int popups = 0;
+    menu.OnPopup = [&](TObject*) { ++popups; };
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 4), QPoint(103, 204));
+    QApplication::sendEvent(control.Handle(), &request);
+    EXPECT_EQ(popups, 0);
+    control.SetPopupMenu(&menu);
+    QApplication::sendEvent(control.Handle(), &request);
+    EXPECT_EQ(popups, 1);
+    control.SetPopupMenu(nullptr);
 }
