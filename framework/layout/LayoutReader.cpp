@@ -5,6 +5,7 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Colors.h"
 #include "framework/layout/ClassRegistry.h"
+#include "framework/layout/LayoutBindings.h"
 
 #include <QFile>
 #include <QMetaMethod>
@@ -225,6 +226,8 @@ struct THandler {
     QString Event;
     QString Method;
     int Line = 0;
+    // An event with a var flag, bound to a method (TObject*, bool&).
+    bool Flag = false;
 };
 
 class TReader {
@@ -474,13 +477,24 @@ private:
         const int index = object->metaObject()->indexOfProperty(latinName.constData());
         if (index < 0) {
             auto* component = qobject_cast<TComponent*>(object);
-            if (name.startsWith(QLatin1String("On")) && component != nullptr &&
-                component->NotifyEvent(name) != nullptr) {
-                if (assignment.Value.Type != TValue::kIdentifier) {
-                    Fail(QStringLiteral("Handler name expected for %1").arg(name), assignment.Line);
+            if (name.startsWith(QLatin1String("On")) && component != nullptr) {
+                const bool notify = component->NotifyEvent(name) != nullptr;
+                if (notify || FindFlagEvent(object->metaObject(), name)) {
+                    if (assignment.Value.Type != TValue::kIdentifier) {
+                        Fail(QStringLiteral("Handler name expected for %1").arg(name),
+                             assignment.Line);
+                    }
+                    FHandlers.append(
+                        {component, name, assignment.Value.Text, assignment.Line, !notify});
+                    return;
                 }
-                FHandlers.append({component, name, assignment.Value.Text, assignment.Line});
-                return;
+            }
+            if (component != nullptr) {
+                if (const TNamesPropertyReader reader =
+                        FindNamesProperty(object->metaObject(), name)) {
+                    ReadNames(component, reader, assignment);
+                    return;
+                }
             }
             Fail(QStringLiteral("Unknown property '%1' of %2").arg(name, ClassOf(object)),
                  assignment.Line);
@@ -492,6 +506,35 @@ private:
             throw;
         } catch (const std::exception& error) {
             Fail(QStringLiteral("Cannot set %1: %2").arg(name, QString::fromUtf8(error.what())),
+                 assignment.Line);
+        }
+    }
+
+    // A property the component reads itself: one identifier or a list of them.
+    void ReadNames(TComponent* component, const TNamesPropertyReader& reader,
+                   const TAssignment& assignment) {
+        const TValue& value = assignment.Value;
+        QStringList names;
+        if (value.Type == TValue::kIdentifier) {
+            names.append(value.Text);
+        } else if (value.Type == TValue::kList) {
+            for (const TValue& element : value.Values) {
+                if (element.Type != TValue::kIdentifier) {
+                    Fail(QStringLiteral("Component name expected in '%1'").arg(assignment.Name),
+                         assignment.Line);
+                }
+                names.append(element.Text);
+            }
+        } else {
+            Fail(QStringLiteral("Invalid value for property '%1' of %2")
+                     .arg(assignment.Name, ClassOf(component)),
+                 assignment.Line);
+        }
+        try {
+            reader(component, names);
+        } catch (const std::exception& error) {
+            Fail(QStringLiteral("Cannot set %1: %2")
+                     .arg(assignment.Name, QString::fromUtf8(error.what())),
                  assignment.Line);
         }
     }
@@ -661,27 +704,52 @@ private:
         }
     }
 
+    // The root's method of that name taking the sender (and, for a flag event, bool&).
+    int FindHandlerMethod(const QString& name, bool flag) const {
+        const QMetaObject* meta = FRoot->metaObject();
+        const int parameters = flag ? 2 : 1;
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.name() == name.toLatin1() && method.parameterCount() == parameters &&
+                method.parameterMetaType(0) == QMetaType::fromType<QObject*>() &&
+                (!flag || method.parameterTypes().at(1) == "bool&")) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
     void BindHandler(const THandler& handler) {
         if (handler.Component.isNull()) {
             return;
         }
-        const QMetaObject* meta = FRoot->metaObject();
-        int methodIndex = -1;
-        for (int i = 0; i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (method.name() == handler.Method.toLatin1() && method.parameterCount() == 1 &&
-                method.parameterMetaType(0) == QMetaType::fromType<QObject*>()) {
-                methodIndex = i;
-                break;
-            }
-        }
+        const int methodIndex = FindHandlerMethod(handler.Method, handler.Flag);
         if (methodIndex < 0) {
-            Fail(QStringLiteral("Unknown handler '%1' (a method %1(TObject*) of %2)")
-                     .arg(handler.Method, ClassOf(FRoot)),
+            Fail(QStringLiteral("Unknown handler '%1' (a method %1(%2) of %3)")
+                     .arg(handler.Method,
+                          handler.Flag ? QStringLiteral("TObject*, bool&")
+                                       : QStringLiteral("TObject*"),
+                          ClassOf(FRoot)),
                  handler.Line);
         }
-        TNotifyEvent* event = handler.Component->NotifyEvent(handler.Event);
         QPointer<QObject> root(FRoot);
+        if (handler.Flag) {
+            TFlagEvent* event =
+                FindFlagEvent(handler.Component->metaObject(), handler.Event)(handler.Component);
+            if (event == nullptr) {
+                Fail(QStringLiteral("Unknown event '%1'").arg(handler.Event), handler.Line);
+            }
+            *event = [root, methodIndex](TObject* sender, bool& allow) {
+                if (root.isNull()) {
+                    return;
+                }
+                QObject* argument = sender;
+                void* arguments[] = {nullptr, &argument, &allow};
+                root->qt_metacall(QMetaObject::InvokeMetaMethod, methodIndex, arguments);
+            };
+            return;
+        }
+        TNotifyEvent* event = handler.Component->NotifyEvent(handler.Event);
         *event = [root, methodIndex](TObject* sender) {
             if (root.isNull()) {
                 return;
