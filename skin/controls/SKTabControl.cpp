@@ -45,7 +45,12 @@ TskTabControlTopPanel::TskTabControlTopPanel(TComponent* AOwner, TskTab* tabCont
     : TCustomPanel(AOwner), FTabs(new TStringList(this)), FTabControl(tabControl) {
     SetControlStyle(ControlStyle() & ~TControlStyle(csAcceptsControls));
     FTabs->Add(QStringLiteral("Tab1"));
-    FTabs->OnChange = [this](TObject*) { Invalidate(); };
+    FTabs->OnChange = [this](TObject*) {
+        if (FTabs->Count() == 0) {
+            FTabIndex = -1;
+        }
+        Invalidate();
+    };
     SetText(QStringLiteral(" "));
     SetBevelOuter(bvNone);
     SetBevelInner(bvNone);
@@ -147,7 +152,23 @@ void TskTabControlTopPanel::SetTabIndex(int index) {
 }
 
 void TskTabControlTopPanel::ScrollActiveIntoView() {
+    FScrollPending = true;
+    ApplyPendingScroll();
+}
+
+void TskTabControlTopPanel::ApplyPendingScroll() {
+    // A strip not laid out yet (no width, or a layout still being read) would scroll
+    // every tab away.
+    if (!FScrollPending || Width() <= 0 || FTabControl->IsLoading()) {
+        return;
+    }
+    FScrollPending = false;
     FFirstTab = FirstTabShowingActive(Metrics(), State());
+}
+
+void TskTabControlTopPanel::SetBounds(int left, int top, int width, int height) {
+    TCustomPanel::SetBounds(left, top, width, height);
+    ApplyPendingScroll();
 }
 
 TskTabStripMetrics TskTabControlTopPanel::Metrics() const {

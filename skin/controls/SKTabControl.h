@@ -64,6 +64,8 @@ public:
     // The scroll button under the pointer: -1 left, 1 right, 0 none.
     int HotScrollButton() const;
 
+    void SetBounds(int left, int top, int width, int height) override;
+
 protected:
     void Paint() override;
     void WMEraseBkgnd(TMessage& message) override;
@@ -77,7 +79,9 @@ private:
     TskTabStripState State() const;
     void LoadPictures();
     void TurnPictures();
+    // Scrolls until the active tab is shown whole, as soon as the strip has its size.
     void ScrollActiveIntoView();
+    void ApplyPendingScroll();
     void DrawTabs(TCanvas& canvas, const TskTabStripLayout& layout);
     void DrawScrollButtons(TCanvas& canvas, const TskTabStripLayout& layout);
 
@@ -88,6 +92,7 @@ private:
     int FLeftMargin = 10;
     bool FUserClick = false;
     int FFirstTab = 0;
+    bool FScrollPending = false;
     // The pointer's last position over the strip, for the scroll buttons' hover look.
     TPoint FPointer{-1, -1};
     int FScrollButtonWidth = 0;
