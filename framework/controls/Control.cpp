@@ -200,6 +200,13 @@ void TControl::SetVisible(bool visible) {
     Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
 }
 
+void TControl::Show() {
+    if (FParent != nullptr) {
+        FParent->ShowControl(this);
+    }
+    SetVisible(true);
+}
+
 void TControl::UpdateWidgetVisibility() {
     // A parentless child widget would become a window of its own.
     FHandle->setVisible(FVisible && FParent != nullptr);
@@ -1129,6 +1136,12 @@ TNotifyEvent* TWinControl::NotifyEvent(const QString& name) {
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
     if (TWinControl* next = FindNextControl(current, forward, checkTabStop, false)) {
         next->SetFocus();
+    }
+}
+
+void TWinControl::ShowControl(TControl*) {
+    if (Parent() != nullptr) {
+        Parent()->ShowControl(this);
     }
 }
 

@@ -196,7 +196,9 @@ public:
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
+    // Asks the parents to bring the control into view (a page control shows the
+    // page), then makes it visible.
+    void Show();
     void Hide() { SetVisible(false); }
     // Visible and every parent visible: the control is on screen.
     bool Showing() const;
@@ -434,6 +436,8 @@ public:
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
     TNotifyEvent* NotifyEvent(const QString& name) override;
 
+    // Brings a child into view; the default asks its own parent in turn.
+    virtual void ShowControl(TControl* control);
     virtual bool CanFocus() const;
     virtual void SetFocus();
     bool Focused() const;

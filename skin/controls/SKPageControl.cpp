@@ -342,6 +342,14 @@ void TskPageControl::UpdateUIStyle(TskUIStyle style, TskFileTheme* theme) {
     }
 }
 
+void TskPageControl::ShowControl(TControl* control) {
+    auto* sheet = qobject_cast<TskTabSheet*>(control);
+    if (sheet != nullptr && sheet->FPageControl == this) {
+        ActivatePage(sheet);
+    }
+    TskTab::ShowControl(control);
+}
+
 void TskPageControl::CMColorChanged(TMessage& message) {
     TskTab::CMColorChanged(message);
     for (TskTabSheet* page : FPages) {

@@ -87,6 +87,8 @@ public:
     void BorderColorChanged() override;
     void TabActive(int index) override;
     void UpdateUIStyle(TskUIStyle style, TskFileTheme* theme) override;
+    // Showing one of the pages (or a control on it) activates that page.
+    void ShowControl(TControl* control) override;
 
 protected:
     void ControlListChange(TControl* control, bool inserting) override;

@@ -196,6 +196,18 @@ TEST(PageControl, MovingAPageRenumbersThePagesAndActivatesIt) {
     EXPECT_EQ(pages.Sheets[0]->PageIndex(), 2);
 }
 
+TEST(PageControl, ShowingAControlOnAPageActivatesThePage) {
+    TPages pages = MakePages(3);
+    auto* panel = new TPanel(pages.Control.get());
+    panel->SetParent(pages.Sheets[0]);
+    panel->SetVisible(false);
+    panel->Show();
+    EXPECT_TRUE(panel->Visible());
+    ExpectActive(pages, 0);
+    pages.Sheets[1]->Show();
+    ExpectActive(pages, 1);
+}
+
 TEST(PageControl, TabIndexMinusOneMeansNoActivePage) {
     TPages pages = MakePages(2);
     int reported = 5;
