@@ -3,11 +3,9 @@
 #include "app/skintool/gallery/TabsGallery.h"
 
 #include "skin/core/SKMgr.h"
-#include "skin/core/SKSkinBuilder.h"
-#include "skin/core/SKSkinFile.h"
+#include "tests/support/SkinFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,13 +26,9 @@ TEST(TabsGallery, PaintsEveryLookAndASkinFileAlike) {
         Keep(image, QString::number(int(look)));
     }
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("glass.skn"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteSkinFile(BuiltinSkinEntries(BlueGlass)));
-    file.close();
     TskFileTheme theme(nullptr);
-    theme.SetThemeFile(path);
+    theme.SetThemeFile(WriteBuiltinSkinFile(folder, BlueGlass));
+    ASSERT_TRUE(theme.CanUse());
     const QImage fromFile = PaintTabsGallery(FromThemeFile, &theme);
     Keep(fromFile, QStringLiteral("file"));
     EXPECT_EQ(fromFile, PaintTabsGallery(BlueGlass, nullptr));

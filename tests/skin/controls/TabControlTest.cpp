@@ -2,10 +2,8 @@
 // a skin file, clicks on tabs and scroll buttons, the tab events and the edge cases.
 #include "skin/controls/SKTabControl.h"
 #include "skin/core/SKDraw.h"
-#include "skin/core/SKSkinBuilder.h"
-#include "skin/core/SKSkinFile.h"
+#include "tests/support/SkinFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -282,13 +280,8 @@ TEST(TabControl, IgnoresTabIndexesOutsideTheTabsAndTakesMinusOne) {
 
 TEST(TabControl, TakesItsLookFromASkinFileAndFallsBackWhenTheFileThemeGoes) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("mac.skn"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteSkinFile(BuiltinSkinEntries(MacOS)));
-    file.close();
     auto theme = std::make_unique<TskFileTheme>(nullptr);
-    theme->SetThemeFile(path);
+    theme->SetThemeFile(WriteBuiltinSkinFile(folder, MacOS));
     ASSERT_TRUE(theme->CanUse());
     auto tab = MakeTab(FromThemeFile, {QStringLiteral("One")});
     EXPECT_EQ(tab->TopPanel()->Height(), 22);
