@@ -61,6 +61,31 @@ QStringList ManyTabs(int count) {
     return tabs;
 }
 
+QStringList& Warnings() {
+    static QStringList warnings;
+    return warnings;
+}
+
+// Collects Qt's warnings while it lives.
+class TWarnings {
+public:
+    TWarnings() {
+        Warnings().clear();
+        FPrevious = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type != QtDebugMsg && type != QtInfoMsg) {
+                    Warnings() << text;
+                }
+            });
+    }
+    ~TWarnings() { qInstallMessageHandler(FPrevious); }
+    TWarnings(const TWarnings&) = delete;
+    TWarnings& operator=(const TWarnings&) = delete;
+
+private:
+    QtMessageHandler FPrevious;
+};
+
 struct TLookSizes {
     TskUIStyle Look;
     int StripHeight;
@@ -88,8 +113,15 @@ TEST_P(TabControlLookTest, SizesTheStripAndThePageAreaFromThePictures) {
     tab->SetTabPosition(skBottom);
     EXPECT_EQ(strip->BoundsRect(), Rect(0, 265 - look.StripHeight, 489, 265));
     EXPECT_EQ(tab->PageArea(), Rect(0, 0, 489, 265 - look.StripHeight));
-    // Strip and page area paint without a warning in both positions.
+    // Strip and page area paint without a warning in both positions, scrolled or not.
+    const TWarnings warnings;
     EXPECT_EQ(Grab(*tab).size(), QSize(489, 265));
+    strip->Tabs()->SetStrings(ManyTabs(9));
+    tab->SetTabPosition(skTop);
+    Click(*strip, Middle(strip->Layout().RightButton));
+    EXPECT_EQ(strip->FirstTab(), 1);
+    EXPECT_EQ(Grab(*tab).size(), QSize(489, 265));
+    EXPECT_TRUE(Warnings().isEmpty()) << Warnings().join(QLatin1Char('\n')).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, TabControlLookTest,
