@@ -6,6 +6,7 @@
 #include "skin/controls/SKPageControl.h"
 
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 // A form whose layout holds a page control; it records the page control's events.
@@ -121,6 +122,14 @@ TEST(PageControl, ClicksAndProgramCallsBringThePageToTheFront) {
     ExpectActive(pages, 2);
     control.ActivatePage(nullptr);
     ExpectActive(pages, -1);
+}
+
+TEST(PageControl, ARealMouseClickOnATabChangesThePage) {
+    TPages pages = MakePages(3);
+    TskTabControlTopPanel* strip = pages.Control->TopPanel();
+    const TRect first = strip->Layout().Tabs[0].Rect;
+    QTest::mouseClick(strip->Handle(), Qt::LeftButton, Qt::NoModifier, QPoint(first.Left + 5, 10));
+    ExpectActive(pages, 0);
 }
 
 TEST(PageControl, AnOnChangingRefusalKeepsThePageButCodeIgnoresIt) {
