@@ -6,6 +6,7 @@
 #include "framework/core/Application.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/layout/LayoutReader.h"
+#include "skin/controls/SKRegister.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -69,6 +70,7 @@ private:
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitLayoutResources();
+    RegisterSkinClasses();
     ReadLayout(this, kLayoutPath);
 }
 

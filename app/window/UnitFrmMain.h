@@ -6,36 +6,39 @@
 #include "framework/controls/StdCtrls.h"
 #include "framework/dialogs/OpenDialog.h"
 #include "framework/forms/Form.h"
+#include "skin/controls/SKButton.h"
+#include "skin/controls/SKEdit.h"
+#include "skin/controls/SKPageControl.h"
 
 class TForm1 : public TForm {
     Q_OBJECT
     Q_PROPERTY(TPanel* skForm1 MEMBER skForm1)
-    Q_PROPERTY(TPageControl* PageControl MEMBER PageControl)
-    Q_PROPERTY(TTabSheet* SheetMaker MEMBER SheetMaker)
-    Q_PROPERTY(TTabSheet* SheetVerifier MEMBER SheetVerifier)
+    Q_PROPERTY(TskPageControl* PageControl MEMBER PageControl)
+    Q_PROPERTY(TskTabSheet* SheetMaker MEMBER SheetMaker)
+    Q_PROPERTY(TskTabSheet* SheetVerifier MEMBER SheetVerifier)
     Q_PROPERTY(TLabel* Label1 MEMBER Label1)
-    Q_PROPERTY(TEdit* EdtPath MEMBER EdtPath)
-    Q_PROPERTY(TButton* BtnSelect MEMBER BtnSelect)
+    Q_PROPERTY(TskEdit* EdtPath MEMBER EdtPath)
+    Q_PROPERTY(TskButton* BtnSelect MEMBER BtnSelect)
     Q_PROPERTY(TMemo* MemoMakeResult MEMBER MemoMakeResult)
-    Q_PROPERTY(TCheckBox* ChkSubFolder MEMBER ChkSubFolder)
-    Q_PROPERTY(TButton* BtnMake MEMBER BtnMake)
+    Q_PROPERTY(TskCheckBox* ChkSubFolder MEMBER ChkSubFolder)
+    Q_PROPERTY(TskButton* BtnMake MEMBER BtnMake)
     Q_PROPERTY(TLabel* Label2 MEMBER Label2)
-    Q_PROPERTY(TEdit* EdtCheckfilePath MEMBER EdtCheckfilePath)
-    Q_PROPERTY(TButton* BtnSelectCheckfile MEMBER BtnSelectCheckfile)
-    Q_PROPERTY(TButton* BtnVerify MEMBER BtnVerify)
+    Q_PROPERTY(TskEdit* EdtCheckfilePath MEMBER EdtCheckfilePath)
+    Q_PROPERTY(TskButton* BtnSelectCheckfile MEMBER BtnSelectCheckfile)
+    Q_PROPERTY(TskButton* BtnVerify MEMBER BtnVerify)
     Q_PROPERTY(TMemo* MemoVerifyResult MEMBER MemoVerifyResult)
-    Q_PROPERTY(TTabSheet* SheetAbout MEMBER SheetAbout)
-    Q_PROPERTY(TButton* BtnHelp MEMBER BtnHelp)
-    Q_PROPERTY(TButton* BtnExit MEMBER BtnExit)
+    Q_PROPERTY(TskTabSheet* SheetAbout MEMBER SheetAbout)
+    Q_PROPERTY(TskButton* BtnHelp MEMBER BtnHelp)
+    Q_PROPERTY(TskButton* BtnExit MEMBER BtnExit)
     Q_PROPERTY(TOpenDialog* dlg MEMBER dlg)
     Q_PROPERTY(TLabel* Label6 MEMBER Label6)
     Q_PROPERTY(TLabel* Label7 MEMBER Label7)
     Q_PROPERTY(TLabel* Label8 MEMBER Label8)
     Q_PROPERTY(TLabel* LblWebsite MEMBER LblWebsite)
     Q_PROPERTY(TLabel* LblEmail MEMBER LblEmail)
-    Q_PROPERTY(TTabSheet* SheetFileMD5 MEMBER SheetFileMD5)
+    Q_PROPERTY(TskTabSheet* SheetFileMD5 MEMBER SheetFileMD5)
     Q_PROPERTY(TListView* LvwFile MEMBER LvwFile)
-    Q_PROPERTY(TButton* BtnSelectFile MEMBER BtnSelectFile)
+    Q_PROPERTY(TskButton* BtnSelectFile MEMBER BtnSelectFile)
     Q_PROPERTY(TOpenDialog* dlg2 MEMBER dlg2)
 
 public:
@@ -43,32 +46,32 @@ public:
     explicit TForm1(TComponent* AOwner);
 
     TPanel* skForm1 = nullptr;
-    TPageControl* PageControl = nullptr;
-    TTabSheet* SheetMaker = nullptr;
-    TTabSheet* SheetVerifier = nullptr;
+    TskPageControl* PageControl = nullptr;
+    TskTabSheet* SheetMaker = nullptr;
+    TskTabSheet* SheetVerifier = nullptr;
     TLabel* Label1 = nullptr;
-    TEdit* EdtPath = nullptr;
-    TButton* BtnSelect = nullptr;
+    TskEdit* EdtPath = nullptr;
+    TskButton* BtnSelect = nullptr;
     TMemo* MemoMakeResult = nullptr;
-    TCheckBox* ChkSubFolder = nullptr;
-    TButton* BtnMake = nullptr;
+    TskCheckBox* ChkSubFolder = nullptr;
+    TskButton* BtnMake = nullptr;
     TLabel* Label2 = nullptr;
-    TEdit* EdtCheckfilePath = nullptr;
-    TButton* BtnSelectCheckfile = nullptr;
-    TButton* BtnVerify = nullptr;
+    TskEdit* EdtCheckfilePath = nullptr;
+    TskButton* BtnSelectCheckfile = nullptr;
+    TskButton* BtnVerify = nullptr;
     TMemo* MemoVerifyResult = nullptr;
-    TTabSheet* SheetAbout = nullptr;
-    TButton* BtnHelp = nullptr;
-    TButton* BtnExit = nullptr;
+    TskTabSheet* SheetAbout = nullptr;
+    TskButton* BtnHelp = nullptr;
+    TskButton* BtnExit = nullptr;
     TOpenDialog* dlg = nullptr;
     TLabel* Label6 = nullptr;
     TLabel* Label7 = nullptr;
     TLabel* Label8 = nullptr;
     TLabel* LblWebsite = nullptr;
     TLabel* LblEmail = nullptr;
-    TTabSheet* SheetFileMD5 = nullptr;
+    TskTabSheet* SheetFileMD5 = nullptr;
     TListView* LvwFile = nullptr;
-    TButton* BtnSelectFile = nullptr;
+    TskButton* BtnSelectFile = nullptr;
     TOpenDialog* dlg2 = nullptr;
 
     Q_INVOKABLE void FormCreate(TObject* Sender);

@@ -4,7 +4,6 @@
 #include "framework/controls/ComCtrls.h"
 #include "framework/core/Application.h"
 #include "resources/ThemeResources.h"
-#include "skin/controls/SKRegister.h"
 
 #include <QIcon>
 #include <QtGlobal>
@@ -28,13 +27,12 @@ int main(int argc, char** argv) {
     }
     Application->SetTitle(QStringLiteral("Sumwarden"));
     InitThemeResources();
-    RegisterSkinClasses();
     QIcon icon;
     for (const int size : {16, 32, 48, 256}) {
         icon.addFile(QStringLiteral(":/icons/MAINICON-%1.png").arg(size));
     }
     Application->SetIcon(icon);
     TForm1* form = Application->CreateForm<TForm1>();
-    form->PageControl->SetActivePageIndex(0);
+    form->PageControl->ActivatePageIndex(0);
     return Application->Run();
 }

@@ -52,7 +52,7 @@ TEST_F(WindowTest, StartsWithThePromptsAnEmptyListAndSubFoldersIncluded) {
     EXPECT_TRUE(Form->ChkSubFolder->Checked());
     EXPECT_TRUE(Form->EdtPath->Text().isEmpty());
     EXPECT_TRUE(Form->EdtCheckfilePath->Text().isEmpty());
-    EXPECT_EQ(Form->PageControl->ActivePageIndex(), 0);
+    EXPECT_EQ(Form->PageControl->ActivePage(), Form->SheetFileMD5);
 }
 
 TEST_F(WindowTest, FolderBrowserFillsThePathAndCancelKeepsIt) {
@@ -152,8 +152,8 @@ TEST_F(WindowTest, VerifyShowsExactlyTheEngineLinesAndSummary) {
 TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     struct Case {
         const char* field;
-        TButton* TForm1::*button;
-        TEdit* TForm1::*edit;
+        TskButton* TForm1::*button;
+        TskEdit* TForm1::*edit;
         TMemo* TForm1::*memo;
         QString text;
     };
@@ -285,7 +285,7 @@ TEST_F(WindowTest, HelpOpensTheHelpFileBesideTheProgramWhenThereIsOne) {
 }
 
 TEST_F(WindowTest, LinksOpenTheWebPageAndTheSupportMail) {
-    Form->PageControl->SetActivePage(Form->SheetAbout);
+    Form->PageControl->ActivatePage(Form->SheetAbout);
     ClickOn(Form->LblWebsite);
     ClickOn(Form->LblEmail);
     ClickOn(Form->Label6);

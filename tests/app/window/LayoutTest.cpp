@@ -19,23 +19,23 @@ struct ControlRow {
 // Every control of the window, in the order the window declares them.
 const std::vector<ControlRow> kControls = {
     {"skForm1", "TPanel", "Form1", 0, 0, 507, 339, "", 0},
-    {"PageControl", "TPageControl", "skForm1", 8, 32, 489, 265, "", 1},
-    {"SheetMaker", "TTabSheet", "PageControl", -1, -1, -1, -1, "Make check file", -1},
-    {"SheetVerifier", "TTabSheet", "PageControl", -1, -1, -1, -1, "Verify check file", -1},
+    {"PageControl", "TskPageControl", "skForm1", 8, 32, 489, 265, nullptr, 1},
+    {"SheetMaker", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Make check file", -1},
+    {"SheetVerifier", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Verify check file", -1},
     {"Label1", "TLabel", "SheetMaker", 14, 12, -1, -1, "Folder : ", -1},
-    {"EdtPath", "TEdit", "SheetMaker", 56, 9, 369, 17, "", 0},
-    {"BtnSelect", "TButton", "SheetMaker", 432, 8, 41, 19, "...", 1},
+    {"EdtPath", "TskEdit", "SheetMaker", 56, 9, 369, 17, "", 0},
+    {"BtnSelect", "TskButton", "SheetMaker", 432, 8, 41, 19, "...", 1},
     {"MemoMakeResult", "TMemo", "SheetMaker", 8, 64, 465, 153, nullptr, 2},
-    {"ChkSubFolder", "TCheckBox", "SheetMaker", 272, 32, 112, 21, "Include sub folders", 3},
-    {"BtnMake", "TButton", "SheetMaker", 8, 32, 97, 27, "Make check file", 4},
+    {"ChkSubFolder", "TskCheckBox", "SheetMaker", 272, 32, -1, -1, "Include sub folders", 3},
+    {"BtnMake", "TskButton", "SheetMaker", 8, 32, 97, 27, "Make check file", 4},
     {"Label2", "TLabel", "SheetVerifier", 8, 12, -1, -1, "Check file : ", -1},
-    {"EdtCheckfilePath", "TEdit", "SheetVerifier", 72, 9, 337, 17, "", 0},
-    {"BtnSelectCheckfile", "TButton", "SheetVerifier", 416, 8, 41, 19, "...", 1},
-    {"BtnVerify", "TButton", "SheetVerifier", 8, 32, 97, 27, "Verify check file", 2},
+    {"EdtCheckfilePath", "TskEdit", "SheetVerifier", 72, 9, 337, 17, "", 0},
+    {"BtnSelectCheckfile", "TskButton", "SheetVerifier", 416, 8, 41, 19, "...", 1},
+    {"BtnVerify", "TskButton", "SheetVerifier", 8, 32, 97, 27, "Verify check file", 2},
     {"MemoVerifyResult", "TMemo", "SheetVerifier", 8, 64, 465, 153, nullptr, 3},
-    {"SheetAbout", "TTabSheet", "PageControl", -1, -1, -1, -1, "About", -1},
-    {"BtnHelp", "TButton", "skForm1", 320, 304, 80, 27, "Help", 2},
-    {"BtnExit", "TButton", "skForm1", 416, 304, 80, 27, "Exit", 3},
+    {"SheetAbout", "TskTabSheet", "PageControl", -1, -1, -1, -1, "About", -1},
+    {"BtnHelp", "TskButton", "skForm1", 320, 304, 80, 27, "Help", 2},
+    {"BtnExit", "TskButton", "skForm1", 416, 304, 80, 27, "Exit", 3},
     {"Label6", "TLabel", "SheetAbout", 144, 16, -1, -1, "Sumwarden Version 2.1", -1},
     {"Label7", "TLabel", "SheetAbout", 120, 40, -1, -1, "Free for personal and commercial use.",
      -1},
@@ -43,10 +43,10 @@ const std::vector<ControlRow> kControls = {
     {"LblWebsite", "TLabel", "SheetAbout", 112, 180, -1, -1, "Website: www.sumwarden.example", -1},
     {"LblEmail", "TLabel", "SheetAbout", 128, 201, -1, -1,
      "Support Email: support@sumwarden.example", -1},
-    {"SheetFileMD5", "TTabSheet", "PageControl", -1, -1, -1, -1, "Make file MD5", -1},
+    {"SheetFileMD5", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Make file MD5", -1},
     {"LvwFile", "TListView", "SheetFileMD5", 8, 8, 465, 177, "", 0},
-    {"BtnSelectFile", "TButton", "SheetFileMD5", 280, 192, 184, 27, "Select Files to calculate MD5",
-     1},
+    {"BtnSelectFile", "TskButton", "SheetFileMD5", 280, 192, 184, 27,
+     "Select Files to calculate MD5", 1},
 };
 
 TEST_F(WindowTest, EveryControlHasItsClassPlaceTextAndTabOrder) {
@@ -66,7 +66,7 @@ TEST_F(WindowTest, EveryControlHasItsClassPlaceTextAndTabOrder) {
             EXPECT_EQ(control->Height(), row.height);
         }
         if (row.text != nullptr) {
-            EXPECT_EQ(control->GetText(), QString::fromLatin1(row.text));
+            EXPECT_EQ(control->property("Caption").toString(), QString::fromLatin1(row.text));
         }
         // The published field names the same component.
         const QVariant field = Form->property(row.name);
@@ -140,10 +140,10 @@ TEST_F(WindowTest, PublishesItsFieldsInDeclarationOrder) {
 }
 
 TEST_F(WindowTest, PagesComeInTabOrderWithTheirClientArea) {
-    TPageControl* pages = Form->PageControl;
+    TskPageControl* pages = Form->PageControl;
     ASSERT_EQ(pages->PageCount(), 4);
-    const std::vector<TTabSheet*> expected = {Form->SheetFileMD5, Form->SheetMaker,
-                                              Form->SheetVerifier, Form->SheetAbout};
+    const std::vector<TskTabSheet*> expected = {Form->SheetFileMD5, Form->SheetMaker,
+                                                Form->SheetVerifier, Form->SheetAbout};
     for (int index = 0; index < 4; ++index) {
         SCOPED_TRACE(index);
         EXPECT_EQ(pages->Pages(index), expected[index]);
@@ -204,6 +204,43 @@ TEST_F(WindowTest, MemosAreReadOnlyWithAVerticalScrollBarAndLinksShowTheHand) {
     EXPECT_FALSE(Form->dlg->Options().testFlag(TOpenDialog::ofAllowMultiSelect));
     EXPECT_TRUE(Form->dlg2->Options().testFlag(TOpenDialog::ofAllowMultiSelect));
     EXPECT_TRUE(Form->dlg2->Options().testFlag(TOpenDialog::ofHideReadOnly));
+}
+
+TEST_F(WindowTest, SkinnedControlsCarryTheMacOSLookAndTheirStoredValues) {
+    for (TskButton* button : {Form->BtnHelp, Form->BtnExit, Form->BtnSelectFile, Form->BtnSelect,
+                              Form->BtnMake, Form->BtnSelectCheckfile, Form->BtnVerify}) {
+        SCOPED_TRACE(button->Name().toStdString());
+        EXPECT_EQ(button->UIStyle(), MacOS);
+        EXPECT_FALSE(button->AutoSize());
+        EXPECT_TRUE(button->Transparent());
+        EXPECT_EQ(button->ModalResult(), 0);
+        EXPECT_EQ(button->FocusedRectMargin(), 2);
+        EXPECT_EQ(button->Layout(), TskButton::blGlyphLeft);
+        EXPECT_EQ(button->Spacing(), 4);
+        EXPECT_EQ(button->MouseContinuouslyDownInterval(), 100);
+        EXPECT_TRUE(button->Glyph()->Empty());
+    }
+    for (TskEdit* edit : {Form->EdtPath, Form->EdtCheckfilePath}) {
+        EXPECT_EQ(edit->UIStyle(), MacOS);
+        EXPECT_EQ(edit->BorderColor(), 0x7F7F7F);
+    }
+    TskCheckBox* box = Form->ChkSubFolder;
+    EXPECT_EQ(box->UIStyle(), MacOS);
+    EXPECT_TRUE(box->AutoSize());
+    EXPECT_EQ(box->State(), TskCheckBox::cbChecked);
+    EXPECT_FALSE(box->Transparent());
+    EXPECT_TRUE(box->TabStop());
+    TskPageControl* pages = Form->PageControl;
+    EXPECT_EQ(pages->UIStyle(), MacOS);
+    EXPECT_EQ(pages->LeftMargin(), 10);
+    EXPECT_EQ(pages->BorderColor(), 0x7F7F7F);
+    EXPECT_EQ(pages->Color(), 0xE7E7E7);
+    EXPECT_EQ(pages->TabPosition(), SkinTabs::skTop);
+    EXPECT_EQ(pages->TabFont()->Height(), -11);
+    for (int index = 0; index < pages->PageCount(); ++index) {
+        EXPECT_EQ(pages->Pages(index)->Color(), 0xE7E7E7);
+        EXPECT_EQ(pages->Pages(index)->PageIndex(), index);
+    }
 }
 
 } // namespace

@@ -10,7 +10,10 @@
 
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest() : Form(std::make_unique<TForm1>(nullptr)) {}
+    // As at start-up, the first page is active.
+    WindowTest() : Form(std::make_unique<TForm1>(nullptr)) {
+        Form->PageControl->ActivatePageIndex(0);
+    }
 
     // A real mouse click in the middle of the control (a label gets it through its parent).
     static void ClickOn(TControl* control) {
