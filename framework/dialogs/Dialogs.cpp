@@ -1,8 +1,11 @@
 #include "framework/dialogs/Dialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 
 namespace {
@@ -54,6 +57,35 @@ QList<TButtonAnswer> ButtonsOf(TMsgBoxButtons buttons) {
     return {{QMessageBox::Ok, idOK}};
 }
 
+// Gives the keyboard focus back to the window that had it when a dialog closes: without a
+// window manager nobody else does.
+class TActiveWindowKeeper {
+public:
+    TActiveWindowKeeper() : FWindow(QApplication::activeWindow()) {}
+    ~TActiveWindowKeeper() {
+        if (FWindow != nullptr && FWindow->isVisible()) {
+            FWindow->activateWindow();
+        }
+    }
+    TActiveWindowKeeper(const TActiveWindowKeeper&) = delete;
+    TActiveWindowKeeper& operator=(const TActiveWindowKeeper&) = delete;
+
+private:
+    QPointer<QWidget> FWindow;
+};
+
+// Qt's filter names carry their patterns in a form of its own; the list of file types
+// shows each name as the caller wrote it instead. Call once the filter is selected.
+void ShowFilterNamesAsWritten(QFileDialog& dialog, const QList<QPair<QString, QString>>& filters) {
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (types == nullptr) {
+        return;
+    }
+    for (int index = 0; index < types->count() && index < filters.size(); ++index) {
+        types->setItemText(index, filters.at(index).first);
+    }
+}
+
 } // namespace
 
 TDialogService& Dialogs() {
@@ -96,7 +128,10 @@ QString QtFilterText(const QPair<QString, QString>& filter) {
 }
 
 TOpenFileAnswer TQtDialogService::OpenFile(const TOpenFileRequest& request) {
+    const TActiveWindowKeeper keeper;
     QFileDialog dialog(request.Owner, request.Title, request.InitialDir);
+    // The widget dialog everywhere, so the file types read as the caller wrote them.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(request.MultiSelect ? QFileDialog::ExistingFiles
                                            : (request.MustExist ? QFileDialog::ExistingFile
                                                                 : QFileDialog::AnyFile));
@@ -108,6 +143,7 @@ TOpenFileAnswer TQtDialogService::OpenFile(const TOpenFileRequest& request) {
         dialog.setNameFilters(filters);
         const int index = qBound(1, request.FilterIndex, static_cast<int>(filters.size()));
         dialog.selectNameFilter(filters.at(index - 1));
+        ShowFilterNamesAsWritten(dialog, request.Filters);
     }
     if (!request.FileName.isEmpty()) {
         dialog.selectFile(request.FileName);
@@ -116,15 +152,16 @@ TOpenFileAnswer TQtDialogService::OpenFile(const TOpenFileRequest& request) {
     answer.FilterIndex = request.FilterIndex;
     if (dialog.exec() == QDialog::Accepted) {
         answer.Files = dialog.selectedFiles();
-        const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
-        if (chosen >= 0) {
-            answer.FilterIndex = chosen + 1;
+        const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (types != nullptr && types->currentIndex() >= 0 && !filters.isEmpty()) {
+            answer.FilterIndex = types->currentIndex() + 1;
         }
     }
     return answer;
 }
 
 std::optional<QString> TQtDialogService::BrowseForFolder(QWidget* owner, const QString& title) {
+    const TActiveWindowKeeper keeper;
     const QString folder =
         QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty()) {
@@ -142,6 +179,7 @@ int TQtDialogService::MessageBox(const QString& text, const QString& caption, TM
         standard |= answer.Button;
     }
     box.setStandardButtons(standard);
+    const TActiveWindowKeeper keeper;
     const int pressed = box.exec();
     for (const TButtonAnswer& answer : answers) {
         if (answer.Button == pressed) {

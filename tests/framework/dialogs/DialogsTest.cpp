@@ -1,8 +1,15 @@
 #include "framework/dialogs/OpenDialog.h"
 #include "tests/framework/dialogs/FakeDialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +87,53 @@ TEST(ShellTest, RealServiceOpensThroughTheDesktop) {
     ASSERT_EQ(catcher.Urls.size(), 2);
     EXPECT_EQ(catcher.Urls[0], QUrl(QStringLiteral("http://www.sumwarden.example")));
     EXPECT_EQ(catcher.Urls[1].scheme(), QStringLiteral("mailto"));
+}
+
+// Runs inspect on the next modal dialog once it is shown, then lets it go.
+template <typename Inspect>
+void WhenModalShows(Inspect inspect) {
+    QTimer::singleShot(0, [inspect] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        inspect(modal);
+    });
+}
+
+TEST(OpenDialogTest, RealDialogListsTheFileTypesAsWrittenAndReportsTheChosenOne) {
+    TOpenFileRequest request;
+    request.Filters = ParseFilter(QStringLiteral("Checkfile (*.md5)|*.md5|All files (*.*)|*.*"));
+    request.FilterIndex = 2;
+    QStringList shown;
+    WhenModalShows([&shown](QWidget* modal) {
+        auto* types = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        for (int index = 0; index < types->count(); ++index) {
+            shown.append(types->itemText(index));
+        }
+        EXPECT_EQ(types->currentIndex(), 1);
+        // Every file is listed under "All files (*.*)", with or without a dot.
+        EXPECT_EQ(qobject_cast<QFileDialog*>(modal)->nameFilters().at(1),
+                  QStringLiteral("All files [*.*] (*)"));
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    TQtDialogService service;
+    const TOpenFileAnswer answer = service.OpenFile(request);
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Checkfile (*.md5)"),
+                                  QStringLiteral("All files (*.*)")}));
+    EXPECT_TRUE(answer.Files.isEmpty());
+    EXPECT_EQ(answer.FilterIndex, 2);
+}
+
+TEST(MessageBoxTest, TheActiveWindowGetsTheFocusBackWhenTheBoxCloses) {
+    QWidget window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    WhenModalShows([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
+    TQtDialogService service;
+    service.MessageBox(QStringLiteral("Please select a folder firstly."), QStringLiteral("Error"),
+                       mbIconInformation, mbOK);
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
 }
 
 } // namespace
