@@ -1,5 +1,6 @@
 #include "app/window/UnitFrmMain.h"
 
+#include "app/window/PaintingWait.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/FileDigestList.h"
@@ -11,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStringList>
 #include <string>
 #include <string_view>
@@ -42,9 +45,9 @@ void ShowRefusal(std::string_view text) {
 }
 
 // Collects a job's report lines and puts them into the emptied memo as one text: the job
-// does not return to the message loop before it ends, so nobody sees the memo meanwhile,
-// and one insertion is several times faster than adding 100 000 lines one by one. Lines
-// reported before a failure still reach the memo.
+// takes no user input before it ends, and one insertion is several times faster than
+// adding 100 000 lines one by one. Lines reported before a failure still reach the memo,
+// which then shows its last lines, as a memo that lines were appended to does.
 class TMemoReport {
 public:
     explicit TMemoReport(TMemo* memo) : FMemo(memo) { FMemo->Lines()->Clear(); }
@@ -52,6 +55,9 @@ public:
         // A report never ends in an empty line, so the joined text reads back line by line.
         if (!FLines.isEmpty()) {
             FMemo->SetText(FLines.join(QLatin1Char('\n')));
+            QPlainTextEdit* editor = FMemo->Editor();
+            editor->moveCursor(QTextCursor::End);
+            editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
         }
     }
     TMemoReport(const TMemoReport&) = delete;
@@ -127,7 +133,8 @@ void TForm1::BtnMakeClick(TObject*) {
         return;
     }
     TMemoReport report(MemoMakeResult);
-    sumwarden::MakeCheckFile(folder, ChkSubFolder->Checked(), report.Sink());
+    const bool subFolders = ChkSubFolder->Checked();
+    RunWhileRepainting([&] { sumwarden::MakeCheckFile(folder, subFolders, report.Sink()); });
 }
 
 void TForm1::BtnVerifyClick(TObject*) {
@@ -137,7 +144,7 @@ void TForm1::BtnVerifyClick(TObject*) {
         return;
     }
     TMemoReport report(MemoVerifyResult);
-    sumwarden::VerifyCheckFile(checkFile, report.Sink());
+    RunWhileRepainting([&] { sumwarden::VerifyCheckFile(checkFile, report.Sink()); });
 }
 
 void TForm1::BtnSelectFileClick(TObject*) {
@@ -153,7 +160,9 @@ void TForm1::BtnSelectFileClick(TObject*) {
         row->SetCaption(file);
         // Shows the new row before a long digest, and keeps the window answering.
         Application->ProcessMessages();
-        const sumwarden::FileDigestRow digest = sumwarden::ComputeFileDigestRow(PathToBytes(file));
+        sumwarden::FileDigestRow digest;
+        const std::string path = PathToBytes(file);
+        RunWhileRepainting([&] { digest = sumwarden::ComputeFileDigestRow(path); });
         row->SubItems()->Add(BytesToText(digest.text));
         Application->ProcessMessages();
     }

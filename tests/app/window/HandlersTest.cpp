@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <string>
 #include <vector>
 
@@ -115,6 +117,27 @@ TEST_F(WindowTest, MakeShowsExactlyTheEngineLines) {
     EXPECT_EQ(Lines(Form->MemoMakeResult), EngineMakeLines(folder.Path(), false));
     EXPECT_FALSE(
         Lines(Form->MemoMakeResult).contains(QStringLiteral("Processing file \"c.txt\" ... OK")));
+}
+
+TEST_F(WindowTest, AfterAJobTheMemoShowsItsLastLines) {
+    ScratchFolder folder;
+    for (int index = 0; index < 40; ++index) {
+        folder.WriteFile("file" + std::to_string(index) + ".txt", "x");
+    }
+    Form->Show();
+    Form->PageControl->ActivatePage(Form->SheetMaker);
+    Form->EdtPath->SetText(Text(folder.Path()));
+    ClickOn(Form->BtnMake);
+    const QScrollBar* bar = Form->MemoMakeResult->Editor()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    Form->PageControl->ActivatePage(Form->SheetVerifier);
+    Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
+    ClickOn(Form->BtnVerify);
+    const QScrollBar* verifyBar = Form->MemoVerifyResult->Editor()->verticalScrollBar();
+    EXPECT_GT(verifyBar->maximum(), 0);
+    EXPECT_EQ(verifyBar->value(), verifyBar->maximum());
 }
 
 TEST_F(WindowTest, VerifyShowsExactlyTheEngineLinesAndSummary) {
