@@ -56,12 +56,18 @@ std::string CheckFileFolder(const std::string& checkFilePath) {
     return slash == std::string::npos ? std::string() : checkFilePath.substr(0, slash + 1);
 }
 
-std::string ResolveEntryPath(const std::string& folder, std::string_view relativePath) {
-    std::string path = folder;
-    const std::size_t start = path.size();
-    path += relativePath;
-    std::replace(path.begin() + static_cast<std::ptrdiff_t>(start), path.end(), '\\', '/');
+std::string EntryPathBeneathFolder(std::string_view relativePath) {
+    std::string path(relativePath);
+    std::replace(path.begin(), path.end(), '\\', '/');
     return path;
+}
+
+std::string ResolveEntryPath(const std::string& folder, std::string_view relativePath) {
+    std::string beneath = EntryPathBeneathFolder(relativePath);
+    if (folder.empty() && beneath.starts_with('/')) {
+        return "." + beneath;
+    }
+    return folder + beneath;
 }
 
 } // namespace sumwarden

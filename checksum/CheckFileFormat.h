@@ -38,7 +38,15 @@ std::string CheckFilePathIn(const std::string& folder);
 // check file's path; empty when there is none (the current folder).
 std::string CheckFileFolder(const std::string& checkFilePath);
 
-// The full path of an entry: the folder followed by the relative path with "\" turned into "/".
+// An entry's path always lies beneath the check file's folder, whatever form the check
+// file's own path takes: "\" separates folder names and a leading one is one more
+// separator, so an entry "\etc\passwd" names etc/passwd in that folder.
+//
+// The entry's relative path with "\" turned into "/", as it is looked up beneath the folder.
+std::string EntryPathBeneathFolder(std::string_view relativePath);
+
+// The full path of an entry as reports show it: the folder followed by the relative path
+// with "\" turned into "/"; "./" stands before a path that would otherwise start with "/".
 std::string ResolveEntryPath(const std::string& folder, std::string_view relativePath);
 
 } // namespace sumwarden

@@ -3,64 +3,52 @@
 #include "checksum/CheckFileFormat.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderWalk.h"
 #include "platform/LocalTime.h"
 #include "platform/ReplacingFile.h"
 
 namespace sumwarden {
 namespace {
 
-class FolderWalk {
+// Writes an entry and reports a line for each file of the walk, a line for each folder.
+class CheckFileWriter final : public FolderVisitor {
 public:
-    FolderWalk(ReplacingFile& checkFile, std::size_t baseFolderLength, bool recurse,
-               const LineSink& report, MakeResult& result)
-        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), recurse_(recurse),
-          report_(report), result_(result) {}
+    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength, const LineSink& report,
+                    MakeResult& result)
+        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
+          result_(result) {}
 
-    void ScanFolder(std::string folder, bool topFolder) {
-        if (folder.ends_with('/')) {
-            folder.pop_back();
+    bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
+        if (name.starts_with('.')) {
+            return false;
         }
-        const std::optional<std::vector<FolderEntry>> entries = ListFolder(folder + "/");
-        if (!entries) {
-            return;
-        }
-        for (const FolderEntry& entry : *entries) {
-            if (entry.kind == EntryKind::Folder) {
-                ScanSubFolder(folder, entry.name);
-            } else if (entry.kind == EntryKind::File &&
-                       !(topFolder && entry.name == checkFile_.TemporaryName())) {
-                HandleFile(folder, entry.name);
-            }
-        }
-    }
-
-private:
-    void ScanSubFolder(const std::string& folder, const std::string& name) {
-        if (name.starts_with('.') || !recurse_) {
-            return;
-        }
-        const std::string subFolder = folder + "/" + name;
-        std::string line = "Processing folder " + Quoted(subFolder) + " ...";
         if (!NameFitsCheckFile(name)) {
             ++result_.namesNotSupported;
-            report_(line + " " + std::string(kNameNotSupported));
-            return;
+            report_(FolderLine(parentPath + "/" + name) + " " + std::string(kNameNotSupported));
+            return false;
         }
-        report_(line);
-        ScanFolder(subFolder, false);
+        return true;
     }
 
-    void HandleFile(const std::string& folder, const std::string& name) {
-        if (name == kCheckFileName) {
+    void FolderEntered(const std::string& path) override { report_(FolderLine(path)); }
+
+    void FolderNotOpened(const std::string& path, int) override {
+        ++result_.foldersNotOpened;
+        report_(FolderLine(path) + " " + std::string(kCouldNotOpenFolder));
+    }
+
+    void FileAt(const FolderHandle& folder, const std::string& folderPath,
+                const std::string& name) override {
+        if (name == kCheckFileName ||
+            (folderPath.size() + 1 == baseFolderLength_ && name == checkFile_.TemporaryName())) {
             return;
         }
         std::string_view status = "OK";
-        const std::string fullPath = folder + "/" + name;
         if (!NameFitsCheckFile(name)) {
             status = kNameNotSupported;
             ++result_.namesNotSupported;
-        } else if (std::optional<TDigest> digest =
-                       OpenProbe(fullPath) ? TryFileDigest(fullPath) : std::nullopt) {
+        } else if (const std::optional<TDigest> digest = DigestOf(folder.OpenFileForDigest(name))) {
+            const std::string fullPath = folderPath + "/" + name;
             checkFile_.Write(CheckFileEntryLine(
                 DigestToHex(*digest), std::string_view(fullPath).substr(baseFolderLength_)));
             ++result_.filesListed;
@@ -71,9 +59,21 @@ private:
         report_("Processing file " + Quoted(name) + " ... " + std::string(status));
     }
 
+private:
+    static std::string FolderLine(const std::string& path) {
+        return "Processing folder " + Quoted(path) + " ...";
+    }
+
+    static std::optional<TDigest> DigestOf(const std::optional<FileDescriptor>& file) {
+        if (!file) {
+            return std::nullopt;
+        }
+        AdviseSequential(file->Get());
+        return TryDescriptorDigest(file->Get());
+    }
+
     ReplacingFile& checkFile_;
     const std::size_t baseFolderLength_;
-    const bool recurse_;
     const LineSink& report_;
     MakeResult& result_;
 };
@@ -98,8 +98,8 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
 
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    FolderWalk(checkFile, folder.size(), includeSubFolders, report, result)
-        .ScanFolder(folder, true);
+    CheckFileWriter writer(checkFile, folder.size(), report, result);
+    WalkFolder(folder, includeSubFolders, writer);
     checkFile.Commit();
 
     report("");

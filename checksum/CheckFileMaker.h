@@ -19,7 +19,11 @@ struct MakeResult {
     std::string checkFilePath;
     std::size_t filesListed = 0;
     std::size_t filesNotOpened = 0;
+    std::size_t foldersNotOpened = 0;
     std::size_t namesNotSupported = 0;
+
+    // True when every file and folder of the walk went into the check file.
+    bool Complete() const { return filesNotOpened + foldersNotOpened + namesNotSupported == 0; }
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).

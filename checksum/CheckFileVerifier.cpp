@@ -4,6 +4,8 @@
 #include "checksum/CheckFileReader.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderHandle.h"
+#include "platform/IoError.h"
 
 namespace sumwarden {
 namespace {
@@ -56,6 +58,12 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    // Entries are looked up beneath the folder one name at a time, so their length is not
+    // limited by the system's path length, whatever form the check file's path takes.
+    const std::optional<FolderHandle> base = FolderHandle::OpenForLookup(folder);
+    if (!base) {
+        ThrowLastIoError();
+    }
     std::string line;
     while (reader.NextLine(line)) {
         const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
@@ -64,12 +72,13 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
         }
         std::string path = ResolveEntryPath(folder, entry->relativePath);
         const std::string quoted = Quoted(path);
+        const EntryLookup found = base->LookUp(EntryPathBeneathFolder(entry->relativePath));
         std::optional<TDigest> digest;
-        if (!FileExists(path)) {
+        if (!found.exists) {
             report("File does not exist ... " + quoted);
             ++result.counts.missing;
             result.missingFiles.push_back(std::move(path));
-        } else if (!OpenProbe(path) || !(digest = TryFileDigest(path))) {
+        } else if (!found.file || !(digest = TryDescriptorDigest(found.file->Get()))) {
             report("Could not open file ... " + quoted);
             ++result.counts.unopenable;
             result.unopenableFiles.push_back(std::move(path));

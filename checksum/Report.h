@@ -13,6 +13,7 @@ namespace sumwarden {
 using LineSink = std::function<void(const std::string& line)>;
 
 inline constexpr std::string_view kCouldNotOpenFile = "Could not open file";
+inline constexpr std::string_view kCouldNotOpenFolder = "Could not open folder";
 inline constexpr std::string_view kNameNotSupported = "Name not supported";
 
 // The text between double quotes, as the report lines show paths and names.

@@ -2,12 +2,8 @@
 
 #include "platform/IoError.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,35 +12,6 @@ namespace {
 
 bool Nameable(const std::string& path) {
     return path.find('\0') == std::string::npos;
-}
-
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
-
-EntryKind KindOf(int folderDescriptor, const char* name, unsigned char type) {
-    if (type == DT_DIR) {
-        return EntryKind::Folder;
-    }
-    if (type == DT_UNKNOWN) {
-        struct stat status {};
-        if (::fstatat(folderDescriptor, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
-            return EntryKind::File;
-        }
-        if (S_ISDIR(status.st_mode)) {
-            return EntryKind::Folder;
-        }
-        if (!S_ISLNK(status.st_mode)) {
-            return EntryKind::File;
-        }
-    } else if (type != DT_LNK) {
-        return EntryKind::File;
-    }
-    struct stat target {};
-    if (::fstatat(folderDescriptor, name, &target, 0) == 0 && S_ISDIR(target.st_mode)) {
-        return EntryKind::LinkToFolder;
-    }
-    return EntryKind::File;
 }
 
 } // namespace
@@ -85,30 +52,8 @@ bool FolderExists(const std::string& path) {
 }
 
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path) {
-    if (!Nameable(path)) {
-        return std::nullopt;
-    }
-    std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path.empty() ? "." : path.c_str()));
-    if (!directory) {
-        return std::nullopt;
-    }
-    const int folderDescriptor = ::dirfd(directory.get());
-    std::vector<FolderEntry> entries;
-    errno = 0;
-    while (const dirent* entry = ::readdir(directory.get())) {
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
-            entries.push_back({name, KindOf(folderDescriptor, name, entry->d_type)});
-        }
-        errno = 0;
-    }
-    if (errno != 0) {
-        return std::nullopt;
-    }
-    std::sort(
-        entries.begin(), entries.end(),
-        [](const FolderEntry& left, const FolderEntry& right) { return left.name < right.name; });
-    return entries;
+    const std::optional<FolderHandle> folder = FolderHandle::Open(path);
+    return folder ? folder->List() : std::nullopt;
 }
 
 FileDescriptor OpenForReading(const std::string& path) {

@@ -4,6 +4,7 @@
 // a path holding a NUL byte names nothing.
 
 #include "platform/FileDescriptor.h"
+#include "platform/FolderHandle.h"
 
 #include <cstddef>
 #include <optional>
@@ -22,13 +23,6 @@ bool OpenProbe(const std::string& path);
 // True when the path names something other than a folder; a dangling link counts.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
-
-enum class EntryKind { File, Folder, LinkToFolder };
-
-struct FolderEntry {
-    std::string name;
-    EntryKind kind;
-};
 
 // The entries of a folder sorted by name in byte order, without "." and "..";
 // nothing when the folder cannot be listed.

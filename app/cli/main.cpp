@@ -98,8 +98,7 @@ int Make(const std::string& folder, bool includeSubFolders) {
     try {
         const sumwarden::MakeResult result =
             sumwarden::MakeCheckFile(folder, includeSubFolders, PrintReportLine);
-        return result.filesNotOpened + result.namesNotSupported == 0 ? kExitDone
-                                                                     : kExitSomeFilesFailed;
+        return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
         PrintError(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
         return kExitJobFileFailed;

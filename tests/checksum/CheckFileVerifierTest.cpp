@@ -160,6 +160,28 @@ TEST(VerifyCheckFile, ResolvesABareCheckFileNameInTheCurrentFolder) {
     EXPECT_EQ(result, 0);
 }
 
+TEST(VerifyCheckFile, ResolvesEntriesBeneathItsFolderWhateverFormItsPathTakes) {
+    ScratchFolder folder;
+    folder.WriteFile("etc/passwd", "abc");
+    folder.WriteFile("x.md5", kHeader + Entry(kAbc, "\\etc\\passwd"));
+    const auto verifyIn = [&](const std::string& current, const std::string& checkFile,
+                              const std::string& shown) {
+        return testing::RunInChild([&] {
+            if (::chdir(current.c_str()) != 0) {
+                return 2;
+            }
+            const Verified verified = Verify(checkFile);
+            return verified.lines.front() == "OK ... \"" + shown + "\"" &&
+                           verified.result.AllUnchanged()
+                       ? 0
+                       : 1;
+        });
+    };
+    EXPECT_EQ(verifyIn(folder.Path(), "x.md5", "./etc/passwd"), 0);
+    EXPECT_EQ(verifyIn(folder.Path(), "./x.md5", ".//etc/passwd"), 0);
+    EXPECT_EQ(verifyIn("/", folder / "x.md5", folder.Path() + "//etc/passwd"), 0);
+}
+
 // Scripts may pass a check file through a pipe whose writer is slower than the reader:
 // while a writer is there, the reader waits for the data instead of failing.
 TEST(VerifyCheckFile, WaitsForTheDataOfACheckFileInAFifo) {

@@ -250,6 +250,14 @@ TEST(Cli, MakeExitsWithOneWhenSomeFileIsLeftOut) {
     EXPECT_NE(unreadable.out.find("Processing file \"secret\" ... Could not open file\n"),
               std::string::npos);
 
+    ScratchFolder withLocked;
+    withLocked.WriteFile("locked/inside", "abc");
+    ASSERT_EQ(::chmod((withLocked / "locked").c_str(), 0), 0);
+    const CliRun unlisted = RunCli({"make", withLocked.Path()}, As::Unprivileged);
+    EXPECT_EQ(unlisted.exitCode, 1);
+    EXPECT_EQ(unlisted.out.substr(0, unlisted.out.find('\n')),
+              "Processing folder \"" + withLocked / "locked\" ... Could not open folder");
+
     ScratchFolder odd;
     odd.WriteFile("back\\slash", "abc");
     const CliRun unsupported = RunCli({"make", odd.Path()});
