@@ -39,6 +39,18 @@ bool NameFitsCheckFile(std::string_view name) {
     return name.find_first_of(std::string_view("\r\n\x1a\\", 4)) == std::string_view::npos;
 }
 
+bool PathFitsCheckFile(std::string_view relativePath) {
+    return kDigestTextLength + 1 + relativePath.size() <= kMaxCheckFileLineLength;
+}
+
+bool DigestTextMatches(std::string_view expected, std::string_view computed) {
+    const auto lower = [](char byte) {
+        return byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
+    };
+    return std::equal(expected.begin(), expected.end(), computed.begin(), computed.end(),
+                      [&](char left, char right) { return lower(left) == lower(right); });
+}
+
 std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line) {
     if (line.starts_with(';') || line.find('\t') != kDigestTextLength) {
         return std::nullopt;

@@ -44,13 +44,13 @@ public:
             return;
         }
         std::string_view status = "OK";
-        if (!NameFitsCheckFile(name)) {
+        const std::string fullPath = folderPath + "/" + name;
+        const std::string_view relativePath = std::string_view(fullPath).substr(baseFolderLength_);
+        if (!NameFitsCheckFile(name) || !PathFitsCheckFile(relativePath)) {
             status = kNameNotSupported;
             ++result_.namesNotSupported;
         } else if (const std::optional<TDigest> digest = DigestOf(folder.OpenFileForDigest(name))) {
-            const std::string fullPath = folderPath + "/" + name;
-            checkFile_.Write(CheckFileEntryLine(
-                DigestToHex(*digest), std::string_view(fullPath).substr(baseFolderLength_)));
+            checkFile_.Write(CheckFileEntryLine(DigestToHex(*digest), relativePath));
             ++result_.filesListed;
         } else {
             status = kCouldNotOpenFile;

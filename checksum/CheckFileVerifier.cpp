@@ -35,6 +35,10 @@ std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText
     if (!FileExists(checkFileText)) {
         return "The check file does not exists.";
     }
+    // A device or FIFO could feed lines forever or never; only files are check files.
+    if (!RegularFileExists(checkFileText)) {
+        return "The check file is not a regular file.";
+    }
     return std::nullopt;
 }
 
@@ -68,6 +72,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
     while (reader.NextLine(line)) {
         const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
         if (!entry) {
+            result.commentLines += line.starts_with(';') ? 1 : 0;
             continue;
         }
         std::string path = ResolveEntryPath(folder, entry->relativePath);
@@ -82,7 +87,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
             report("Could not open file ... " + quoted);
             ++result.counts.unopenable;
             result.unopenableFiles.push_back(std::move(path));
-        } else if (DigestToHex(*digest) != entry->expectedDigest) {
+        } else if (!DigestTextMatches(entry->expectedDigest, DigestToHex(*digest))) {
             ++result.counts.changed;
             result.changedFiles.push_back(std::move(path));
             report("File changed ... " + quoted);

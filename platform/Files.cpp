@@ -51,6 +51,11 @@ bool FolderExists(const std::string& path) {
     return Nameable(path) && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+bool RegularFileExists(const std::string& path) {
+    struct stat status {};
+    return Nameable(path) && ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path) {
     const std::optional<FolderHandle> folder = FolderHandle::Open(path);
     return folder ? folder->List() : std::nullopt;
@@ -60,14 +65,16 @@ FileDescriptor OpenForReading(const std::string& path) {
     if (!Nameable(path)) {
         throw IoError(ENOENT);
     }
-    // The open must not wait for a FIFO's writer; the reads then wait for its data.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.IsOpen()) {
         ThrowLastIoError();
     }
-    const int flags = ::fcntl(file.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0) {
         ThrowLastIoError();
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw IoError(EINVAL, "Not a regular file");
     }
     return file;
 }

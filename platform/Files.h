@@ -23,12 +23,15 @@ bool OpenProbe(const std::string& path);
 // True when the path names something other than a folder; a dangling link counts.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// True when the path names a regular file, links followed.
+bool RegularFileExists(const std::string& path);
 
 // The entries of a folder sorted by name in byte order, without "." and "..";
 // nothing when the folder cannot be listed.
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path);
 
-// Opens a file for reading; throws IoError.
+// Opens a regular file for reading without waiting for a FIFO's writer; throws IoError,
+// also for anything that is not a regular file.
 FileDescriptor OpenForReading(const std::string& path);
 
 // read(2) that retries on EINTR: bytes read, 0 at the end, -1 with errno on failure.

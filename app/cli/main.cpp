@@ -113,9 +113,13 @@ int Verify(const std::string& argument) {
         return Refuse(checkFile, *refusal);
     }
     try {
-        return sumwarden::VerifyCheckFile(checkFile, PrintReportLine).AllUnchanged()
-                   ? kExitDone
-                   : kExitSomeFilesFailed;
+        const sumwarden::VerifyResult result =
+            sumwarden::VerifyCheckFile(checkFile, PrintReportLine);
+        if (!result.LooksLikeACheckFile()) {
+            PrintError(checkFile + ": the file holds no check-file entries");
+            return kExitRefused;
+        }
+        return result.AllUnchanged() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
         PrintError(checkFile + ": " + error.what());
         return kExitJobFileFailed;

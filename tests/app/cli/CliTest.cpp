@@ -160,6 +160,28 @@ TEST(Cli, HelpDocumentsEveryExitCode) {
     }
 }
 
+TEST(Cli, RefusesFilesThatAreNoCheckFiles) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    for (const std::string& device : {std::string("/dev/zero"), folder / "fifo"}) {
+        const CliRun run = RunCli({"verify", device});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err,
+                  "sumwarden-cli: " + device + ": The check file is not a regular file.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    const std::string md5sumStyle = folder.WriteFile("sums.md5", kAbc + "  abc\n");
+    const CliRun run = RunCli({"verify", md5sumStyle});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err,
+              "sumwarden-cli: " + md5sumStyle + ": the file holds no check-file entries\n");
+    EXPECT_EQ(run.out, "\nOperation completes.\n0 file was verified. 0 file changed. \n");
+    // The check file of an empty folder is a check file.
+    const std::string empty = folder.MakeFolder("empty");
+    ASSERT_EQ(RunCli({"make", empty}).exitCode, 0);
+    EXPECT_EQ(RunCli({"verify", empty}).exitCode, 0);
+}
+
 TEST(Cli, FailsWhenStandardOutputCannotBeWritten) {
     ScratchFolder folder;
     const std::string abc = folder.WriteFile("abc", "abc");
