@@ -39,8 +39,8 @@ public:
 
     void FileAt(const FolderHandle& folder, const std::string& folderPath,
                 const std::string& name) override {
-        if (name == kCheckFileName ||
-            (folderPath.size() + 1 == baseFolderLength_ && name == checkFile_.TemporaryName())) {
+        // Neither a check file nor the new one of a make still under way is ever listed.
+        if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName)) {
             return;
         }
         std::string_view status = "OK";

@@ -257,6 +257,15 @@ TEST(MakeCheckFile, ProducesACheckFileThatVerifiesAfterAMove) {
                      "Operation completes.", "3 files were verified. 0 file changed. "}));
 }
 
+TEST(MakeCheckFile, NeverListsTheTemporaryCheckFileOfAnyRun) {
+    ScratchFolder folder;
+    folder.WriteFile(".CheckSum.md5.0123456789abcdef", "left by a make that was killed");
+    folder.WriteFile("sub/.CheckSum.md5.fedcba9876543210", "of a make under way");
+    folder.WriteFile("sub/.CheckSum.md5.not-ours", "abc");
+    const Made made = Make(folder.Path());
+    EXPECT_EQ(EntriesOf(folder / "CheckSum.md5"), kAbc + "\tsub\\.CheckSum.md5.not-ours\r\n");
+}
+
 TEST(MakeCheckFile, ListsTreesDeeperThanThePathLengthLimitAndVerifiesThem) {
     ScratchFolder folder;
     const std::string name(120, 'd');

@@ -160,6 +160,24 @@ TEST(Cli, HelpDocumentsEveryExitCode) {
     }
 }
 
+TEST(Cli, LeavesNoTemporaryCheckFileWhenASignalEndsAMake) {
+    ScratchFolder folder;
+    folder.WriteFile("abc", "abc");
+    // Standard output is a pipe nobody reads: the first line ends the make with SIGPIPE.
+    const CliRun run = RunCli({"make", folder.Path()}, As::Caller, [] {
+        std::signal(SIGPIPE, SIG_DFL);
+        int ends[2];
+        if (::pipe(ends) == 0) {
+            ::close(ends[0]);
+            ::dup2(ends[1], 1);
+        }
+    });
+    EXPECT_EQ(run.exitCode, 128 + SIGPIPE);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST(Cli, RefusesFilesThatAreNoCheckFiles) {
     ScratchFolder folder;
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
