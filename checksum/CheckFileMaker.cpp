@@ -13,8 +13,8 @@ namespace {
 // Writes an entry and reports a line for each file of the walk, a line for each folder.
 class CheckFileWriter final : public FolderVisitor {
 public:
-    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength, const LineSink& report,
-                    MakeResult& result)
+    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength,
+                    const JobObserver& report, MakeResult& result)
         : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
           result_(result) {}
 
@@ -24,17 +24,22 @@ public:
         }
         if (!NameFitsCheckFile(name)) {
             ++result_.namesNotSupported;
-            report_(FolderLine(parentPath + "/" + name) + " " + std::string(kNameNotSupported));
+            report_.Report(FolderLine(parentPath + "/" + name) + " " +
+                               std::string(kNameNotSupported),
+                           LineKind::Failure);
             return false;
         }
         return true;
     }
 
-    void FolderEntered(const std::string& path) override { report_(FolderLine(path)); }
+    void FolderEntered(const std::string& path) override {
+        report_.Report(FolderLine(path), LineKind::Progress);
+    }
 
     void FolderNotOpened(const std::string& path, int) override {
         ++result_.foldersNotOpened;
-        report_(FolderLine(path) + " " + std::string(kCouldNotOpenFolder));
+        report_.Report(FolderLine(path) + " " + std::string(kCouldNotOpenFolder),
+                       LineKind::Failure);
     }
 
     void FileAt(const FolderHandle& folder, const std::string& folderPath,
@@ -56,7 +61,8 @@ public:
             status = kCouldNotOpenFile;
             ++result_.filesNotOpened;
         }
-        report_("Processing file " + Quoted(name) + " ... " + std::string(status));
+        report_.Report("Processing file " + Quoted(name) + " ... " + std::string(status),
+                       status == "OK" ? LineKind::Progress : LineKind::Failure);
     }
 
 private:
@@ -64,17 +70,21 @@ private:
         return "Processing folder " + Quoted(path) + " ...";
     }
 
-    static std::optional<TDigest> DigestOf(const std::optional<FileDescriptor>& file) {
+    std::optional<TDigest> DigestOf(const std::optional<FileDescriptor>& file) const {
         if (!file) {
             return std::nullopt;
         }
         AdviseSequential(file->Get());
-        return TryDescriptorDigest(file->Get());
+        std::optional<TDigest> digest = TryDescriptorDigest(file->Get());
+        if (digest) {
+            report_.Hashed(ReadPosition(file->Get()));
+        }
+        return digest;
     }
 
     ReplacingFile& checkFile_;
     const std::size_t baseFolderLength_;
-    const LineSink& report_;
+    const JobObserver& report_;
     MakeResult& result_;
 };
 
@@ -92,6 +102,11 @@ std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText) 
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report) {
+    return MakeCheckFile(folderText, includeSubFolders, LinesOnly(report));
+}
+
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
     result.checkFilePath = CheckFilePathIn(folder);
@@ -102,9 +117,10 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
     WalkFolder(folder, includeSubFolders, writer);
     checkFile.Commit();
 
-    report("");
-    report("Operation completed.");
-    report("The MD5 checksum file is save at " + Quoted(result.checkFilePath));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completed.", LineKind::Closing);
+    report.Report("The MD5 checksum file is save at " + Quoted(result.checkFilePath),
+                  LineKind::Closing);
     return result;
 }
 

@@ -31,5 +31,7 @@ struct MakeResult {
 // it was; per-file outcomes are report lines.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report);
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report);
 
 } // namespace sumwarden

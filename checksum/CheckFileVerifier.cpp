@@ -14,15 +14,15 @@ std::string Counted(std::size_t count, bool singular, std::string_view one, std:
     return std::to_string(count) + std::string(singular ? one : many);
 }
 
-void ReportList(const LineSink& report, std::string_view heading,
+void ReportList(const JobObserver& report, std::string_view heading,
                 const std::vector<std::string>& paths) {
     if (paths.empty()) {
         return;
     }
-    report("");
-    report(std::string(heading));
+    report.Report("", LineKind::Closing);
+    report.Report(std::string(heading), LineKind::Closing);
     for (const std::string& path : paths) {
-        report(path);
+        report.Report(path, LineKind::Closing);
     }
 }
 
@@ -59,6 +59,10 @@ std::string VerifySummaryLine(const VerifyCounts& counts) {
 }
 
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report) {
+    return VerifyCheckFile(checkFilePath, LinesOnly(report));
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report) {
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
@@ -80,26 +84,29 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
         const EntryLookup found = base->LookUp(EntryPathBeneathFolder(entry->relativePath));
         std::optional<TDigest> digest;
         if (!found.exists) {
-            report("File does not exist ... " + quoted);
+            report.Report("File does not exist ... " + quoted, LineKind::Failure);
             ++result.counts.missing;
             result.missingFiles.push_back(std::move(path));
         } else if (!found.file || !(digest = TryDescriptorDigest(found.file->Get()))) {
-            report("Could not open file ... " + quoted);
+            report.Report("Could not open file ... " + quoted, LineKind::Failure);
             ++result.counts.unopenable;
             result.unopenableFiles.push_back(std::move(path));
-        } else if (!DigestTextMatches(entry->expectedDigest, DigestToHex(*digest))) {
-            ++result.counts.changed;
-            result.changedFiles.push_back(std::move(path));
-            report("File changed ... " + quoted);
         } else {
-            ++result.counts.unchanged;
-            report("OK ... " + quoted);
+            report.Hashed(ReadPosition(found.file->Get()));
+            if (!DigestTextMatches(entry->expectedDigest, DigestToHex(*digest))) {
+                ++result.counts.changed;
+                result.changedFiles.push_back(std::move(path));
+                report.Report("File changed ... " + quoted, LineKind::Failure);
+            } else {
+                ++result.counts.unchanged;
+                report.Report("OK ... " + quoted, LineKind::Progress);
+            }
         }
     }
 
-    report("");
-    report("Operation completes.");
-    report(VerifySummaryLine(result.counts));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completes.", LineKind::Closing);
+    report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);
     ReportList(report, "The following files are lost:", result.missingFiles);

@@ -47,5 +47,6 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
 // cannot be opened or read throws IoError; the lines reported so far stay reported.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report);
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report);
 
 } // namespace sumwarden

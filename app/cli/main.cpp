@@ -1,6 +1,7 @@
 // sumwarden-cli: the window's three jobs for scripts and servers, with the same lines.
 
 #include "app/cli/CliOutput.h"
+#include "app/cli/CliProgress.h"
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
@@ -41,7 +42,14 @@ constexpr std::string_view kUsage =
     "\n"
     "Options:\n"
     "  --no-subfolders  make: list only the files of FOLDER itself\n"
+    "  -q, --quiet      print only what failed (could not be opened, changed, missing)\n"
+    "                   and the closing lines\n"
+    "  --progress       make, verify: show files and bytes done and the rate on standard\n"
+    "                   error (the default when standard error is a terminal)\n"
+    "  --no-progress    no progress line\n"
     "  --               end of options: every argument after it is a FILE or FOLDER\n"
+    "\n"
+    "Control characters in names are shown as \\xHH when the output is a terminal.\n"
     "\n"
     "Exit status:\n"
     "  0  done: every file was hashed, listed or found unchanged\n"
@@ -67,9 +75,31 @@ int UsageError(std::string_view problem) {
     return kExitRefused;
 }
 
-void PrintReportLine(const std::string& line) {
-    PrintLine(line);
-}
+// How a job's lines and progress reach the user.
+class JobOutput {
+public:
+    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress) {}
+
+    sumwarden::JobObserver Observer() {
+        return {[this](const std::string& line, sumwarden::LineKind kind) { Line(line, kind); },
+                [this](std::uint64_t bytes) { progress_.FileDone(bytes); }};
+    }
+    void Line(const std::string& line, sumwarden::LineKind kind) {
+        if (quiet_ && kind == sumwarden::LineKind::Progress) {
+            return;
+        }
+        progress_.Erase();
+        PrintLine(line);
+    }
+    void Error(std::string_view text) {
+        progress_.Erase();
+        PrintError(text);
+    }
+
+private:
+    bool quiet_;
+    ProgressLine progress_;
+};
 
 sumwarden::FileDigestRow StandardInputRow() {
     if (const std::optional<sumwarden::TDigest> digest =
@@ -79,33 +109,34 @@ sumwarden::FileDigestRow StandardInputRow() {
     return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
 }
 
-int Hash(const std::vector<std::string>& paths) {
+int Hash(const std::vector<std::string>& paths, bool quiet) {
     bool allOpened = true;
     for (const std::string& path : paths) {
         const sumwarden::FileDigestRow row =
             path == "-" ? StandardInputRow() : sumwarden::ComputeFileDigestRow(path);
         allOpened = allOpened && row.opened;
-        PrintLine(row.path + "\t" + row.text);
+        if (!quiet || !row.opened) {
+            PrintLine(row.path + "\t" + row.text);
+        }
     }
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
-int Make(const std::string& folder, bool includeSubFolders) {
+int Make(const std::string& folder, bool includeSubFolders, JobOutput& output) {
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         return Refuse(folder, *refusal);
     }
-    std::string checkFilePath = folder;
     try {
         const sumwarden::MakeResult result =
-            sumwarden::MakeCheckFile(folder, includeSubFolders, PrintReportLine);
+            sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer());
         return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
-        PrintError(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
+        output.Error(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
         return kExitJobFileFailed;
     }
 }
 
-int Verify(const std::string& argument) {
+int Verify(const std::string& argument, JobOutput& output) {
     // A folder stands for the check file a make writes into it.
     const std::string checkFile =
         sumwarden::FolderExists(argument) ? sumwarden::CheckFilePathIn(argument) : argument;
@@ -114,14 +145,14 @@ int Verify(const std::string& argument) {
     }
     try {
         const sumwarden::VerifyResult result =
-            sumwarden::VerifyCheckFile(checkFile, PrintReportLine);
+            sumwarden::VerifyCheckFile(checkFile, output.Observer());
         if (!result.LooksLikeACheckFile()) {
-            PrintError(checkFile + ": the file holds no check-file entries");
+            output.Error(checkFile + ": the file holds no check-file entries");
             return kExitRefused;
         }
         return result.AllUnchanged() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
-        PrintError(checkFile + ": " + error.what());
+        output.Error(checkFile + ": " + error.what());
         return kExitJobFileFailed;
     }
 }
@@ -143,6 +174,8 @@ void OccupyClosedStandardStreams() {
 
 struct Arguments {
     bool help = false;
+    bool quiet = false;
+    bool progress = false;
     bool includeSubFolders = true;
     std::vector<std::string> operands;
 };
@@ -167,6 +200,8 @@ int Run(int argc, char** argv) {
     app.set_help_flag();
     app.add_flag("-h,--help", arguments.help);
     app.set_version_flag("--version", std::string(kVersion));
+    app.add_flag("-q,--quiet", arguments.quiet);
+    CLI::Option* progress = app.add_flag("--progress,!--no-progress", arguments.progress);
     app.require_subcommand(0, 1);
 
     CLI::App* hash = app.add_subcommand("hash", "print each file's digest");
@@ -177,6 +212,8 @@ int Run(int argc, char** argv) {
     CLI::App* verify = app.add_subcommand("verify", "verify a check file");
     verify->add_option("CHECKFILE", arguments.operands);
     for (CLI::App* command : {hash, make, verify}) {
+        // The common options may also follow the command.
+        command->fallthrough();
         command->set_help_flag();
         command->add_flag("-h,--help", arguments.help);
     }
@@ -193,25 +230,29 @@ int Run(int argc, char** argv) {
         PrintText(kUsage);
         return kExitDone;
     }
+    if (progress->count() == 0) {
+        arguments.progress = ::isatty(STDERR_FILENO) == 1;
+    }
+    JobOutput output(arguments.quiet, arguments.progress);
     std::vector<std::string>& operands = arguments.operands;
     operands.insert(operands.end(), afterMark.begin(), afterMark.end());
     if (*hash) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands);
+        return Hash(operands, arguments.quiet);
     }
     if (*make) {
         if (operands.size() != 1) {
             return UsageError("make needs one FOLDER");
         }
-        return Make(operands.front(), arguments.includeSubFolders);
+        return Make(operands.front(), arguments.includeSubFolders, output);
     }
     if (*verify) {
         if (operands.size() != 1) {
             return UsageError("verify needs one CHECKFILE or FOLDER");
         }
-        return Verify(operands.front());
+        return Verify(operands.front(), output);
     }
     return UsageError(operands.empty() ? "no command given"
                                        : "unknown command \"" + operands.front() + "\"");
@@ -221,6 +262,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     OccupyClosedStandardStreams();
+    EscapeOutputFor(::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1);
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();

@@ -257,6 +257,30 @@ TEST(MakeCheckFile, ProducesACheckFileThatVerifiesAfterAMove) {
                      "Operation completes.", "3 files were verified. 0 file changed. "}));
 }
 
+TEST(MakeCheckFile, TellsAnObserverWhichLinesFailedAndHowManyBytesWereHashed) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    folder.WriteFile("b\\c", "abc");
+    folder.WriteFile("sub/d", "abcdefgh");
+    std::vector<std::pair<std::string, LineKind>> lines;
+    std::vector<std::uint64_t> hashed;
+    const MakeResult result = MakeCheckFile(
+        folder.Path(), true,
+        JobObserver{[&](const std::string& line, LineKind kind) { lines.emplace_back(line, kind); },
+                    [&](std::uint64_t bytes) { hashed.push_back(bytes); }});
+    EXPECT_EQ(result.filesListed, 2u);
+    EXPECT_EQ(hashed, (std::vector<std::uint64_t>{3, 8}));
+    const std::vector<std::pair<std::string, LineKind>> expected = {
+        {"Processing file \"a\" ... OK", LineKind::Progress},
+        {"Processing file \"b\\c\" ... Name not supported", LineKind::Failure},
+        {"Processing folder \"" + folder / "sub\" ...", LineKind::Progress},
+        {"Processing file \"d\" ... OK", LineKind::Progress},
+        {"", LineKind::Closing},
+        {"Operation completed.", LineKind::Closing},
+        {"The MD5 checksum file is save at \"" + folder / "CheckSum.md5\"", LineKind::Closing}};
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(MakeCheckFile, NeverListsTheTemporaryCheckFileOfAnyRun) {
     ScratchFolder folder;
     folder.WriteFile(".CheckSum.md5.0123456789abcdef", "left by a make that was killed");

@@ -103,6 +103,26 @@ TEST(VerifyCheckFile, ReportsEachOutcomeAndListsThemInFixedOrder) {
     EXPECT_EQ(result, 0);
 }
 
+TEST(VerifyCheckFile, TellsAnObserverWhichLinesFailedAndHowManyBytesWereHashed) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    folder.WriteFile("b", "abcd");
+    const std::string checkFile = folder.WriteFile(
+        "CheckSum.md5", kHeader + Entry(kAbc, "a") + Entry(kAbc, "b") + Entry(kAbc, "c"));
+    std::vector<LineKind> kinds;
+    std::vector<std::uint64_t> hashed;
+    VerifyCheckFile(checkFile,
+                    JobObserver{[&](const std::string&, LineKind kind) { kinds.push_back(kind); },
+                                [&](std::uint64_t bytes) { hashed.push_back(bytes); }});
+    EXPECT_EQ(hashed, (std::vector<std::uint64_t>{3, 4}));
+    // Three entry lines, the closing three, then two lists of a heading and one path each.
+    const std::vector<LineKind> expected = {
+        LineKind::Progress, LineKind::Failure, LineKind::Failure, LineKind::Closing,
+        LineKind::Closing,  LineKind::Closing, LineKind::Closing, LineKind::Closing,
+        LineKind::Closing,  LineKind::Closing, LineKind::Closing, LineKind::Closing};
+    EXPECT_EQ(kinds, expected);
+}
+
 TEST(VerifyCheckFile, MatchesHexDigitsWithoutRegardToCase) {
     ScratchFolder folder;
     folder.WriteFile("a", "abc");

@@ -3,6 +3,7 @@
 #include "tests/platform/TestFiles.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -198,6 +199,78 @@ TEST(Cli, RefusesFilesThatAreNoCheckFiles) {
     const std::string empty = folder.MakeFolder("empty");
     ASSERT_EQ(RunCli({"make", empty}).exitCode, 0);
     EXPECT_EQ(RunCli({"verify", empty}).exitCode, 0);
+}
+
+TEST(Cli, QuietPrintsOnlyFailuresAndTheClosingLines) {
+    ScratchFolder folder;
+    const std::string abc = folder.WriteFile("abc", "abc");
+    folder.WriteFile("sub/back\\slash", "abc");
+    const CliRun made = RunCli({"make", "--quiet", folder.Path()});
+    EXPECT_EQ(made.exitCode, 1);
+    EXPECT_EQ(made.out, "Processing file \"back\\slash\" ... Name not supported\n"
+                        "\n"
+                        "Operation completed.\n"
+                        "The MD5 checksum file is save at \"" +
+                            folder / "CheckSum.md5\"\n");
+
+    folder.WriteFile("abc", "abd");
+    const CliRun verified = RunCli({"-q", "verify", folder.Path()});
+    EXPECT_EQ(verified.exitCode, 1);
+    EXPECT_EQ(verified.out, "File changed ... \"" + abc +
+                                "\"\n"
+                                "\n"
+                                "Operation completes.\n"
+                                "1 file was verified. 1 file changed. \n"
+                                "\n"
+                                "The following files have been changed since the check file is "
+                                "made:\n" +
+                                abc + "\n");
+
+    const CliRun hashed = RunCli({"hash", abc, folder / "missing", "-q"});
+    EXPECT_EQ(hashed.out, folder / "missing\tCould not open file\n");
+}
+
+TEST(Cli, ShowsProgressOnStandardErrorOnlyWhenAskedOrOnATerminal) {
+    ScratchFolder folder;
+    folder.WriteFile("abc", "abc");
+    const CliRun plain = RunCli({"make", folder.Path()});
+    EXPECT_EQ(plain.err, "");
+    const CliRun shown = RunCli({"make", "--progress", folder.Path()});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out, plain.out);
+    EXPECT_EQ(shown.err.rfind("\r\033[K1 file, 3 B, ", 0), 0u) << shown.err;
+    EXPECT_TRUE(shown.err.ends_with("\r\033[K")) << shown.err;
+    const CliRun verified = RunCli({"verify", folder.Path(), "--progress"});
+    EXPECT_EQ(verified.err.rfind("\r\033[K1 file, 3 B, ", 0), 0u) << verified.err;
+    EXPECT_TRUE(verified.err.ends_with("\r\033[K")) << verified.err;
+    EXPECT_EQ(RunCli({"verify", folder.Path(), "--progress", "--no-progress"}).err, "");
+}
+
+TEST(Cli, EscapesControlCharactersOnlyOnATerminal) {
+    ScratchFolder folder;
+    const std::string name = "red\x1b[31m";
+    folder.WriteFile(name, "abc");
+    ASSERT_EQ(RunCli({"make", folder.Path()}).exitCode, 0);
+    const CliRun piped = RunCli({"verify", folder.Path()});
+    EXPECT_NE(piped.out.find("OK ... \"" + folder / name + "\"\n"), std::string::npos);
+
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    // Held open here too, so what the program wrote stays readable after it ended.
+    const int screen = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    ASSERT_GE(screen, 0);
+    RunCli({"verify", "--no-progress", folder.Path()}, As::Caller, [&] { ::dup2(screen, 1); });
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(screen);
+    ::close(terminal);
+    EXPECT_NE(shown.find("OK ... \"" + folder / "red\\x1b[31m\""), std::string::npos) << shown;
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos);
 }
 
 TEST(Cli, FailsWhenStandardOutputCannotBeWritten) {
