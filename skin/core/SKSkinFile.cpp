@@ -163,19 +163,17 @@ TskFileReadResult ReadBoundedFile(const QString& path, qint64 limit) {
 QString SkinEntryProblem(const TskSkinEntry& entry) {
     switch (entry.type) {
     case TskSkinEntryType::Integer:
-        if (entry.data.size() != 4) {
-            return QStringLiteral("the integer entry \"%1\" has %2 bytes, not 4")
-                .arg(entry.key)
-                .arg(entry.data.size());
+    case TskSkinEntryType::Flag: {
+        const bool integer = entry.type == TskSkinEntryType::Integer;
+        const int expected = integer ? 4 : 1;
+        if (entry.data.size() != expected) {
+            return QStringLiteral("the %1 entry \"%2\" has %3 bytes, not %4")
+                .arg(integer ? QStringLiteral("integer") : QStringLiteral("flag"), entry.key)
+                .arg(entry.data.size())
+                .arg(expected);
         }
         break;
-    case TskSkinEntryType::Flag:
-        if (entry.data.size() != 1) {
-            return QStringLiteral("the flag entry \"%1\" has %2 bytes, not 1")
-                .arg(entry.key)
-                .arg(entry.data.size());
-        }
-        break;
+    }
     case TskSkinEntryType::Picture:
         if (const QString problem = CheckBitmapImage(entry.data); !problem.isEmpty()) {
             return QStringLiteral("the picture entry \"%1\" is not a valid bitmap: %2")
