@@ -27,8 +27,9 @@ struct MakeResult {
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
-// A failure of the check file itself throws IoError and leaves any previous check file as
-// it was; per-file outcomes are report lines.
+// A failure of the check file itself, or a folder that cannot be listed, throws IoError and
+// leaves any previous check file as it was; per-file and sub folder outcomes are report
+// lines.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report);
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
