@@ -1,16 +1,31 @@
 // sumwarden: the window with the three jobs.
 #include "app/window/DisplayCheck.h"
+#include "app/window/StartOptions.h"
 #include "app/window/UnitFrmMain.h"
-#include "framework/controls/ComCtrls.h"
+#include "app/window/WindowLook.h"
 #include "framework/core/Application.h"
 #include "resources/ThemeResources.h"
 
 #include <QIcon>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index) {
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    }
+    const TStartOptions options = ParseStartOptions(arguments);
+    if (!options.Error.isEmpty()) {
+        std::fprintf(stderr, "sumwarden: %s\n%s", qPrintable(options.Error), kWindowUsage);
+        return 2;
+    }
+    if (options.Help) {
+        std::fputs(kWindowUsage, stdout);
+        return 0;
+    }
     if (!DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
                           std::getenv("QT_QPA_PLATFORM"))) {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(kNoDisplayMessage.size()),
@@ -33,6 +48,13 @@ int main(int argc, char** argv) {
     }
     Application->SetIcon(icon);
     TForm1* form = Application->CreateForm<TForm1>();
+    if (options.Look) {
+        ApplyWindowLook(form, *options.Look, nullptr);
+    } else if (!options.SkinFile.isEmpty()) {
+        if (TskFileTheme* theme = LoadWindowSkin(form, options.SkinFile)) {
+            ApplyWindowLook(form, FromThemeFile, theme);
+        }
+    }
     form->PageControl->ActivatePageIndex(0);
     return Application->Run();
 }

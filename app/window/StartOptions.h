@@ -1,0 +1,27 @@
+#pragma once
+// The window's command line: a built-in look or a skin file chosen at start.
+#include "skin/core/SKThemes.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+inline constexpr const char* kWindowUsage =
+    "Usage: sumwarden [--look LOOK | --skin FILE.skn]\n"
+    "Opens the Sumwarden window.\n"
+    "  --look LOOK      draw the window in a built-in look: MacOS (the default), WinXP,\n"
+    "                   DeepBlue, Protein or BlueGlass\n"
+    "  --skin FILE.skn  draw the window from a skin file (see sumwarden-skin)\n"
+    "  --help           show this text\n"
+    "The command-line jobs are in sumwarden-cli (sumwarden-cli --help).\n";
+
+struct TStartOptions {
+    bool Help = false;
+    std::optional<TskUIStyle> Look;
+    QString SkinFile; // empty: none
+    QString Error;    // not empty: the command line is refused with this text
+};
+
+// Reads the arguments after the program's name. "--look=NAME" and "--skin=FILE" are
+// read too; looks ignore letter case.
+TStartOptions ParseStartOptions(const QStringList& arguments);
