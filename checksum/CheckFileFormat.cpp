@@ -47,6 +47,10 @@ std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line) {
                           std::string(line.substr(kDigestTextLength + 1))};
 }
 
+std::string CheckFilePathIn(const std::string& folder) {
+    return (folder.ends_with('/') ? folder : folder + "/") + std::string(kCheckFileName);
+}
+
 std::string CheckFileFolder(const std::string& checkFilePath) {
     const std::size_t slash = checkFilePath.rfind('/');
     return slash == std::string::npos ? std::string() : checkFilePath.substr(0, slash + 1);

@@ -31,6 +31,9 @@ struct CheckFileEntry {
 // its 33rd character.
 std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line);
 
+// The check file a make writes into the folder: "<folder>/CheckSum.md5", one "/" between.
+std::string CheckFilePathIn(const std::string& folder);
+
 // The folder entries are relative to: everything up to and including the last "/" of the
 // check file's path; empty when there is none (the current folder).
 std::string CheckFileFolder(const std::string& checkFilePath);

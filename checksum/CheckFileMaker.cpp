@@ -94,7 +94,7 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
-    result.checkFilePath = folder + std::string(kCheckFileName);
+    result.checkFilePath = CheckFilePathIn(folder);
 
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));

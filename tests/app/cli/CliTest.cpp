@@ -93,23 +93,98 @@ TEST(Cli, HashPrintsOneLinePerFileInOrder) {
                            folder / "missing" + "\tCould not open file\n");
 }
 
-TEST(Cli, RefusesUnusableFieldsOnStandardError) {
+TEST(Cli, RefusesUnusableFieldsOnStandardErrorNamingThePath) {
     ScratchFolder folder;
     const std::string file = folder.WriteFile("file");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"make", ""}, "Please select a folder firstly.\n"},
-        {{"make", "  "}, "Please select a folder firstly.\n"},
-        {{"make", folder / "missing"}, "The folder does not exists.\n"},
-        {{"make", "--no-subfolders", file}, "The folder does not exists.\n"},
-        {{"verify", ""}, "Please select a check file firstly.\n"},
-        {{"verify", folder / "missing.md5"}, "The check file does not exists.\n"},
-        {{"verify", folder.Path()}, "The check file does not exists.\n"}};
+        {{"make", ""}, "\"\": Please select a folder firstly."},
+        {{"make", "  "}, "\"  \": Please select a folder firstly."},
+        {{"make", folder / "missing"}, folder / "missing: The folder does not exists."},
+        {{"make", "--no-subfolders", file}, file + ": The folder does not exists."},
+        {{"verify", ""}, "\"\": Please select a check file firstly."},
+        {{"verify", folder / "missing.md5"},
+         folder / "missing.md5: The check file does not exists."},
+        {{"verify", folder.Path()}, folder / "CheckSum.md5: The check file does not exists."}};
     for (const auto& [arguments, text] : cases) {
         const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.exitCode, 2) << text;
-        EXPECT_EQ(run.err, text);
+        EXPECT_EQ(run.err, "sumwarden-cli: " + text + "\n");
         EXPECT_EQ(run.out, "");
     }
+}
+
+TEST(Cli, FollowsTheCommandLineConventions) {
+    ScratchFolder folder;
+    const std::string dashed = folder.WriteFile("-abc", "abc");
+    const auto inFolder = [&] { (void)!::chdir(folder.Path().c_str()); };
+
+    // "--" ends the options, also after a first operand.
+    const CliRun marked = RunCli({"hash", "--", "-abc"}, As::Caller, inFolder);
+    EXPECT_EQ(marked.exitCode, 0) << marked.err;
+    EXPECT_EQ(marked.out, "-abc\t" + kAbc + "\n");
+    const CliRun later = RunCli({"hash", dashed, "--", "-abc", "--"}, As::Caller, inFolder);
+    EXPECT_EQ(later.out, dashed + "\t" + kAbc + "\n-abc\t" + kAbc + "\n--\tCould not open file\n");
+    const CliRun option = RunCli({"hash", "-abc"}, As::Caller, inFolder);
+    EXPECT_EQ(option.exitCode, 2);
+    EXPECT_EQ(option.out, "");
+    EXPECT_EQ(option.err.rfind("sumwarden-cli: ", 0), 0u) << option.err;
+
+    // "-" reads standard input.
+    const CliRun piped = RunCli({"hash", "-", dashed}, As::Caller, [&] {
+        const int input = ::open(dashed.c_str(), O_RDONLY);
+        ::dup2(input, 0);
+    });
+    EXPECT_EQ(piped.out, "-\t" + kAbc + "\n" + dashed + "\t" + kAbc + "\n");
+
+    // A folder stands for its CheckSum.md5.
+    ASSERT_EQ(RunCli({"make", folder.Path()}).exitCode, 0);
+    const CliRun verified = RunCli({"verify", folder.Path()});
+    EXPECT_EQ(verified.exitCode, 0) << verified.err;
+    EXPECT_NE(verified.out.find("1 file was verified. 0 file changed. \n"), std::string::npos);
+
+    // Usage errors go to standard error with the usage, exit 2.
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"make", "--bogus", "x"}, {"verify", "a", "b"}, {"verify"}, {"make", "--"}}) {
+        const CliRun run = RunCli(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong.front();
+        EXPECT_EQ(run.err.rfind("sumwarden-cli: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+}
+
+TEST(Cli, HelpDocumentsEveryExitCode) {
+    const CliRun help = RunCli({"make", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* code : {"\n  0  ", "\n  1  ", "\n  2  ", "\n  3  "}) {
+        EXPECT_NE(help.out.find(code), std::string::npos) << code;
+    }
+}
+
+TEST(Cli, FailsWhenStandardOutputCannotBeWritten) {
+    ScratchFolder folder;
+    const std::string abc = folder.WriteFile("abc", "abc");
+    const auto toFull = [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, 1);
+    };
+    const auto closed = [] { ::close(1); };
+    ASSERT_EQ(RunCli({"make", folder.Path()}).exitCode, 0);
+    const std::string checkFile = ReadWholeFile(folder / "CheckSum.md5");
+    for (const auto& prepare : {std::function<void()>(toFull), std::function<void()>(closed)}) {
+        for (const std::vector<std::string>& job :
+             std::vector<std::vector<std::string>>{{"hash", abc},
+                                                   {"make", folder.Path()},
+                                                   {"verify", folder.Path()},
+                                                   {"--version"}}) {
+            const CliRun run = RunCli(job, As::Caller, prepare);
+            EXPECT_EQ(run.exitCode, 3) << job.front();
+            EXPECT_EQ(run.err.rfind("sumwarden-cli: write error on standard output: ", 0), 0u)
+                << run.err;
+        }
+    }
+    // A make that cannot report leaves the previous check file, and never writes into it
+    // what was meant for a closed standard output.
+    EXPECT_EQ(ReadWholeFile(folder / "CheckSum.md5"), checkFile);
 }
 
 TEST(Cli, MakeThenVerifyReportsEveryFileUnchanged) {
@@ -188,26 +263,27 @@ TEST(Cli, ReportsCheckFileFailuresWithExitThree) {
     for (int i = 0; i < 100; ++i) {
         folder.WriteFile("file" + std::to_string(i), "abc");
     }
+    // Standard output goes to a device, which the file size limit does not cover.
     const CliRun full = RunCli({"make", folder.Path()}, As::Caller, [] {
+        ::dup2(::open("/dev/null", O_WRONLY), 1);
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{1000, 1000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
     EXPECT_EQ(full.exitCode, 3);
-    EXPECT_EQ(full.err, "I/O error 27\n");
-    EXPECT_EQ(full.out.find("Operation completed."), std::string::npos);
+    EXPECT_EQ(full.err, "sumwarden-cli: " + folder / "CheckSum.md5: I/O error 27\n");
     EXPECT_NE(::access((folder / "CheckSum.md5").c_str(), F_OK), 0);
 
     const std::string locked = folder.MakeFolder("locked");
     const CliRun denied = RunCli({"make", locked}, As::Unprivileged);
     EXPECT_EQ(denied.exitCode, 3);
-    EXPECT_EQ(denied.err, "File access denied\n");
+    EXPECT_EQ(denied.err, "sumwarden-cli: " + locked + "/CheckSum.md5: File access denied\n");
 
     const std::string checkFile = folder.WriteFile("secret.md5", "");
     ASSERT_EQ(::chmod(checkFile.c_str(), 0), 0);
     const CliRun unreadable = RunCli({"verify", checkFile}, As::Unprivileged);
     EXPECT_EQ(unreadable.exitCode, 3);
-    EXPECT_EQ(unreadable.err, "File access denied\n");
+    EXPECT_EQ(unreadable.err, "sumwarden-cli: " + checkFile + ": File access denied\n");
     EXPECT_EQ(unreadable.out, "");
 }
 
