@@ -1,6 +1,7 @@
 #include "checksum/CheckFileMaker.h"
 
 #include "checksum/CheckFileFormat.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
 #include "platform/LocalTime.h"
@@ -12,9 +13,9 @@ namespace {
 class FolderWalk {
 public:
     FolderWalk(ReplacingFile& checkFile, std::size_t baseFolderLength, bool recurse,
-               const LineSink& report, MakeResult& result)
+               const LineSink& report, MakeResult& result, DigestPipeline& pipeline)
         : checkFile_(checkFile), baseFolderLength_(baseFolderLength), recurse_(recurse),
-          report_(report), result_(result) {}
+          report_(report), result_(result), pipeline_(pipeline) {}
 
     void ScanFolder(std::string folder, bool topFolder) {
         if (folder.ends_with('/')) {
@@ -42,11 +43,11 @@ private:
         const std::string subFolder = folder + "/" + name;
         std::string line = "Processing folder " + Quoted(subFolder) + " ...";
         if (!NameFitsCheckFile(name)) {
-            ++result_.namesNotSupported;
-            report_(line + " " + std::string(kNameNotSupported));
+            ReportInOrder(line + " " + std::string(kNameNotSupported),
+                          &MakeResult::namesNotSupported);
             return;
         }
-        report_(line);
+        ReportInOrder(std::move(line), nullptr);
         ScanFolder(subFolder, false);
     }
 
@@ -54,21 +55,36 @@ private:
         if (name == kCheckFileName) {
             return;
         }
-        std::string_view status = "OK";
-        const std::string fullPath = folder + "/" + name;
+        std::string line = "Processing file " + Quoted(name) + " ... ";
         if (!NameFitsCheckFile(name)) {
-            status = kNameNotSupported;
-            ++result_.namesNotSupported;
-        } else if (std::optional<TDigest> digest =
-                       OpenProbe(fullPath) ? TryFileDigest(fullPath) : std::nullopt) {
-            checkFile_.Write(CheckFileEntryLine(
-                DigestToHex(*digest), std::string_view(fullPath).substr(baseFolderLength_)));
-            ++result_.filesListed;
-        } else {
-            status = kCouldNotOpenFile;
-            ++result_.filesNotOpened;
+            ReportInOrder(line + std::string(kNameNotSupported), &MakeResult::namesNotSupported);
+            return;
         }
-        report_("Processing file " + Quoted(name) + " ... " + std::string(status));
+        std::string fullPath = folder + "/" + name;
+        std::string relative = fullPath.substr(baseFolderLength_);
+        pipeline_.Hash(std::move(fullPath), MissingCheck::No,
+                       [this, line = std::move(line),
+                        relative = std::move(relative)](const FileOutcome& outcome) {
+                           if (outcome.status == FileStatus::Hashed) {
+                               checkFile_.Write(
+                                   CheckFileEntryLine(DigestToHex(outcome.digest), relative));
+                               ++result_.filesListed;
+                               report_(line + "OK");
+                           } else {
+                               ++result_.filesNotOpened;
+                               report_(line + std::string(kCouldNotOpenFile));
+                           }
+                       });
+    }
+
+    // The line goes out in its place among the files still being hashed.
+    void ReportInOrder(std::string line, std::size_t MakeResult::*counter) {
+        pipeline_.Then([this, line = std::move(line), counter] {
+            if (counter != nullptr) {
+                ++(result_.*counter);
+            }
+            report_(line);
+        });
     }
 
     ReplacingFile& checkFile_;
@@ -76,6 +92,7 @@ private:
     const bool recurse_;
     const LineSink& report_;
     MakeResult& result_;
+    DigestPipeline& pipeline_;
 };
 
 } // namespace
@@ -91,15 +108,17 @@ std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText) 
 }
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report) {
+                         const LineSink& report, std::size_t jobs) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
     result.checkFilePath = CheckFilePathIn(folder);
 
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    FolderWalk(checkFile, folder.size(), includeSubFolders, report, result)
+    DigestPipeline pipeline(jobs);
+    FolderWalk(checkFile, folder.size(), includeSubFolders, report, result, pipeline)
         .ScanFolder(folder, true);
+    pipeline.Finish();
     checkFile.Commit();
 
     report("");

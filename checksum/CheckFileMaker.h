@@ -3,6 +3,7 @@
 // Writes CheckSum.md5 into a folder: one entry per readable file of the walk, and one
 // report line per folder and file.
 
+#include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
 
 #include <cstddef>
@@ -24,8 +25,9 @@ struct MakeResult {
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
 // A failure of the check file itself throws IoError and leaves any previous check file as
-// it was; per-file outcomes are report lines.
+// it was; per-file outcomes are report lines. Files are hashed by `jobs` threads; the
+// lines and the check file are the same for any number.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report);
+                         const LineSink& report, std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

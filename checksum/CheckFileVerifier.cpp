@@ -2,6 +2,7 @@
 
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileReader.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
 
@@ -52,36 +53,42 @@ std::string VerifySummaryLine(const VerifyCounts& counts) {
     return line;
 }
 
-VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report) {
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
+                             std::size_t jobs) {
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    DigestPipeline pipeline(jobs);
     std::string line;
     while (reader.NextLine(line)) {
-        const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
+        std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
         if (!entry) {
             continue;
         }
         std::string path = ResolveEntryPath(folder, entry->relativePath);
-        const std::string quoted = Quoted(path);
-        std::optional<TDigest> digest;
-        if (!FileExists(path)) {
-            report("File does not exist ... " + quoted);
-            ++result.counts.missing;
-            result.missingFiles.push_back(std::move(path));
-        } else if (!OpenProbe(path) || !(digest = TryFileDigest(path))) {
-            report("Could not open file ... " + quoted);
-            ++result.counts.unopenable;
-            result.unopenableFiles.push_back(std::move(path));
-        } else if (DigestToHex(*digest) != entry->expectedDigest) {
-            ++result.counts.changed;
-            result.changedFiles.push_back(std::move(path));
-            report("File changed ... " + quoted);
-        } else {
-            ++result.counts.unchanged;
-            report("OK ... " + quoted);
-        }
+        pipeline.Hash(path, MissingCheck::Yes,
+                      [&result, &report, path,
+                       expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
+                          const std::string quoted = Quoted(path);
+                          if (outcome.status == FileStatus::Missing) {
+                              report("File does not exist ... " + quoted);
+                              ++result.counts.missing;
+                              result.missingFiles.push_back(path);
+                          } else if (outcome.status == FileStatus::NotOpened) {
+                              report("Could not open file ... " + quoted);
+                              ++result.counts.unopenable;
+                              result.unopenableFiles.push_back(path);
+                          } else if (DigestToHex(outcome.digest) != expected) {
+                              ++result.counts.changed;
+                              result.changedFiles.push_back(path);
+                              report("File changed ... " + quoted);
+                          } else {
+                              ++result.counts.unchanged;
+                              report("OK ... " + quoted);
+                          }
+                      });
     }
+    pipeline.Finish();
 
     report("");
     report("Operation completes.");

@@ -3,6 +3,7 @@
 // Verifies the files a check file lists: one report line per entry, then the summary and
 // the lists of changed, lost and unreadable files.
 
+#include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
 
 #include <cstddef>
@@ -38,7 +39,9 @@ struct VerifyResult {
 std::string VerifySummaryLine(const VerifyCounts& counts);
 
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
-// cannot be opened or read throws IoError; the lines reported so far stay reported.
-VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report);
+// cannot be opened or read throws IoError; the lines reported so far stay reported. Files
+// are hashed by `jobs` threads; the lines are the same for any number.
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
+                             std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

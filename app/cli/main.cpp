@@ -4,6 +4,7 @@
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
@@ -29,18 +30,20 @@ constexpr std::string_view kVersion = "Sumwarden Version 2.1";
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  sumwarden-cli hash FILE...\n"
+    "  sumwarden-cli hash [-j N] FILE...\n"
     "      Print each file's MD5 digest: the path, a TAB, the digest or \"Could not open file\".\n"
     "      A FILE of - reads standard input.\n"
-    "  sumwarden-cli make [--no-subfolders] FOLDER\n"
+    "  sumwarden-cli make [-j N] [--no-subfolders] FOLDER\n"
     "      Write FOLDER/CheckSum.md5 with the digest of every file under FOLDER.\n"
-    "  sumwarden-cli verify CHECKFILE|FOLDER\n"
+    "  sumwarden-cli verify [-j N] CHECKFILE|FOLDER\n"
     "      Check every file listed in CHECKFILE (or FOLDER/CheckSum.md5) and report what\n"
     "      changed.\n"
     "  sumwarden-cli --help | --version\n"
     "\n"
     "Options:\n"
     "  --no-subfolders  make: list only the files of FOLDER itself\n"
+    "  -j, --jobs N     hash N files at once (1 to 1024; default: the processors this\n"
+    "                   process may use); the output is the same for any N\n"
     "  --               end of options: every argument after it is a FILE or FOLDER\n"
     "\n"
     "Exit status:\n"
@@ -79,25 +82,35 @@ sumwarden::FileDigestRow StandardInputRow() {
     return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
 }
 
-int Hash(const std::vector<std::string>& paths) {
+int Hash(const std::vector<std::string>& paths, std::size_t jobs) {
     bool allOpened = true;
-    for (const std::string& path : paths) {
-        const sumwarden::FileDigestRow row =
-            path == "-" ? StandardInputRow() : sumwarden::ComputeFileDigestRow(path);
+    const auto print = [&allOpened](const sumwarden::FileDigestRow& row) {
         allOpened = allOpened && row.opened;
         PrintLine(row.path + "\t" + row.text);
+    };
+    sumwarden::DigestPipeline pipeline(jobs);
+    for (const std::string& path : paths) {
+        if (path == "-") {
+            pipeline.Then([&print] { print(StandardInputRow()); });
+        } else {
+            pipeline.Hash(path, sumwarden::MissingCheck::No,
+                          [&print, path](const sumwarden::FileOutcome& outcome) {
+                              print(sumwarden::FileDigestRowOf(path, outcome));
+                          });
+        }
     }
+    pipeline.Finish();
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
-int Make(const std::string& folder, bool includeSubFolders) {
+int Make(const std::string& folder, bool includeSubFolders, std::size_t jobs) {
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         return Refuse(folder, *refusal);
     }
     std::string checkFilePath = folder;
     try {
         const sumwarden::MakeResult result =
-            sumwarden::MakeCheckFile(folder, includeSubFolders, PrintReportLine);
+            sumwarden::MakeCheckFile(folder, includeSubFolders, PrintReportLine, jobs);
         return result.filesNotOpened + result.namesNotSupported == 0 ? kExitDone
                                                                      : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
@@ -106,7 +119,7 @@ int Make(const std::string& folder, bool includeSubFolders) {
     }
 }
 
-int Verify(const std::string& argument) {
+int Verify(const std::string& argument, std::size_t jobs) {
     // A folder stands for the check file a make writes into it.
     const std::string checkFile =
         sumwarden::FolderExists(argument) ? sumwarden::CheckFilePathIn(argument) : argument;
@@ -114,7 +127,7 @@ int Verify(const std::string& argument) {
         return Refuse(checkFile, *refusal);
     }
     try {
-        return sumwarden::VerifyCheckFile(checkFile, PrintReportLine).AllUnchanged()
+        return sumwarden::VerifyCheckFile(checkFile, PrintReportLine, jobs).AllUnchanged()
                    ? kExitDone
                    : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
@@ -141,6 +154,7 @@ void OccupyClosedStandardStreams() {
 struct Arguments {
     bool help = false;
     bool includeSubFolders = true;
+    std::size_t jobs = sumwarden::DefaultJobCount();
     std::vector<std::string> operands;
 };
 
@@ -173,6 +187,9 @@ int Run(int argc, char** argv) {
     make->add_option("FOLDER", arguments.operands);
     CLI::App* verify = app.add_subcommand("verify", "verify a check file");
     verify->add_option("CHECKFILE", arguments.operands);
+    for (CLI::App* command : {&app, hash, make, verify}) {
+        command->add_option("-j,--jobs", arguments.jobs)->check(CLI::Range(1, 1024));
+    }
     for (CLI::App* command : {hash, make, verify}) {
         command->set_help_flag();
         command->add_flag("-h,--help", arguments.help);
@@ -196,19 +213,19 @@ int Run(int argc, char** argv) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands);
+        return Hash(operands, arguments.jobs);
     }
     if (*make) {
         if (operands.size() != 1) {
             return UsageError("make needs one FOLDER");
         }
-        return Make(operands.front(), arguments.includeSubFolders);
+        return Make(operands.front(), arguments.includeSubFolders, arguments.jobs);
     }
     if (*verify) {
         if (operands.size() != 1) {
             return UsageError("verify needs one CHECKFILE or FOLDER");
         }
-        return Verify(operands.front());
+        return Verify(operands.front(), arguments.jobs);
     }
     return UsageError(operands.empty() ? "no command given"
                                        : "unknown command \"" + operands.front() + "\"");

@@ -70,7 +70,7 @@ TEST(Cli, PrintsVersionUsageAndRefusesUnknownCommands) {
     EXPECT_EQ(version.out, "Sumwarden Version 2.1\n");
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("sumwarden-cli make [--no-subfolders] FOLDER"), std::string::npos);
+    EXPECT_NE(help.out.find("sumwarden-cli make [-j N] [--no-subfolders] FOLDER"), std::string::npos);
     EXPECT_EQ(RunCli({}).exitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(RunCli({"hash"}).exitCode, 2);
