@@ -24,7 +24,7 @@ constexpr std::size_t kMaxItemsInFlight = 4096;
 
 // All read buffers of all workers together.
 constexpr std::size_t kReadBufferBudget = std::size_t{64} << 20;
-constexpr std::size_t kMaxReadChunk = std::size_t{256} << 10;
+constexpr std::size_t kMaxReadChunk = std::size_t{64} << 10;
 constexpr std::size_t kMinReadChunk = std::size_t{16} << 10;
 
 struct Item {

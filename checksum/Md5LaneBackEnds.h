@@ -7,11 +7,10 @@
 
 namespace sumwarden::md5lanes {
 
-// Two interleaved groups of vectors per back end (one for AVX-512, whose rotate
-// instruction shortens the chain enough).
+// Two interleaved groups of vectors per back end.
 inline constexpr std::size_t kSse2Lanes = 8;
 inline constexpr std::size_t kAvx2Lanes = 16;
-inline constexpr std::size_t kAvx512Lanes = 16;
+inline constexpr std::size_t kAvx512Lanes = 32;
 
 void CompressSse2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count);
 void CompressAvx2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count);

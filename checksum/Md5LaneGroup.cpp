@@ -9,12 +9,19 @@ namespace {
 
 constexpr std::uint32_t kInitialState[4] = {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476};
 
-// Below this share of busy lanes the scalar code is faster than the vector (measured).
-constexpr std::size_t kMinBusyShare = 4;
-
 } // namespace
 
-Md5LaneGroup::Md5LaneGroup(const Md5LaneKernel& kernel) : kernel_(kernel) {}
+Md5LaneGroup::Md5LaneGroup(const Md5LaneKernel& kernel, Narrower narrower) : kernel_(kernel) {
+    if (narrower == Narrower::Never) {
+        candidates_.push_back(&kernel);
+        return;
+    }
+    for (const Md5LaneKernel* candidate : RunnableMd5LaneKernels()) {
+        if (candidate->lanes <= kernel.lanes) {
+            candidates_.push_back(candidate);
+        }
+    }
+}
 
 void Md5LaneGroup::Start(std::size_t lane) {
     lanes_[lane] = Lane{};
@@ -44,48 +51,66 @@ void Md5LaneGroup::Feed(std::size_t lane, const void* data, std::size_t length) 
 }
 
 void Md5LaneGroup::Compress() {
-    const std::size_t laneCount = kernel_.lanes;
+    std::size_t busyLanes[kMaxMd5Lanes];
     std::size_t busy = 0;
     std::size_t step = std::numeric_limits<std::size_t>::max();
-    const std::uint8_t* anyPending = nullptr;
-    for (std::size_t lane = 0; lane < laneCount; ++lane) {
+    for (std::size_t lane = 0; lane < kernel_.lanes; ++lane) {
         if (lanes_[lane].pendingBlocks > 0) {
-            ++busy;
+            busyLanes[busy++] = lane;
             step = std::min(step, lanes_[lane].pendingBlocks);
-            anyPending = lanes_[lane].pending;
         }
     }
     if (busy == 0) {
         return;
     }
-    if (laneCount == 1 || busy * kMinBusyShare < laneCount) {
-        for (std::size_t lane = 0; lane < laneCount; ++lane) {
-            Lane& state = lanes_[lane];
-            if (state.pendingBlocks > 0) {
-                CompressAlone(lane, state.pending, state.pendingBlocks);
-                state.pendingBlocks = 0;
-            }
+    const Md5LaneKernel* kernel = FastestFor(busy);
+    if (kernel == nullptr) {
+        for (std::size_t i = 0; i < busy; ++i) {
+            Lane& state = lanes_[busyLanes[i]];
+            CompressAlone(busyLanes[i], state.pending, state.pendingBlocks);
+            state.pendingBlocks = 0;
         }
         return;
     }
-    // Idle lanes read the blocks of a busy one and get their own chaining values back.
+    // The busy lanes go to the kernel's first lanes; spare kernel lanes repeat the first
+    // busy one, and their results are dropped.
+    Md5LaneStates packed;
     const std::uint8_t* blocks[kMaxMd5Lanes];
-    Md5LaneStates saved = states_;
-    for (std::size_t lane = 0; lane < laneCount; ++lane) {
-        blocks[lane] = lanes_[lane].pendingBlocks > 0 ? lanes_[lane].pending : anyPending;
+    for (std::size_t i = 0; i < kernel->lanes; ++i) {
+        const std::size_t lane = busyLanes[i < busy ? i : 0];
+        for (int r = 0; r < 4; ++r) {
+            packed.word[r][i] = states_.word[r][lane];
+        }
+        blocks[i] = lanes_[lane].pending;
     }
-    kernel_.compress(states_, blocks, step);
-    for (std::size_t lane = 0; lane < laneCount; ++lane) {
-        Lane& state = lanes_[lane];
-        if (state.pendingBlocks > 0) {
-            state.pending += 64 * step;
-            state.pendingBlocks -= step;
-        } else {
-            for (int r = 0; r < 4; ++r) {
-                states_.word[r][lane] = saved.word[r][lane];
-            }
+    kernel->compress(packed, blocks, step);
+    for (std::size_t i = 0; i < busy; ++i) {
+        Lane& state = lanes_[busyLanes[i]];
+        for (int r = 0; r < 4; ++r) {
+            states_.word[r][busyLanes[i]] = packed.word[r][i];
+        }
+        state.pending += 64 * step;
+        state.pendingBlocks -= step;
+    }
+}
+
+// The back end with the most throughput for this many busy lanes, among those wide
+// enough for all of them; nullptr when the scalar code beats them all.
+const Md5LaneKernel* Md5LaneGroup::FastestFor(std::size_t busy) const {
+    const Md5LaneKernel* fastest = nullptr;
+    double fastestSpeed = 1.0;
+    for (const Md5LaneKernel* candidate : candidates_) {
+        if (candidate->lanes < 2 || candidate->lanes < busy) {
+            continue;
+        }
+        const double speed = candidate->fullSpeed * static_cast<double>(busy) /
+                             static_cast<double>(candidate->lanes);
+        if (speed > fastestSpeed) {
+            fastest = candidate;
+            fastestSpeed = speed;
         }
     }
+    return fastest;
 }
 
 TDigest Md5LaneGroup::Finish(std::size_t lane) {

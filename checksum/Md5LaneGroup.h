@@ -2,8 +2,8 @@
 
 // Several messages hashed side by side through a lane kernel. Each lane is fed its message
 // piece by piece; the full blocks wait until Compress runs every lane that has some
-// through the kernel together. When only a few lanes have work, the scalar code runs them
-// one by one instead: a mostly idle vector is slower than the scalar chain.
+// through the kernel together. When only a few lanes have work, a narrower back end runs
+// them, or the scalar code one by one: a mostly idle vector is slower.
 
 #include "checksum/Md5.h"
 #include "checksum/Md5Lanes.h"
@@ -11,12 +11,17 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace sumwarden {
 
 class Md5LaneGroup {
 public:
-    explicit Md5LaneGroup(const Md5LaneKernel& kernel = ChosenMd5LaneKernel());
+    enum class Narrower { Allowed, Never };
+
+    // Narrower::Never keeps to the kernel (or the scalar code), for tests of one back end.
+    explicit Md5LaneGroup(const Md5LaneKernel& kernel = ChosenMd5LaneKernel(),
+                          Narrower narrower = Narrower::Allowed);
 
     std::size_t LaneCount() const { return kernel_.lanes; }
     const Md5LaneKernel& Kernel() const { return kernel_; }
@@ -43,8 +48,10 @@ private:
     };
 
     void CompressAlone(std::size_t lane, const std::uint8_t* blocks, std::size_t count);
+    const Md5LaneKernel* FastestFor(std::size_t busy) const;
 
     const Md5LaneKernel& kernel_;
+    std::vector<const Md5LaneKernel*> candidates_; // vector back ends, widest first
     Md5LaneStates states_{};
     std::array<Lane, kMaxMd5Lanes> lanes_{};
 };

@@ -36,11 +36,11 @@ bool HasAvx2() {
 
 constexpr std::array kKernels = {
 #ifdef SUMWARDEN_MD5_SIMD
-    Md5LaneKernel{"avx512", md5lanes::kAvx512Lanes, md5lanes::CompressAvx512, HasAvx512},
-    Md5LaneKernel{"avx2", md5lanes::kAvx2Lanes, md5lanes::CompressAvx2, HasAvx2},
-    Md5LaneKernel{"sse2", md5lanes::kSse2Lanes, md5lanes::CompressSse2, Always},
+    Md5LaneKernel{"avx512", md5lanes::kAvx512Lanes, 8.0, md5lanes::CompressAvx512, HasAvx512},
+    Md5LaneKernel{"avx2", md5lanes::kAvx2Lanes, 6.0, md5lanes::CompressAvx2, HasAvx2},
+    Md5LaneKernel{"sse2", md5lanes::kSse2Lanes, 4.0, md5lanes::CompressSse2, Always},
 #endif
-    Md5LaneKernel{"scalar", 1, CompressScalar, Always},
+    Md5LaneKernel{"scalar", 1, 1.0, CompressScalar, Always},
 };
 
 #ifdef SUMWARDEN_MD5_FORCED_PATH

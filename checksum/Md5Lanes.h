@@ -13,7 +13,7 @@
 
 namespace sumwarden {
 
-inline constexpr std::size_t kMaxMd5Lanes = 16;
+inline constexpr std::size_t kMaxMd5Lanes = 32;
 
 // Chaining values of every lane: word[0] holds A of lane 0, 1, ..., word[1] B, and so on.
 struct Md5LaneStates {
@@ -23,6 +23,9 @@ struct Md5LaneStates {
 struct Md5LaneKernel {
     std::string_view name; // "avx512", "avx2", "sse2" or "scalar"
     std::size_t lanes;
+    // Throughput with every lane busy, relative to the scalar code (measured on a
+    // processor with AVX-512); picks the back end for a group whose lanes are partly idle.
+    double fullSpeed;
     // Compresses count consecutive 64-byte blocks starting at blocks[lane] into the state
     // of each of the first `lanes` lanes.
     void (*compress)(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count);

@@ -86,7 +86,7 @@ protected:
 };
 
 TEST_P(Md5LanePath, MatchesTheReferenceTestSuiteInEveryLane) {
-    Md5LaneGroup group(*kernel_);
+    Md5LaneGroup group(*kernel_, Md5LaneGroup::Narrower::Never);
     const std::vector<std::string> messages = {
         "",
         "a",
@@ -125,11 +125,14 @@ TEST_P(Md5LanePath, AgreesWithTheScalarCodeAroundBlockAndPaddingBoundaries) {
     for (const std::string& message : messages) {
         expected.push_back(ScalarDigest(message));
     }
-    Md5LaneGroup group(*kernel_);
+    Md5LaneGroup group(*kernel_, Md5LaneGroup::Narrower::Never);
     EXPECT_EQ(DigestsThroughLanes(group, messages, {1u << 20}), expected) << "whole messages";
     EXPECT_EQ(DigestsThroughLanes(group, messages, {64, 4096, 128}), expected) << "whole blocks";
     EXPECT_EQ(DigestsThroughLanes(group, messages, {1, 63, 65, 7, 200, 3000}), expected)
         << "odd pieces";
+    // As the lanes empty, narrower back ends take over the busy ones.
+    Md5LaneGroup mixed(*kernel_);
+    EXPECT_EQ(DigestsThroughLanes(mixed, messages, {4096, 64, 100000}), expected) << "mixed";
 }
 
 TEST_P(Md5LanePath, KeepsEveryLaneApartWhenAllAreBusy) {
