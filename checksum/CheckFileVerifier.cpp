@@ -13,16 +13,13 @@ std::string Counted(std::size_t count, bool singular, std::string_view one, std:
     return std::to_string(count) + std::string(singular ? one : many);
 }
 
-void ReportList(const LineSink& report, std::string_view heading,
-                const std::vector<std::string>& paths) {
-    if (paths.empty()) {
+void ReportList(const LineSink& report, std::string_view heading, const PathList& paths) {
+    if (paths.Empty()) {
         return;
     }
     report("");
     report(std::string(heading));
-    for (const std::string& path : paths) {
-        report(path);
-    }
+    paths.ForEach(report);
 }
 
 } // namespace
@@ -73,14 +70,14 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
                           if (outcome.status == FileStatus::Missing) {
                               report("File does not exist ... " + quoted);
                               ++result.counts.missing;
-                              result.missingFiles.push_back(path);
+                              result.missingFiles.Add(path);
                           } else if (outcome.status == FileStatus::NotOpened) {
                               report("Could not open file ... " + quoted);
                               ++result.counts.unopenable;
-                              result.unopenableFiles.push_back(path);
+                              result.unopenableFiles.Add(path);
                           } else if (DigestToHex(outcome.digest) != expected) {
                               ++result.counts.changed;
-                              result.changedFiles.push_back(path);
+                              result.changedFiles.Add(path);
                               report("File changed ... " + quoted);
                           } else {
                               ++result.counts.unchanged;

@@ -5,6 +5,7 @@
 
 #include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
+#include "platform/PathList.h"
 
 #include <cstddef>
 #include <optional>
@@ -26,9 +27,10 @@ struct VerifyCounts {
 
 struct VerifyResult {
     VerifyCounts counts;
-    std::vector<std::string> changedFiles;
-    std::vector<std::string> missingFiles;
-    std::vector<std::string> unopenableFiles;
+    // Full paths in check-file order; past a small number they wait in a temporary file.
+    PathList changedFiles;
+    PathList missingFiles;
+    PathList unopenableFiles;
 
     bool AllUnchanged() const {
         return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0;

@@ -111,7 +111,7 @@ TEST(VerifyCheckFile, MatchesDigestsExactlyCaseIncluded) {
     const Verified verified = Verify(folder.WriteFile(
         "CheckSum.md5", kHeader + Entry(upper, "a") + Entry(std::string(32, 'z'), "a")));
     EXPECT_EQ(verified.result.counts.changed, 2u);
-    EXPECT_EQ(verified.result.changedFiles, (Lines{folder / "a", folder / "a"}));
+    EXPECT_EQ(verified.result.changedFiles.Entries(), (Lines{folder / "a", folder / "a"}));
 }
 
 TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
@@ -119,7 +119,7 @@ TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
     folder.MakeFolder("sub");
     const Verified verified =
         Verify(folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "sub") + Entry(kAbc, "")));
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "sub", folder.Path() + "/"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "sub", folder.Path() + "/"}));
 }
 
 TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
@@ -128,7 +128,8 @@ TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
     const Verified verified = Verify(
         folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "dangling") + Entry(kAbc, "fifo")));
-    EXPECT_EQ(verified.result.unopenableFiles, (Lines{folder / "dangling", folder / "fifo"}));
+    EXPECT_EQ(verified.result.unopenableFiles.Entries(),
+              (Lines{folder / "dangling", folder / "fifo"}));
 }
 
 TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
@@ -142,7 +143,7 @@ TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
                              Entry(kAbc, "a");
     const Verified verified = Verify(folder.WriteFile("CheckSum.md5", text));
     EXPECT_EQ(verified.result.counts.unchanged, 4u) << ::testing::PrintToString(verified.lines);
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "bnothing"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "bnothing"}));
     EXPECT_EQ(verified.lines.front(), "OK ... \"" + folder / "a" + "\"");
 }
 

@@ -205,9 +205,9 @@ TEST(DigestPipeline, MakeAndVerifyWriteTheSameLinesAndCheckFileForAnyNumberOfJob
             Lines lines;
             const VerifyResult result = VerifyCheckFile(
                 checkFile, [&](const std::string& line) { lines.push_back(line); }, jobs);
-            if (result.changedFiles != Lines{tree.folder / "many/f1003"} ||
-                result.missingFiles != Lines{tree.folder / "many/f1004"} ||
-                result.unopenableFiles != Lines{tree.folder / "many/f1005"}) {
+            if (result.changedFiles.Entries() != Lines{tree.folder / "many/f1003"} ||
+                result.missingFiles.Entries() != Lines{tree.folder / "many/f1004"} ||
+                result.unopenableFiles.Entries() != Lines{tree.folder / "many/f1005"}) {
                 return 100 + static_cast<int>(jobs);
             }
             if (jobs == 1) {
