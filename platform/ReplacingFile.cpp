@@ -1,5 +1,6 @@
 #include "platform/ReplacingFile.h"
 
+#include "platform/Interruption.h"
 #include "platform/IoError.h"
 
 #include <cerrno>
@@ -38,6 +39,7 @@ ReplacingFile::ReplacingFile(const std::string& folder, const std::string& name)
         file_ = FileDescriptor(::open((folderPrefix_ + temporaryName_).c_str(),
                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (file_.IsOpen()) {
+            SetFileToRemoveOnInterrupt(folderPrefix_ + temporaryName_);
             return;
         }
         if (errno != EEXIST) {
@@ -48,6 +50,7 @@ ReplacingFile::ReplacingFile(const std::string& folder, const std::string& name)
 }
 
 ReplacingFile::~ReplacingFile() {
+    ClearFileToRemoveOnInterrupt();
     if (!committed_) {
         file_.Close();
         ::unlink((folderPrefix_ + temporaryName_).c_str());
@@ -95,6 +98,7 @@ void ReplacingFile::Commit() {
     if (::rename((folderPrefix_ + temporaryName_).c_str(), targetPath_.c_str()) != 0) {
         ThrowLastIoError();
     }
+    ClearFileToRemoveOnInterrupt();
     committed_ = true;
     // Make the rename itself durable; the new file is complete whatever happens here.
     FileDescriptor folder(::open(folderPrefix_.empty() ? "." : folderPrefix_.c_str(),

@@ -8,6 +8,7 @@
 #include "checksum/FileDigest.h"
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
+#include "platform/Interruption.h"
 #include "platform/IoError.h"
 
 #include <CLI/CLI.hpp>
@@ -235,6 +236,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     OccupyClosedStandardStreams();
+    sumwarden::RemoveTemporaryFileOnInterrupt();
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();
