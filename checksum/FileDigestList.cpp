@@ -12,10 +12,6 @@ FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcom
     return {path, std::string(kCouldNotOpenFile), false};
 }
 
-FileDigestRow ComputeFileDigestRow(const std::string& path) {
-    return FileDigestRowOf(path, HashFile(path, MissingCheck::No));
-}
-
 void ListFileDigests(const std::vector<std::string>& paths,
                      const std::function<void(const FileDigestRow&)>& onRow, std::size_t jobs) {
     DigestPipeline pipeline(jobs);

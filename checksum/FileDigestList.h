@@ -17,10 +17,6 @@ struct FileDigestRow {
     bool opened = false;
 };
 
-// A front end that shows the path before the digest is known adds the row first and fills
-// in the text from this.
-FileDigestRow ComputeFileDigestRow(const std::string& path);
-
 // The row of a file the pipeline hashed.
 FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcome);
 
