@@ -20,7 +20,11 @@ struct MakeResult {
     std::string checkFilePath;
     std::size_t filesListed = 0;
     std::size_t filesNotOpened = 0;
+    std::size_t foldersNotOpened = 0;
     std::size_t namesNotSupported = 0;
+
+    // True when every file and folder of the walk went into the check file.
+    bool Complete() const { return filesNotOpened + foldersNotOpened + namesNotSupported == 0; }
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
@@ -29,5 +33,7 @@ struct MakeResult {
 // lines and the check file are the same for any number.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report, std::size_t jobs = DefaultJobCount());
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report, std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

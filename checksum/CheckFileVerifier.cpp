@@ -5,6 +5,10 @@
 #include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderHandle.h"
+#include "platform/IoError.h"
+
+#include <memory>
 
 namespace sumwarden {
 namespace {
@@ -13,13 +17,13 @@ std::string Counted(std::size_t count, bool singular, std::string_view one, std:
     return std::to_string(count) + std::string(singular ? one : many);
 }
 
-void ReportList(const LineSink& report, std::string_view heading, const PathList& paths) {
+void ReportList(const JobObserver& report, std::string_view heading, const PathList& paths) {
     if (paths.Empty()) {
         return;
     }
-    report("");
-    report(std::string(heading));
-    paths.ForEach(report);
+    report.Report("", LineKind::Closing);
+    report.Report(std::string(heading), LineKind::Closing);
+    paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
 }
 
 } // namespace
@@ -30,6 +34,10 @@ std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText
     }
     if (!FileExists(checkFileText)) {
         return "The check file does not exists.";
+    }
+    // A device or FIFO could feed lines forever or never; only files are check files.
+    if (!RegularFileExists(checkFileText)) {
+        return "The check file is not a regular file.";
     }
     return std::nullopt;
 }
@@ -52,44 +60,61 @@ std::string VerifySummaryLine(const VerifyCounts& counts) {
 
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
                              std::size_t jobs) {
+    return VerifyCheckFile(checkFilePath, LinesOnly(report), jobs);
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,
+                             std::size_t jobs) {
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    // Entries are looked up beneath the folder one name at a time, so their length is not
+    // limited by the system's path length, whatever form the check file's path takes.
+    std::optional<FolderHandle> opened = FolderHandle::OpenForLookup(folder);
+    if (!opened) {
+        ThrowLastIoError();
+    }
+    // Shared with the workers, which look the entries up.
+    const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
     DigestPipeline pipeline(jobs);
     std::string line;
     while (reader.NextLine(line)) {
         std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
         if (!entry) {
+            result.commentLines += line.starts_with(';') ? 1 : 0;
             continue;
         }
-        std::string path = ResolveEntryPath(folder, entry->relativePath);
-        pipeline.Hash(path, MissingCheck::Yes,
-                      [&result, &report, path,
+        pipeline.Hash([base, beneath = std::string(EntryPathBeneathFolder(
+                                 entry->relativePath))] { return base->LookUp(beneath); },
+                      [&result, &report, path = ResolveEntryPath(folder, entry->relativePath),
                        expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
                           const std::string quoted = Quoted(path);
                           if (outcome.status == FileStatus::Missing) {
-                              report("File does not exist ... " + quoted);
+                              report.Report("File does not exist ... " + quoted, LineKind::Failure);
                               ++result.counts.missing;
                               result.missingFiles.Add(path);
                           } else if (outcome.status == FileStatus::NotOpened) {
-                              report("Could not open file ... " + quoted);
+                              report.Report("Could not open file ... " + quoted, LineKind::Failure);
                               ++result.counts.unopenable;
                               result.unopenableFiles.Add(path);
-                          } else if (DigestToHex(outcome.digest) != expected) {
-                              ++result.counts.changed;
-                              result.changedFiles.Add(path);
-                              report("File changed ... " + quoted);
                           } else {
-                              ++result.counts.unchanged;
-                              report("OK ... " + quoted);
+                              report.Hashed(outcome.bytes);
+                              if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
+                                  ++result.counts.changed;
+                                  result.changedFiles.Add(path);
+                                  report.Report("File changed ... " + quoted, LineKind::Failure);
+                              } else {
+                                  ++result.counts.unchanged;
+                                  report.Report("OK ... " + quoted, LineKind::Progress);
+                              }
                           }
                       });
     }
     pipeline.Finish();
 
-    report("");
-    report("Operation completes.");
-    report(VerifySummaryLine(result.counts));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completes.", LineKind::Closing);
+    report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);
     ReportList(report, "The following files are lost:", result.missingFiles);

@@ -31,6 +31,13 @@ struct VerifyResult {
     PathList changedFiles;
     PathList missingFiles;
     PathList unopenableFiles;
+    // Lines starting with ";": a file with neither these nor entries is no check file.
+    std::size_t commentLines = 0;
+
+    std::size_t Entries() const {
+        return counts.unchanged + counts.changed + counts.missing + counts.unopenable;
+    }
+    bool LooksLikeACheckFile() const { return Entries() + commentLines > 0; }
 
     bool AllUnchanged() const {
         return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0;
@@ -44,6 +51,8 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 // cannot be opened or read throws IoError; the lines reported so far stay reported. Files
 // are hashed by `jobs` threads; the lines are the same for any number.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
+                             std::size_t jobs = DefaultJobCount());
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,
                              std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

@@ -28,17 +28,16 @@ constexpr std::size_t kMaxReadChunk = std::size_t{64} << 10;
 constexpr std::size_t kMinReadChunk = std::size_t{16} << 10;
 
 struct Item {
-    std::string path;
-    MissingCheck missingCheck = MissingCheck::No;
+    FileOpener open;
     DigestPipeline::OutcomeHandler onOutcome;
     std::function<void()> step;
     FileOutcome outcome;
     bool done = false;
 };
 
-FileOutcome NotOpened(const std::string& path, MissingCheck missingCheck) {
-    const bool missing = missingCheck == MissingCheck::Yes && !FileExists(path);
-    return {missing ? FileStatus::Missing : FileStatus::NotOpened, {}};
+// The outcome of a lookup that gave no file to read.
+FileOutcome Unopened(const EntryLookup& found) {
+    return {found.exists ? FileStatus::NotOpened : FileStatus::Missing, {}, 0};
 }
 
 void RunHandler(Item& item) {
@@ -60,16 +59,19 @@ std::size_t DefaultJobCount() {
     return UsableProcessorCount();
 }
 
-FileOutcome HashFile(const std::string& path, MissingCheck missingCheck) {
-    std::optional<FileDescriptor> file = OpenFileForDigest(path);
-    if (!file) {
-        return NotOpened(path, missingCheck);
+FileOpener OpenByPath(std::string path) {
+    return [path = std::move(path)] { return EntryLookup{true, OpenFileForDigest(path)}; };
+}
+
+FileOutcome HashOpened(EntryLookup found) {
+    if (!found.file) {
+        return Unopened(found);
     }
-    AdviseSequential(file->Get());
-    if (const std::optional<TDigest> digest = TryDescriptorDigest(file->Get())) {
-        return {FileStatus::Hashed, *digest};
+    AdviseSequential(found.file->Get());
+    if (const std::optional<TDigest> digest = TryDescriptorDigest(found.file->Get())) {
+        return {FileStatus::Hashed, *digest, ReadPosition(found.file->Get())};
     }
-    return {FileStatus::NotOpened, {}};
+    return {FileStatus::NotOpened, {}, 0};
 }
 
 class DigestPipeline::Shared {
@@ -97,7 +99,7 @@ public:
     void Add(std::unique_ptr<Item> item) {
         if (workers_.empty()) {
             if (!item->step) {
-                item->outcome = HashFile(item->path, item->missingCheck);
+                item->outcome = HashOpened(item->open());
             }
             RunHandler(*item);
             return;
@@ -193,6 +195,7 @@ private:
         struct Slot {
             Item* item = nullptr;
             FileDescriptor file;
+            std::uint64_t bytes = 0;
         };
         Md5LaneGroup lanes;
         const std::size_t laneCount = lanes.LaneCount();
@@ -212,13 +215,13 @@ private:
                     if (item == nullptr) {
                         break;
                     }
-                    std::optional<FileDescriptor> file = OpenFileForDigest(item->path);
-                    if (!file) {
-                        Complete(item, NotOpened(item->path, item->missingCheck));
+                    EntryLookup found = item->open();
+                    if (!found.file) {
+                        Complete(item, Unopened(found));
                         continue;
                     }
-                    AdviseSequential(file->Get());
-                    slots[lane] = Slot{item, std::move(*file)};
+                    AdviseSequential(found.file->Get());
+                    slots[lane] = Slot{item, std::move(*found.file), 0};
                     lanes.Start(lane);
                     ++active;
                 }
@@ -233,11 +236,12 @@ private:
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
                 const long count = ReadRetrying(slots[lane].file.Get(), buffer, chunk);
                 if (count < 0) {
-                    release(lane, {FileStatus::NotOpened, {}});
+                    release(lane, {FileStatus::NotOpened, {}, 0});
                 } else if (count == 0) {
-                    release(lane, {FileStatus::Hashed, lanes.Finish(lane)});
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slots[lane].bytes});
                 } else {
                     lanes.Feed(lane, buffer, static_cast<std::size_t>(count));
+                    slots[lane].bytes += static_cast<std::uint64_t>(count);
                 }
             }
             lanes.Compress();
@@ -260,10 +264,9 @@ DigestPipeline::DigestPipeline(std::size_t jobs) : shared_(std::make_unique<Shar
 
 DigestPipeline::~DigestPipeline() = default;
 
-void DigestPipeline::Hash(std::string path, MissingCheck missingCheck, OutcomeHandler onOutcome) {
+void DigestPipeline::Hash(FileOpener open, OutcomeHandler onOutcome) {
     auto item = std::make_unique<Item>();
-    item->path = std::move(path);
-    item->missingCheck = missingCheck;
+    item->open = std::move(open);
     item->onOutcome = std::move(onOutcome);
     shared_->Add(std::move(item));
 }

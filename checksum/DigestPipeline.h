@@ -9,8 +9,10 @@
 // queued. The items in flight and the read buffers are bounded, whatever the job's size.
 
 #include "checksum/Md5.h"
+#include "platform/FolderHandle.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,22 +22,26 @@ namespace sumwarden {
 enum class FileStatus {
     Hashed,
     NotOpened, // the open-probe failed or a read failed part way
-    Missing,   // nothing but a folder by that name (asked for by verify only)
+    Missing,   // the opener found nothing but a folder or nothing at all
 };
 
 struct FileOutcome {
     FileStatus status = FileStatus::NotOpened;
     TDigest digest{};
+    std::uint64_t bytes = 0; // read and hashed
 };
+
+// Opens the file of a queued item, on whichever thread hashes it.
+using FileOpener = std::function<EntryLookup()>;
+
+// Opens the file by its path with the open-probe's rules; it never counts as missing.
+FileOpener OpenByPath(std::string path);
+
+// Reads and hashes what the opener found, on the calling thread.
+FileOutcome HashOpened(EntryLookup found);
 
 // The processors this process may run on (its affinity mask), at least 1.
 std::size_t DefaultJobCount();
-
-// How a job tells a file it may not open from one that does not exist.
-enum class MissingCheck { No, Yes };
-
-// The outcome of one file, hashed on the calling thread.
-FileOutcome HashFile(const std::string& path, MissingCheck missingCheck);
 
 class DigestPipeline {
 public:
@@ -49,7 +55,7 @@ public:
 
     // Queues the file; onOutcome runs after every earlier item. May run earlier items'
     // handlers and steps, and rethrows what they throw.
-    void Hash(std::string path, MissingCheck missingCheck, OutcomeHandler onOutcome);
+    void Hash(FileOpener open, OutcomeHandler onOutcome);
     // Queues a step that needs no file (a report line); it runs in its place in the order.
     void Then(std::function<void()> step);
     // Runs everything still queued, in order.

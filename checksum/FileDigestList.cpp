@@ -16,7 +16,7 @@ void ListFileDigests(const std::vector<std::string>& paths,
                      const std::function<void(const FileDigestRow&)>& onRow, std::size_t jobs) {
     DigestPipeline pipeline(jobs);
     for (const std::string& path : paths) {
-        pipeline.Hash(path, MissingCheck::No, [&onRow, path](const FileOutcome& outcome) {
+        pipeline.Hash(OpenByPath(path), [&onRow, path](const FileOutcome& outcome) {
             onRow(FileDigestRowOf(path, outcome));
         });
     }

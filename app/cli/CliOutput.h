@@ -19,6 +19,15 @@ private:
     int errorNumber_;
 };
 
+// Control characters as \xHH, so a name cannot drive the terminal it is shown on: the C0
+// controls but TAB, DEL, and the C1 controls as UTF-8 encodes them. Other bytes, invalid
+// UTF-8 included, stay as they are.
+std::string EscapeControlCharacters(std::string_view text);
+
+// Whether lines to standard output and standard error are escaped: on when the stream is
+// a terminal, so bytes go unchanged to files and other programs.
+void EscapeOutputFor(bool standardOutput, bool standardError);
+
 // Writes the line and its line end to standard output and flushes; throws OutputError.
 void PrintLine(std::string_view line);
 

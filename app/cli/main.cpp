@@ -1,6 +1,7 @@
 // sumwarden-cli: the window's three jobs for scripts and servers, with the same lines.
 
 #include "app/cli/CliOutput.h"
+#include "app/cli/CliProgress.h"
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
@@ -8,7 +9,6 @@
 #include "checksum/FileDigest.h"
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
-#include "platform/Interruption.h"
 #include "platform/IoError.h"
 
 #include <CLI/CLI.hpp>
@@ -45,7 +45,14 @@ constexpr std::string_view kUsage =
     "  --no-subfolders  make: list only the files of FOLDER itself\n"
     "  -j, --jobs N     hash N files at once (1 to 1024; default: the processors this\n"
     "                   process may use); the output is the same for any N\n"
+    "  -q, --quiet      print only what failed (could not be opened, changed, missing)\n"
+    "                   and the closing lines\n"
+    "  --progress       make, verify: show files and bytes done and the rate on standard\n"
+    "                   error (the default when standard error is a terminal)\n"
+    "  --no-progress    no progress line\n"
     "  --               end of options: every argument after it is a FILE or FOLDER\n"
+    "\n"
+    "Control characters in names are shown as \\xHH when the output is a terminal.\n"
     "\n"
     "Exit status:\n"
     "  0  done: every file was hashed, listed or found unchanged\n"
@@ -71,9 +78,31 @@ int UsageError(std::string_view problem) {
     return kExitRefused;
 }
 
-void PrintReportLine(const std::string& line) {
-    PrintLine(line);
-}
+// How a job's lines and progress reach the user.
+class JobOutput {
+public:
+    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress) {}
+
+    sumwarden::JobObserver Observer() {
+        return {[this](const std::string& line, sumwarden::LineKind kind) { Line(line, kind); },
+                [this](std::uint64_t bytes) { progress_.FileDone(bytes); }};
+    }
+    void Line(const std::string& line, sumwarden::LineKind kind) {
+        if (quiet_ && kind == sumwarden::LineKind::Progress) {
+            return;
+        }
+        progress_.Erase();
+        PrintLine(line);
+    }
+    void Error(std::string_view text) {
+        progress_.Erase();
+        PrintError(text);
+    }
+
+private:
+    bool quiet_;
+    ProgressLine progress_;
+};
 
 sumwarden::FileDigestRow StandardInputRow() {
     if (const std::optional<sumwarden::TDigest> digest =
@@ -83,18 +112,20 @@ sumwarden::FileDigestRow StandardInputRow() {
     return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
 }
 
-int Hash(const std::vector<std::string>& paths, std::size_t jobs) {
+int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs) {
     bool allOpened = true;
-    const auto print = [&allOpened](const sumwarden::FileDigestRow& row) {
+    const auto print = [&allOpened, quiet](const sumwarden::FileDigestRow& row) {
         allOpened = allOpened && row.opened;
-        PrintLine(row.path + "\t" + row.text);
+        if (!quiet || !row.opened) {
+            PrintLine(row.path + "\t" + row.text);
+        }
     };
     sumwarden::DigestPipeline pipeline(jobs);
     for (const std::string& path : paths) {
         if (path == "-") {
             pipeline.Then([&print] { print(StandardInputRow()); });
         } else {
-            pipeline.Hash(path, sumwarden::MissingCheck::No,
+            pipeline.Hash(sumwarden::OpenByPath(path),
                           [&print, path](const sumwarden::FileOutcome& outcome) {
                               print(sumwarden::FileDigestRowOf(path, outcome));
                           });
@@ -104,23 +135,21 @@ int Hash(const std::vector<std::string>& paths, std::size_t jobs) {
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
-int Make(const std::string& folder, bool includeSubFolders, std::size_t jobs) {
+int Make(const std::string& folder, bool includeSubFolders, JobOutput& output, std::size_t jobs) {
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         return Refuse(folder, *refusal);
     }
-    std::string checkFilePath = folder;
     try {
         const sumwarden::MakeResult result =
-            sumwarden::MakeCheckFile(folder, includeSubFolders, PrintReportLine, jobs);
-        return result.filesNotOpened + result.namesNotSupported == 0 ? kExitDone
-                                                                     : kExitSomeFilesFailed;
+            sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer(), jobs);
+        return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
-        PrintError(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
+        output.Error(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
         return kExitJobFileFailed;
     }
 }
 
-int Verify(const std::string& argument, std::size_t jobs) {
+int Verify(const std::string& argument, JobOutput& output, std::size_t jobs) {
     // A folder stands for the check file a make writes into it.
     const std::string checkFile =
         sumwarden::FolderExists(argument) ? sumwarden::CheckFilePathIn(argument) : argument;
@@ -128,11 +157,15 @@ int Verify(const std::string& argument, std::size_t jobs) {
         return Refuse(checkFile, *refusal);
     }
     try {
-        return sumwarden::VerifyCheckFile(checkFile, PrintReportLine, jobs).AllUnchanged()
-                   ? kExitDone
-                   : kExitSomeFilesFailed;
+        const sumwarden::VerifyResult result =
+            sumwarden::VerifyCheckFile(checkFile, output.Observer(), jobs);
+        if (!result.LooksLikeACheckFile()) {
+            output.Error(checkFile + ": the file holds no check-file entries");
+            return kExitRefused;
+        }
+        return result.AllUnchanged() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
-        PrintError(checkFile + ": " + error.what());
+        output.Error(checkFile + ": " + error.what());
         return kExitJobFileFailed;
     }
 }
@@ -154,6 +187,8 @@ void OccupyClosedStandardStreams() {
 
 struct Arguments {
     bool help = false;
+    bool quiet = false;
+    bool progress = false;
     bool includeSubFolders = true;
     std::size_t jobs = sumwarden::DefaultJobCount();
     std::vector<std::string> operands;
@@ -179,6 +214,9 @@ int Run(int argc, char** argv) {
     app.set_help_flag();
     app.add_flag("-h,--help", arguments.help);
     app.set_version_flag("--version", std::string(kVersion));
+    app.add_flag("-q,--quiet", arguments.quiet);
+    app.add_option("-j,--jobs", arguments.jobs)->check(CLI::Range(1, 1024));
+    CLI::Option* progress = app.add_flag("--progress,!--no-progress", arguments.progress);
     app.require_subcommand(0, 1);
 
     CLI::App* hash = app.add_subcommand("hash", "print each file's digest");
@@ -188,10 +226,9 @@ int Run(int argc, char** argv) {
     make->add_option("FOLDER", arguments.operands);
     CLI::App* verify = app.add_subcommand("verify", "verify a check file");
     verify->add_option("CHECKFILE", arguments.operands);
-    for (CLI::App* command : {&app, hash, make, verify}) {
-        command->add_option("-j,--jobs", arguments.jobs)->check(CLI::Range(1, 1024));
-    }
     for (CLI::App* command : {hash, make, verify}) {
+        // The common options may also follow the command.
+        command->fallthrough();
         command->set_help_flag();
         command->add_flag("-h,--help", arguments.help);
     }
@@ -208,25 +245,29 @@ int Run(int argc, char** argv) {
         PrintText(kUsage);
         return kExitDone;
     }
+    if (progress->count() == 0) {
+        arguments.progress = ::isatty(STDERR_FILENO) == 1;
+    }
+    JobOutput output(arguments.quiet, arguments.progress);
     std::vector<std::string>& operands = arguments.operands;
     operands.insert(operands.end(), afterMark.begin(), afterMark.end());
     if (*hash) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands, arguments.jobs);
+        return Hash(operands, arguments.quiet, arguments.jobs);
     }
     if (*make) {
         if (operands.size() != 1) {
             return UsageError("make needs one FOLDER");
         }
-        return Make(operands.front(), arguments.includeSubFolders, arguments.jobs);
+        return Make(operands.front(), arguments.includeSubFolders, output, arguments.jobs);
     }
     if (*verify) {
         if (operands.size() != 1) {
             return UsageError("verify needs one CHECKFILE or FOLDER");
         }
-        return Verify(operands.front(), arguments.jobs);
+        return Verify(operands.front(), output, arguments.jobs);
     }
     return UsageError(operands.empty() ? "no command given"
                                        : "unknown command \"" + operands.front() + "\"");
@@ -236,7 +277,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     OccupyClosedStandardStreams();
-    sumwarden::RemoveTemporaryFileOnInterrupt();
+    EscapeOutputFor(::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1);
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();

@@ -86,6 +86,9 @@ struct OddTree {
 
 TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
     const OddTree tree;
+    std::optional<FolderHandle> opened = FolderHandle::OpenForLookup("/");
+    ASSERT_TRUE(opened);
+    const auto root = std::make_shared<const FolderHandle>(std::move(*opened));
     for (const std::size_t jobs : kJobCounts) {
         Lines seen;
         DigestPipeline pipeline(jobs);
@@ -93,11 +96,13 @@ TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
             if (i % 7 == 0) {
                 pipeline.Then([&seen, i] { seen.push_back("step " + std::to_string(i)); });
             }
-            pipeline.Hash(tree.files[i], MissingCheck::Yes, [&seen](const FileOutcome& outcome) {
-                seen.push_back(outcome.status == FileStatus::Hashed    ? DigestToHex(outcome.digest)
-                               : outcome.status == FileStatus::Missing ? "missing"
-                                                                       : "not opened");
-            });
+            pipeline.Hash([root, path = tree.files[i]] { return root->LookUp(path); },
+                          [&seen](const FileOutcome& outcome) {
+                              seen.push_back(
+                                  outcome.status == FileStatus::Hashed ? DigestToHex(outcome.digest)
+                                  : outcome.status == FileStatus::Missing ? "missing"
+                                                                          : "not opened");
+                          });
         }
         pipeline.Finish();
 
@@ -122,7 +127,7 @@ TEST(DigestPipeline, RunsHandlersWhileFilesAreStillQueued) {
     const std::size_t count = 10000;
     for (std::size_t i = 0; i < count; ++i) {
         handledBeforeTheLastWasQueued = handled;
-        pipeline.Hash(file, MissingCheck::No, [&handled](const FileOutcome&) { ++handled; });
+        pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) { ++handled; });
     }
     pipeline.Finish();
     EXPECT_EQ(handled, count);
@@ -137,7 +142,7 @@ TEST(DigestPipeline, PassesAHandlersExceptionToTheCallerAndRunsNothingAfterIt) {
         const auto queueAll = [&] {
             DigestPipeline pipeline(jobs);
             for (const std::string& file : tree.files) {
-                pipeline.Hash(file, MissingCheck::No, [&handled](const FileOutcome&) {
+                pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) {
                     if (++handled == 5) {
                         throw std::runtime_error("disk full");
                     }

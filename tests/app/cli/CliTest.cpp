@@ -3,6 +3,7 @@
 #include "tests/platform/TestFiles.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -162,6 +163,118 @@ TEST(Cli, HelpDocumentsEveryExitCode) {
     }
 }
 
+TEST(Cli, LeavesNoTemporaryCheckFileWhenASignalEndsAMake) {
+    ScratchFolder folder;
+    folder.WriteFile("abc", "abc");
+    // Standard output is a pipe nobody reads: the first line ends the make with SIGPIPE.
+    const CliRun run = RunCli({"make", folder.Path()}, As::Caller, [] {
+        std::signal(SIGPIPE, SIG_DFL);
+        int ends[2];
+        if (::pipe(ends) == 0) {
+            ::close(ends[0]);
+            ::dup2(ends[1], 1);
+        }
+    });
+    EXPECT_EQ(run.exitCode, 128 + SIGPIPE);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(Cli, RefusesFilesThatAreNoCheckFiles) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    for (const std::string& device : {std::string("/dev/zero"), folder / "fifo"}) {
+        const CliRun run = RunCli({"verify", device});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err,
+                  "sumwarden-cli: " + device + ": The check file is not a regular file.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    const std::string md5sumStyle = folder.WriteFile("sums.md5", kAbc + "  abc\n");
+    const CliRun run = RunCli({"verify", md5sumStyle});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err,
+              "sumwarden-cli: " + md5sumStyle + ": the file holds no check-file entries\n");
+    EXPECT_EQ(run.out, "\nOperation completes.\n0 file was verified. 0 file changed. \n");
+    // The check file of an empty folder is a check file.
+    const std::string empty = folder.MakeFolder("empty");
+    ASSERT_EQ(RunCli({"make", empty}).exitCode, 0);
+    EXPECT_EQ(RunCli({"verify", empty}).exitCode, 0);
+}
+
+TEST(Cli, QuietPrintsOnlyFailuresAndTheClosingLines) {
+    ScratchFolder folder;
+    const std::string abc = folder.WriteFile("abc", "abc");
+    folder.WriteFile("sub/back\\slash", "abc");
+    const CliRun made = RunCli({"make", "--quiet", folder.Path()});
+    EXPECT_EQ(made.exitCode, 1);
+    EXPECT_EQ(made.out, "Processing file \"back\\slash\" ... Name not supported\n"
+                        "\n"
+                        "Operation completed.\n"
+                        "The MD5 checksum file is save at \"" +
+                            folder / "CheckSum.md5\"\n");
+
+    folder.WriteFile("abc", "abd");
+    const CliRun verified = RunCli({"-q", "verify", folder.Path()});
+    EXPECT_EQ(verified.exitCode, 1);
+    EXPECT_EQ(verified.out, "File changed ... \"" + abc +
+                                "\"\n"
+                                "\n"
+                                "Operation completes.\n"
+                                "1 file was verified. 1 file changed. \n"
+                                "\n"
+                                "The following files have been changed since the check file is "
+                                "made:\n" +
+                                abc + "\n");
+
+    const CliRun hashed = RunCli({"hash", abc, folder / "missing", "-q"});
+    EXPECT_EQ(hashed.out, folder / "missing\tCould not open file\n");
+}
+
+TEST(Cli, ShowsProgressOnStandardErrorOnlyWhenAskedOrOnATerminal) {
+    ScratchFolder folder;
+    folder.WriteFile("abc", "abc");
+    const CliRun plain = RunCli({"make", folder.Path()});
+    EXPECT_EQ(plain.err, "");
+    const CliRun shown = RunCli({"make", "--progress", folder.Path()});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out, plain.out);
+    EXPECT_EQ(shown.err.rfind("\r\033[K1 file, 3 B, ", 0), 0u) << shown.err;
+    EXPECT_TRUE(shown.err.ends_with("\r\033[K")) << shown.err;
+    const CliRun verified = RunCli({"verify", folder.Path(), "--progress"});
+    EXPECT_EQ(verified.err.rfind("\r\033[K1 file, 3 B, ", 0), 0u) << verified.err;
+    EXPECT_TRUE(verified.err.ends_with("\r\033[K")) << verified.err;
+    EXPECT_EQ(RunCli({"verify", folder.Path(), "--progress", "--no-progress"}).err, "");
+}
+
+TEST(Cli, EscapesControlCharactersOnlyOnATerminal) {
+    ScratchFolder folder;
+    const std::string name = "red\x1b[31m";
+    folder.WriteFile(name, "abc");
+    ASSERT_EQ(RunCli({"make", folder.Path()}).exitCode, 0);
+    const CliRun piped = RunCli({"verify", folder.Path()});
+    EXPECT_NE(piped.out.find("OK ... \"" + folder / name + "\"\n"), std::string::npos);
+
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    // Held open here too, so what the program wrote stays readable after it ended.
+    const int screen = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    ASSERT_GE(screen, 0);
+    RunCli({"verify", "--no-progress", folder.Path()}, As::Caller, [&] { ::dup2(screen, 1); });
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(screen);
+    ::close(terminal);
+    EXPECT_NE(shown.find("OK ... \"" + folder / "red\\x1b[31m\""), std::string::npos) << shown;
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos);
+}
+
 TEST(Cli, FailsWhenStandardOutputCannotBeWritten) {
     ScratchFolder folder;
     const std::string abc = folder.WriteFile("abc", "abc");
@@ -252,6 +365,14 @@ TEST(Cli, MakeExitsWithOneWhenSomeFileIsLeftOut) {
     EXPECT_NE(unreadable.out.find("Processing file \"secret\" ... Could not open file\n"),
               std::string::npos);
 
+    ScratchFolder withLocked;
+    withLocked.WriteFile("locked/inside", "abc");
+    ASSERT_EQ(::chmod((withLocked / "locked").c_str(), 0), 0);
+    const CliRun unlisted = RunCli({"make", withLocked.Path()}, As::Unprivileged);
+    EXPECT_EQ(unlisted.exitCode, 1);
+    EXPECT_EQ(unlisted.out.substr(0, unlisted.out.find('\n')),
+              "Processing folder \"" + withLocked / "locked\" ... Could not open folder");
+
     ScratchFolder odd;
     odd.WriteFile("back\\slash", "abc");
     const CliRun unsupported = RunCli({"make", odd.Path()});
@@ -334,8 +455,8 @@ TEST(Cli, AnInterruptedMakeLeavesTheFolderAsItWas) {
         folder.WriteFile("a-file-with-a-long-name-" + std::to_string(i), "abc");
     }
     folder.WriteFile("CheckSum.md5", "the old check file");
-    // Standard output is a pipe nobody reads: the make stops once it is full, with its
-    // temporary check file written in part.
+    // Standard output is a pipe read only until the first line: the make then stops once
+    // the pipe is full, in the middle of its walk.
     int output[2];
     ASSERT_EQ(::pipe(output), 0);
     const pid_t child = ::fork();
@@ -345,23 +466,16 @@ TEST(Cli, AnInterruptedMakeLeavesTheFolderAsItWas) {
         ::_exit(127);
     }
     ::close(output[1]);
-    const auto temporaryFiles = [&] {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-            count += entry.path().filename().string().starts_with(".CheckSum.md5.") ? 1 : 0;
-        }
-        return count;
-    };
-    for (int wait = 0; wait < 10000 && temporaryFiles() == 0; ++wait) {
-        ::usleep(1000);
-    }
-    EXPECT_EQ(temporaryFiles(), 1);
+    char first = 0;
+    ASSERT_EQ(::read(output[0], &first, 1), 1);
     ::kill(child, SIGINT);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ::close(output[0]);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
-    EXPECT_EQ(temporaryFiles(), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              2001);
     EXPECT_EQ(ReadWholeFile(folder / "CheckSum.md5"), "the old check file");
 }
 

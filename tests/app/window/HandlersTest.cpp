@@ -269,6 +269,20 @@ TEST_F(WindowTest, NamesThatAreNotUtf8AreShownReplaced) {
                     .contains(QStringLiteral("Processing file \"caf\uFFFD.txt\" ... OK")));
 }
 
+TEST_F(WindowTest, ControlCharactersInNamesAreShownAsVisibleSymbols) {
+    ScratchFolder folder;
+    folder.WriteFile("red\x1b[31m\x7f.txt", "abc");
+    folder.WriteFile("line\nfeed", "abc");
+    Form->EdtPath->SetText(Text(folder.Path()));
+    ClickOn(Form->BtnMake);
+    const QStringList shown = Lines(Form->MemoMakeResult);
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("Processing file \"line\u240Afeed\" ... Name not supported")))
+        << shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("Processing file \"red\u241B[31m\u2421.txt\" ... OK")));
+}
+
 TEST_F(WindowTest, HelpOpensTheHelpFileBesideTheProgramWhenThereIsOne) {
     const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
     ASSERT_FALSE(QFile::exists(helpFile));
