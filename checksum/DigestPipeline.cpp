@@ -10,7 +10,6 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
-#include <limits>
 #include <mutex>
 #include <thread>
 #include <vector>

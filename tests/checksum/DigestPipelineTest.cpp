@@ -4,6 +4,7 @@
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/FileDigest.h"
 #include "checksum/FileDigestList.h"
+#include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
 #include <filesystem>
@@ -16,28 +17,13 @@
 namespace sumwarden {
 namespace {
 
+using testing::MemoryDigestHex;
+using testing::RandomBytes;
 using testing::ReadWholeFile;
 using testing::ScratchFolder;
 using Lines = std::vector<std::string>;
 
 constexpr std::size_t kJobCounts[] = {1, 2, 3, 8};
-
-std::string DigestOfText(const std::string& text) {
-    TDigestContext context;
-    DigestInit(context);
-    DigestUpdate(context, text.data(), static_cast<std::uint32_t>(text.size()));
-    TDigest digest;
-    DigestFinal(context, digest);
-    return DigestToHex(digest);
-}
-
-std::string RandomText(std::size_t length, std::mt19937& random) {
-    std::string text(length, '\0');
-    for (char& byte : text) {
-        byte = static_cast<char>(random());
-    }
-    return text;
-}
 
 // A tree with files of lengths around block, padding and read-chunk boundaries, a few
 // larger than any worker's read chunk, odd names, and things that cannot be hashed.
@@ -53,10 +39,11 @@ struct OddTree {
                                        65537, 262143, 262144, 262145, 1048577, 3000000};
         int index = 0;
         for (const std::size_t length : lengths) {
-            AddFile("sizes/" + std::to_string(100 + index++) + " file", RandomText(length, random));
+            AddFile("sizes/" + std::to_string(100 + index++) + " file",
+                    RandomBytes(length, random));
         }
         for (int i = 0; i < 150; ++i) {
-            AddFile("many/f" + std::to_string(1000 + i), RandomText(random() % 20000, random));
+            AddFile("many/f" + std::to_string(1000 + i), RandomBytes(random() % 20000, random));
         }
         AddFile("names/with space", "abc");
         AddFile("names/\xc3\xa9t\xc3\xa9 \xff", "abc");
@@ -73,14 +60,14 @@ struct OddTree {
         files.push_back(folder / "special/dangling");
         digests.push_back("");
         files.push_back(folder / "special/file-link");
-        digests.push_back(DigestOfText("abc"));
+        digests.push_back(MemoryDigestHex("abc"));
         files.push_back(folder / "missing");
         digests.push_back("");
     }
 
     void AddFile(const std::string& relative, const std::string& content) {
         files.push_back(folder.WriteFile(relative, content));
-        digests.push_back(DigestOfText(content));
+        digests.push_back(MemoryDigestHex(content));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "checksum/FileDigest.h"
 #include "checksum/Md5LaneGroup.h"
+#include "tests/checksum/DigestTestData.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,24 +11,10 @@
 namespace sumwarden {
 namespace {
 
+using testing::MemoryDigestHex;
+using testing::RandomBytes;
+
 constexpr const char* kAllPaths[] = {"avx512", "avx2", "sse2", "scalar"};
-
-std::string ScalarDigest(const std::string& message) {
-    TDigestContext context;
-    DigestInit(context);
-    DigestUpdate(context, message.data(), static_cast<std::uint32_t>(message.size()));
-    TDigest digest;
-    DigestFinal(context, digest);
-    return DigestToHex(digest);
-}
-
-std::string RandomBytes(std::size_t length, std::mt19937& random) {
-    std::string bytes(length, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(random());
-    }
-    return bytes;
-}
 
 // Hashes every message through the lanes, starting each in the next free lane and feeding
 // it in pieces of the given sizes, so lanes run side by side, finish at different times
@@ -123,7 +110,7 @@ TEST_P(Md5LanePath, AgreesWithTheScalarCodeAroundBlockAndPaddingBoundaries) {
     }
     std::vector<std::string> expected;
     for (const std::string& message : messages) {
-        expected.push_back(ScalarDigest(message));
+        expected.push_back(MemoryDigestHex(message));
     }
     Md5LaneGroup group(*kernel_, Md5LaneGroup::Narrower::Never);
     EXPECT_EQ(DigestsThroughLanes(group, messages, {1u << 20}), expected) << "whole messages";
