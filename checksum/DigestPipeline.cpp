@@ -219,7 +219,6 @@ private:
                         Complete(item, Unopened(found));
                         continue;
                     }
-                    AdviseSequential(found.file->Get());
                     slots[lane] = Slot{item, std::move(*found.file), 0};
                     lanes.Start(lane);
                     ++active;
@@ -239,6 +238,10 @@ private:
                 } else if (count == 0) {
                     release(lane, {FileStatus::Hashed, lanes.Finish(lane), slots[lane].bytes});
                 } else {
+                    // Read-ahead advice pays only for files larger than one piece.
+                    if (slots[lane].bytes == 0 && static_cast<std::size_t>(count) == chunk) {
+                        AdviseSequential(slots[lane].file.Get());
+                    }
                     lanes.Feed(lane, buffer, static_cast<std::size_t>(count));
                     slots[lane].bytes += static_cast<std::uint64_t>(count);
                 }

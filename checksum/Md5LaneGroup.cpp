@@ -16,9 +16,12 @@ Md5LaneGroup::Md5LaneGroup(const Md5LaneKernel& kernel, Narrower narrower) : ker
         candidates_.push_back(&kernel);
         return;
     }
-    for (const Md5LaneKernel* candidate : RunnableMd5LaneKernels()) {
-        if (candidate->lanes <= kernel.lanes) {
-            candidates_.push_back(candidate);
+    // The kernel's narrower siblings and the older paths' kernels.
+    bool reached = false;
+    for (const Md5LaneKernel& candidate : BuiltMd5LaneKernels()) {
+        reached = reached || &candidate == &kernel;
+        if (reached && candidate.lanes <= kernel.lanes && candidate.runsHere()) {
+            candidates_.push_back(&candidate);
         }
     }
 }

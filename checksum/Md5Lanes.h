@@ -21,7 +21,7 @@ struct Md5LaneStates {
 };
 
 struct Md5LaneKernel {
-    std::string_view name; // "avx512", "avx2", "sse2" or "scalar"
+    std::string_view name; // the path: "avx512", "avx2", "sse2" or "scalar"
     std::size_t lanes;
     // Throughput with every lane busy, relative to the scalar code (measured on a
     // processor with AVX-512); picks the back end for a group whose lanes are partly idle.
@@ -32,13 +32,14 @@ struct Md5LaneKernel {
     bool (*runsHere)();
 };
 
-// Every back end this build holds, widest first; the scalar one is always last.
+// Every back end this build holds: each path's kernels, widest first, the paths from the
+// newest instruction set down; the scalar one is always last.
 std::span<const Md5LaneKernel> BuiltMd5LaneKernels();
 
 // The back ends this processor can run, widest first.
 std::vector<const Md5LaneKernel*> RunnableMd5LaneKernels();
 
-// The back end named, when built and runnable here; else nullptr.
+// The widest kernel of the path named, when built and runnable here; else nullptr.
 const Md5LaneKernel* FindMd5LaneKernel(std::string_view name);
 
 // The back end named by the request, else the one the build was told to force, else the

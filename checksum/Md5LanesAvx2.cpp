@@ -1,4 +1,4 @@
-// The AVX2 back end: 8 lanes per vector, two groups interleaved.
+// The AVX2 back end: 8 lanes per vector, in two interleaved groups or one.
 
 #include "checksum/Md5LaneBackEnds.h"
 #include "checksum/Md5LanesKernel.h"
@@ -43,6 +43,12 @@ struct Avx2 {
 void CompressAvx2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count) {
     static_assert(kAvx2Lanes == 2 * Avx2::kWidth);
     CompressLanes<Avx2, 2>(states, blocks, count);
+}
+
+void CompressAvx2Narrow(Md5LaneStates& states, const std::uint8_t* const* blocks,
+                        std::size_t count) {
+    static_assert(kAvx2NarrowLanes == Avx2::kWidth);
+    CompressLanes<Avx2, 1>(states, blocks, count);
 }
 
 } // namespace sumwarden::md5lanes

@@ -1,4 +1,4 @@
-// The SSE2 back end: 4 lanes per vector, two groups interleaved.
+// The SSE2 back end: 4 lanes per vector, in two interleaved groups or one.
 
 #include "checksum/Md5LaneBackEnds.h"
 #include "checksum/Md5LanesKernel.h"
@@ -41,6 +41,12 @@ struct Sse2 {
 void CompressSse2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count) {
     static_assert(kSse2Lanes == 2 * Sse2::kWidth);
     CompressLanes<Sse2, 2>(states, blocks, count);
+}
+
+void CompressSse2Narrow(Md5LaneStates& states, const std::uint8_t* const* blocks,
+                        std::size_t count) {
+    static_assert(kSse2NarrowLanes == Sse2::kWidth);
+    CompressLanes<Sse2, 1>(states, blocks, count);
 }
 
 } // namespace sumwarden::md5lanes
