@@ -17,18 +17,7 @@ bool Nameable(const std::string& path) {
 } // namespace
 
 std::optional<FileDescriptor> OpenFileForDigest(const std::string& path) {
-    if (!Nameable(path)) {
-        return std::nullopt;
-    }
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.IsOpen()) {
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return file;
+    return OpenRegularFileAt(AT_FDCWD, path);
 }
 
 bool OpenProbe(const std::string& path) {
@@ -36,14 +25,7 @@ bool OpenProbe(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    struct stat status {};
-    if (!Nameable(path) || ::lstat(path.c_str(), &status) != 0) {
-        return false;
-    }
-    if (!S_ISLNK(status.st_mode)) {
-        return !S_ISDIR(status.st_mode);
-    }
-    return !FolderExists(path);
+    return NamesNonFolderAt(AT_FDCWD, path);
 }
 
 bool FolderExists(const std::string& path) {

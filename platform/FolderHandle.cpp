@@ -49,8 +49,13 @@ EntryKind KindOf(int folderDescriptor, const char* name, unsigned char type) {
     return EntryKind::File;
 }
 
-std::optional<FileDescriptor> OpenRegularFileAt(int folder, const char* name) {
-    FileDescriptor file(::openat(folder, name, kFileFlags));
+} // namespace
+
+std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name) {
+    if (!Nameable(name)) {
+        return std::nullopt;
+    }
+    FileDescriptor file(::openat(folder, name.c_str(), kFileFlags));
     if (!file.IsOpen()) {
         return std::nullopt;
     }
@@ -61,20 +66,17 @@ std::optional<FileDescriptor> OpenRegularFileAt(int folder, const char* name) {
     return file;
 }
 
-// True when the name exists and, links followed, is not a folder; a dangling link counts.
-bool NamesNonFolderAt(int folder, const char* name) {
+bool NamesNonFolderAt(int folder, const std::string& name) {
     struct stat status {};
-    if (::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (!Nameable(name) || ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         return false;
     }
     if (!S_ISLNK(status.st_mode)) {
         return !S_ISDIR(status.st_mode);
     }
     struct stat target {};
-    return ::fstatat(folder, name, &target, 0) != 0 || !S_ISDIR(target.st_mode);
+    return ::fstatat(folder, name.c_str(), &target, 0) != 0 || !S_ISDIR(target.st_mode);
 }
-
-} // namespace
 
 std::optional<FolderHandle> FolderHandle::OpenAt(int folder, const char* path, int flags) {
     FileDescriptor descriptor(::openat(folder, path, flags));
@@ -139,10 +141,7 @@ std::optional<std::vector<FolderEntry>> FolderHandle::List() const {
 }
 
 std::optional<FileDescriptor> FolderHandle::OpenFileForDigest(const std::string& name) const {
-    if (!Nameable(name)) {
-        return std::nullopt;
-    }
-    return OpenRegularFileAt(Get(), name.c_str());
+    return OpenRegularFileAt(Get(), name);
 }
 
 EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
@@ -171,7 +170,7 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
         }
         folder = current->Get();
     }
-    const char* name = components.back().c_str();
+    const std::string& name = components.back();
     if (!NamesNonFolderAt(folder, name)) {
         return {};
     }

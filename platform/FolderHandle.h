@@ -36,6 +36,14 @@ struct EntryLookup {
     std::optional<FileDescriptor> file;
 };
 
+// Opens a regular file read-only without blocking, by a name relative to a folder
+// descriptor (AT_FDCWD: the current folder); links are followed; folders, FIFOs, sockets
+// and devices fail.
+std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name);
+
+// True when the name exists and, links followed, is not a folder; a dangling link counts.
+bool NamesNonFolderAt(int folder, const std::string& name);
+
 class FolderHandle {
 public:
     // Opens a folder to list it; nothing (errno set) when it cannot be opened. Links are

@@ -58,7 +58,8 @@ constexpr std::string_view kUsage =
     "  0  done: every file was hashed, listed or found unchanged\n"
     "  1  some file or folder could not be opened, has a name a check file cannot hold,\n"
     "     changed or is missing\n"
-    "  2  the folder or check file was refused, or the command line is wrong\n"
+    "  2  the folder or check file was refused (also a file that holds no check-file\n"
+    "     entries), or the command line is wrong\n"
     "  3  the check file could not be read or written, or standard output could not be\n"
     "     written\n";
 
