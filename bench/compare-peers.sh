@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times sumwarden-cli against other MD5 tools on the same page-cached files, alternating
-# them in each round, and prints each one's median time, its peak memory, and the ratio
-# peer time / Sumwarden time (above 1: Sumwarden is faster).
+# them in each round, and prints each one's median wall time and processor time (user and
+# system), its peak memory, and the ratio peer time / Sumwarden time (above 1: Sumwarden
+# is faster). The processor time shows the work done, which other load on the machine
+# hardly changes; the wall time shows what the user waits.
 # Usage: bench/compare-peers.sh [BUILD_DIR] [ROUNDS] [WORKLOAD...]
 # Workloads: one-large eight-half-gib many-64mib small-files million-entries (default: all).
 # Installs the peers it needs (hashdeep, rhash) with apt-get. SUMWARDEN_BENCH_DATA names a
@@ -44,7 +46,7 @@ trap 'rm -rf "$scratch"; [ -n "${SUMWARDEN_BENCH_DATA:-}" ] || rm -rf "$data"' E
 
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $cores cores"
 echo "MD5 path: $("$md5bench" --path); rounds: $rounds; times are medians, warm page cache"
-printf '%-28s %-34s %9s %9s %7s\n' workload tool seconds "peak KiB" ratio
+printf '%-28s %-24s %8s %7s %8s %7s %9s\n' workload tool "wall s" ratio "cpu s" ratio "peak KiB"
 
 # Files of random bytes, made once: COUNT SIZE FOLDER.
 make_files() {
@@ -76,6 +78,10 @@ EOF
     touch "$folder.done"
 }
 
+median_of() {
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
 # Runs each labelled command ROUNDS times, alternating, then prints one row per command.
 # Arguments: WORKLOAD, then LABEL COMMAND pairs (COMMAND is a shell line run in $scratch);
 # the first pair is Sumwarden, whose median the ratios divide.
@@ -88,24 +94,27 @@ compare() {
         commands+=("$2")
         shift 2
     done
-    local -A times=() memory=()
+    local -A times=() cpus=() memory=()
     for ((round = 0; round < rounds; round++)); do
         for i in "${!commands[@]}"; do
-            local start end kib
+            local start end kib cpu
             start=$(date +%s%N)
-            kib=$(cd "$scratch" && "$peak" bash -c "${commands[$i]}")
+            read -r kib cpu < <(cd "$scratch" && "$peak" --cpu bash -c "${commands[$i]}")
             end=$(date +%s%N)
             times[$i]+="$((end - start)) "
+            cpus[$i]+="$cpu "
             memory[$i]=$(((${memory[$i]:-0} > kib) ? ${memory[$i]:-0} : kib))
         done
     done
-    local ours=""
+    local ours="" oursCpu=""
     for i in "${!commands[@]}"; do
-        local median
-        median=$(tr ' ' '\n' <<<"${times[$i]}" | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
-        [ -n "$ours" ] || ours=$median
-        awk -v w="$workload" -v l="${labels[$i]}" -v t="$median" -v m="${memory[$i]}" -v o="$ours" \
-            'BEGIN { printf "%-28s %-34s %9.3f %9d %7.2f\n", w, l, t / 1e9, m, t / o }'
+        local median medianCpu
+        median=$(median_of ${times[$i]})
+        medianCpu=$(median_of ${cpus[$i]})
+        [ -n "$ours" ] || { ours=$median; oursCpu=$medianCpu; }
+        awk -v w="$workload" -v l="${labels[$i]}" -v t="$median" -v c="$medianCpu" \
+            -v m="${memory[$i]}" -v o="$ours" -v oc="$oursCpu" \
+            'BEGIN { printf "%-28s %-24s %8.3f %7.2f %8.3f %7.2f %9d\n", w, l, t / 1e9, t / o, c, c / oc, m }'
         workload=""
     done
 }
