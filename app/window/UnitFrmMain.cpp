@@ -166,15 +166,25 @@ void TForm1::BtnSelectFileClick(TObject*) {
     }
     // The list may change under a nested run while messages are processed: keep a copy.
     const QStringList files = dlg2->Files();
+    // Each row shows its path at once; the digests are hashed several at a time and fill
+    // the rows in order, the window answering between them.
+    sumwarden::DigestPipeline pipeline(sumwarden::DefaultJobCount());
     for (const QString& file : files) {
         TListItem* row = LvwFile->Items()->Add();
         row->SetCaption(file);
         // Shows the new row before a long digest, and keeps the window answering.
         Application->ProcessMessages();
-        sumwarden::FileDigestRow digest;
-        const std::string path = PathToBytes(file);
-        RunWhileRepainting([&] { digest = sumwarden::ComputeFileDigestRow(path); });
-        row->SubItems()->Add(BytesToText(digest.text));
-        Application->ProcessMessages();
+        std::string path = PathToBytes(file);
+        // The digests are hashed off this thread while the window repaints; each fills its
+        // row here, in order, through the list's event queue.
+        RunWhileRepainting([&] {
+            pipeline.Hash(sumwarden::OpenByPath(path), [this, row, path](
+                                                           const sumwarden::FileOutcome& outcome) {
+                const QString text = BytesToText(sumwarden::FileDigestRowOf(path, outcome).text);
+                QMetaObject::invokeMethod(
+                    LvwFile, [row, text] { row->SubItems()->Add(text); }, Qt::QueuedConnection);
+            });
+        });
     }
+    RunWhileRepainting([&] { pipeline.Finish(); });
 }
