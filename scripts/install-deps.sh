@@ -10,6 +10,7 @@ packages=(
   libssl-dev openssl
   fonts-liberation2 fontconfig
   xvfb xauth xdotool x11-utils
+  imagemagick
 )
 
 missing=()
