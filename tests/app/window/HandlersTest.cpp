@@ -4,6 +4,7 @@
 #include "tests/app/window/WindowFixture.h"
 #include "tests/platform/TestFiles.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -354,6 +355,28 @@ TEST_F(WindowTest, ALongReportReachesTheMemoWhole) {
     ASSERT_EQ(shown.size(), kFiles + 3);
     EXPECT_EQ(shown[kFiles], QString());
     EXPECT_EQ(shown[kFiles + 1], QStringLiteral("Operation completed."));
+}
+
+TEST_F(WindowTest, TheSkinnedControlsAnswerTheKeyboard) {
+    Form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form->Handle()));
+    Form->PageControl->ActivatePage(Form->SheetMaker);
+    Form->EdtPath->SetFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("/no/such/folder"));
+    EXPECT_EQ(Form->EdtPath->Text(), QStringLiteral("/no/such/folder"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(Form->BtnSelect->Focused());
+
+    Form->ChkSubFolder->SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(Form->ChkSubFolder->Checked());
+
+    Form->BtnMake->SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(Dialogs->MessageBoxes.size(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Dialogs->MessageBoxes.size(), 2);
+    EXPECT_EQ(Dialogs->MessageBoxes[1].Caption, QStringLiteral("Error"));
 }
 
 } // namespace
