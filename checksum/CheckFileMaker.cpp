@@ -3,78 +3,89 @@
 #include "checksum/CheckFileFormat.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderWalk.h"
+#include "platform/IoError.h"
 #include "platform/LocalTime.h"
 #include "platform/ReplacingFile.h"
 
 namespace sumwarden {
 namespace {
 
-class FolderWalk {
+// Writes an entry and reports a line for each file of the walk, a line for each folder.
+class CheckFileWriter final : public FolderVisitor {
 public:
-    FolderWalk(ReplacingFile& checkFile, std::size_t baseFolderLength, bool recurse,
-               const LineSink& report, MakeResult& result)
-        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), recurse_(recurse),
-          report_(report), result_(result) {}
+    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength,
+                    const JobObserver& report, MakeResult& result)
+        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
+          result_(result) {}
 
-    void ScanFolder(std::string folder, bool topFolder) {
-        if (folder.ends_with('/')) {
-            folder.pop_back();
+    bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
+        if (name.starts_with('.')) {
+            return false;
         }
-        const std::optional<std::vector<FolderEntry>> entries = ListFolder(folder + "/");
-        if (!entries) {
-            return;
-        }
-        for (const FolderEntry& entry : *entries) {
-            if (entry.kind == EntryKind::Folder) {
-                ScanSubFolder(folder, entry.name);
-            } else if (entry.kind == EntryKind::File &&
-                       !(topFolder && entry.name == checkFile_.TemporaryName())) {
-                HandleFile(folder, entry.name);
-            }
-        }
-    }
-
-private:
-    void ScanSubFolder(const std::string& folder, const std::string& name) {
-        if (name.starts_with('.') || !recurse_) {
-            return;
-        }
-        const std::string subFolder = folder + "/" + name;
-        std::string line = "Processing folder " + Quoted(subFolder) + " ...";
         if (!NameFitsCheckFile(name)) {
             ++result_.namesNotSupported;
-            report_(line + " " + std::string(kNameNotSupported));
-            return;
+            report_.Report(FolderLine(parentPath + "/" + name) + " " +
+                               std::string(kNameNotSupported),
+                           LineKind::Failure);
+            return false;
         }
-        report_(line);
-        ScanFolder(subFolder, false);
+        return true;
     }
 
-    void HandleFile(const std::string& folder, const std::string& name) {
-        if (name == kCheckFileName) {
+    void FolderEntered(const std::string& path) override {
+        report_.Report(FolderLine(path), LineKind::Progress);
+    }
+
+    void FolderNotOpened(const std::string& path, int) override {
+        ++result_.foldersNotOpened;
+        report_.Report(FolderLine(path) + " " + std::string(kCouldNotOpenFolder),
+                       LineKind::Failure);
+    }
+
+    void FileAt(const FolderHandle& folder, const std::string& folderPath,
+                const std::string& name) override {
+        // Neither a check file nor the new one of a make still under way is ever listed.
+        if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName)) {
             return;
         }
         std::string_view status = "OK";
-        const std::string fullPath = folder + "/" + name;
-        if (!NameFitsCheckFile(name)) {
+        const std::string fullPath = folderPath + "/" + name;
+        const std::string_view relativePath = std::string_view(fullPath).substr(baseFolderLength_);
+        if (!NameFitsCheckFile(name) || !PathFitsCheckFile(relativePath)) {
             status = kNameNotSupported;
             ++result_.namesNotSupported;
-        } else if (std::optional<TDigest> digest =
-                       OpenProbe(fullPath) ? TryFileDigest(fullPath) : std::nullopt) {
-            checkFile_.Write(CheckFileEntryLine(
-                DigestToHex(*digest), std::string_view(fullPath).substr(baseFolderLength_)));
+        } else if (const std::optional<TDigest> digest = DigestOf(folder.OpenFileForDigest(name))) {
+            checkFile_.Write(CheckFileEntryLine(DigestToHex(*digest), relativePath));
             ++result_.filesListed;
         } else {
             status = kCouldNotOpenFile;
             ++result_.filesNotOpened;
         }
-        report_("Processing file " + Quoted(name) + " ... " + std::string(status));
+        report_.Report("Processing file " + Quoted(name) + " ... " + std::string(status),
+                       status == "OK" ? LineKind::Progress : LineKind::Failure);
+    }
+
+private:
+    static std::string FolderLine(const std::string& path) {
+        return "Processing folder " + Quoted(path) + " ...";
+    }
+
+    std::optional<TDigest> DigestOf(const std::optional<FileDescriptor>& file) const {
+        if (!file) {
+            return std::nullopt;
+        }
+        AdviseSequential(file->Get());
+        std::optional<TDigest> digest = TryDescriptorDigest(file->Get());
+        if (digest) {
+            report_.Hashed(ReadPosition(file->Get()));
+        }
+        return digest;
     }
 
     ReplacingFile& checkFile_;
     const std::size_t baseFolderLength_;
-    const bool recurse_;
-    const LineSink& report_;
+    const JobObserver& report_;
     MakeResult& result_;
 };
 
@@ -92,19 +103,30 @@ std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText) 
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report) {
+    return MakeCheckFile(folderText, includeSubFolders, LinesOnly(report));
+}
+
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
-    result.checkFilePath = folder + std::string(kCheckFileName);
+    result.checkFilePath = CheckFilePathIn(folder);
 
+    // A folder that cannot be listed would get a check file listing nothing in place of the
+    // one it has: the make fails as a whole instead.
+    if (!FolderHandle::Open(folder)) {
+        ThrowLastIoError();
+    }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    FolderWalk(checkFile, folder.size(), includeSubFolders, report, result)
-        .ScanFolder(folder, true);
+    CheckFileWriter writer(checkFile, folder.size(), report, result);
+    WalkFolder(folder, includeSubFolders, writer);
     checkFile.Commit();
 
-    report("");
-    report("Operation completed.");
-    report("The MD5 checksum file is save at " + Quoted(result.checkFilePath));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completed.", LineKind::Closing);
+    report.Report("The MD5 checksum file is save at " + Quoted(result.checkFilePath),
+                  LineKind::Closing);
     return result;
 }
 

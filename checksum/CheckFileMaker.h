@@ -19,13 +19,20 @@ struct MakeResult {
     std::string checkFilePath;
     std::size_t filesListed = 0;
     std::size_t filesNotOpened = 0;
+    std::size_t foldersNotOpened = 0;
     std::size_t namesNotSupported = 0;
+
+    // True when every file and folder of the walk went into the check file.
+    bool Complete() const { return filesNotOpened + foldersNotOpened + namesNotSupported == 0; }
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
-// A failure of the check file itself throws IoError and leaves any previous check file as
-// it was; per-file outcomes are report lines.
+// A failure of the check file itself, or a folder that cannot be listed, throws IoError and
+// leaves any previous check file as it was; per-file and sub folder outcomes are report
+// lines.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report);
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report);
 
 } // namespace sumwarden

@@ -4,6 +4,8 @@
 #include "checksum/CheckFileReader.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderHandle.h"
+#include "platform/IoError.h"
 
 namespace sumwarden {
 namespace {
@@ -12,15 +14,15 @@ std::string Counted(std::size_t count, bool singular, std::string_view one, std:
     return std::to_string(count) + std::string(singular ? one : many);
 }
 
-void ReportList(const LineSink& report, std::string_view heading,
+void ReportList(const JobObserver& report, std::string_view heading,
                 const std::vector<std::string>& paths) {
     if (paths.empty()) {
         return;
     }
-    report("");
-    report(std::string(heading));
+    report.Report("", LineKind::Closing);
+    report.Report(std::string(heading), LineKind::Closing);
     for (const std::string& path : paths) {
-        report(path);
+        report.Report(path, LineKind::Closing);
     }
 }
 
@@ -32,6 +34,10 @@ std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText
     }
     if (!FileExists(checkFileText)) {
         return "The check file does not exists.";
+    }
+    // A device or FIFO could feed lines forever or never; only files are check files.
+    if (!RegularFileExists(checkFileText)) {
+        return "The check file is not a regular file.";
     }
     return std::nullopt;
 }
@@ -53,39 +59,54 @@ std::string VerifySummaryLine(const VerifyCounts& counts) {
 }
 
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report) {
+    return VerifyCheckFile(checkFilePath, LinesOnly(report));
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report) {
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    // Entries are looked up beneath the folder one name at a time, so their length is not
+    // limited by the system's path length, whatever form the check file's path takes.
+    const std::optional<FolderHandle> base = FolderHandle::OpenForLookup(folder);
+    if (!base) {
+        ThrowLastIoError();
+    }
     std::string line;
     while (reader.NextLine(line)) {
         const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
         if (!entry) {
+            result.commentLines += line.starts_with(';') ? 1 : 0;
             continue;
         }
         std::string path = ResolveEntryPath(folder, entry->relativePath);
         const std::string quoted = Quoted(path);
+        const EntryLookup found = base->LookUp(EntryPathBeneathFolder(entry->relativePath));
         std::optional<TDigest> digest;
-        if (!FileExists(path)) {
-            report("File does not exist ... " + quoted);
+        if (!found.exists) {
+            report.Report("File does not exist ... " + quoted, LineKind::Failure);
             ++result.counts.missing;
             result.missingFiles.push_back(std::move(path));
-        } else if (!OpenProbe(path) || !(digest = TryFileDigest(path))) {
-            report("Could not open file ... " + quoted);
+        } else if (!found.file || !(digest = TryDescriptorDigest(found.file->Get()))) {
+            report.Report("Could not open file ... " + quoted, LineKind::Failure);
             ++result.counts.unopenable;
             result.unopenableFiles.push_back(std::move(path));
-        } else if (DigestToHex(*digest) != entry->expectedDigest) {
-            ++result.counts.changed;
-            result.changedFiles.push_back(std::move(path));
-            report("File changed ... " + quoted);
         } else {
-            ++result.counts.unchanged;
-            report("OK ... " + quoted);
+            report.Hashed(ReadPosition(found.file->Get()));
+            if (!DigestTextMatches(entry->expectedDigest, DigestToHex(*digest))) {
+                ++result.counts.changed;
+                result.changedFiles.push_back(std::move(path));
+                report.Report("File changed ... " + quoted, LineKind::Failure);
+            } else {
+                ++result.counts.unchanged;
+                report.Report("OK ... " + quoted, LineKind::Progress);
+            }
         }
     }
 
-    report("");
-    report("Operation completes.");
-    report(VerifySummaryLine(result.counts));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completes.", LineKind::Closing);
+    report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);
     ReportList(report, "The following files are lost:", result.missingFiles);

@@ -28,6 +28,13 @@ struct VerifyResult {
     std::vector<std::string> changedFiles;
     std::vector<std::string> missingFiles;
     std::vector<std::string> unopenableFiles;
+    // Lines starting with ";": a file with neither these nor entries is no check file.
+    std::size_t commentLines = 0;
+
+    std::size_t Entries() const {
+        return counts.unchanged + counts.changed + counts.missing + counts.unopenable;
+    }
+    bool LooksLikeACheckFile() const { return Entries() + commentLines > 0; }
 
     bool AllUnchanged() const {
         return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0;
@@ -40,5 +47,6 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
 // cannot be opened or read throws IoError; the lines reported so far stay reported.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report);
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report);
 
 } // namespace sumwarden

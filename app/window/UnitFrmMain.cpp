@@ -32,8 +32,19 @@ std::string PathToBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// Names are shown decoded as UTF-8, control characters as their visible symbols (U+2400
+// onwards), so a name can neither break a memo line nor hide what it holds.
 QString BytesToText(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    for (QChar& character : text) {
+        const char16_t code = character.unicode();
+        if (code < 0x20 && code != u'\t') {
+            character = QChar(char16_t(0x2400 + code));
+        } else if (code == 0x7f) {
+            character = QChar(char16_t(0x2421));
+        }
+    }
+    return text;
 }
 
 void ShowRefusal(std::string_view text) {
