@@ -31,10 +31,11 @@ trap 'rm -rf "$work"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
 tab_maker=(156 40)          # the "Make check file" tab
 tab_verifier=(252 40)       # the "Verify check file" tab
 button_exit=(456 317)
+client_x=0
+client_y=0
 place_page_controls() {
   edit_path=(250 $((86 + dy)))       # EdtPath, and EdtCheckfilePath at the same height
   button_job=(67 $((114 + dy)))      # BtnMake, and BtnVerify at the same place
-  memo_area=440x140+19+$((133 + dy)) # the memo of either job page
   edge_y=$((86 + dy))                # a row where each page shows its edit or list
 }
 
@@ -48,9 +49,17 @@ wait_for() {
 }
 
 capture() { import -window "$window" "$work/shot.png"; }
-pixel() { convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr A-F a-f; }
-memo_digest() { convert "$work/shot.png" -crop "$memo_area" +repage -format '%#' info:; }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# Pixels and clicks take client coordinates; the client lies at $client_x, $client_y in
+# the window.
+pixel() {
+  convert "$work/shot.png" -format "%[hex:p{$(($1 + client_x)),$(($2 + client_y))}]" info: |
+    cut -c1-6 | tr A-F a-f
+}
+memo_digest() {
+  convert "$work/shot.png" -crop "440x140+$((19 + client_x))+$((133 + dy + client_y))" +repage \
+    -format '%#' info:
+}
+click() { xdotool mousemove --window "$window" $(($1 + client_x)) $(($2 + client_y)) click 1; }
 
 # Waits until the pixel at x y has colour $3, or (with "not") another colour than $4.
 pixel_is() { capture && [ "$(pixel "$1" "$2")" = "$3" ]; }
