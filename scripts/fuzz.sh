@@ -8,7 +8,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds="${1:-60}"
 build="${2:-$top/build-fuzz}"
-targets=(skin_file_fuzz check_file_fuzz layout_fuzz)
+targets=(${SUMWARDEN_FUZZ_TARGETS:-skin_file_fuzz check_file_fuzz layout_fuzz skin_controls_fuzz})
 
 compiler=$(command -v clang++ || true)
 if [ -z "$compiler" ]; then
