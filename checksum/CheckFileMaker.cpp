@@ -1,12 +1,15 @@
 #include "checksum/CheckFileMaker.h"
 
 #include "checksum/CheckFileFormat.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
 #include "platform/FolderWalk.h"
 #include "platform/IoError.h"
 #include "platform/LocalTime.h"
 #include "platform/ReplacingFile.h"
+
+#include <climits>
 
 namespace sumwarden {
 namespace {
@@ -15,32 +18,30 @@ namespace {
 class CheckFileWriter final : public FolderVisitor {
 public:
     CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength,
-                    const JobObserver& report, MakeResult& result)
+                    const JobObserver& report, MakeResult& result, DigestPipeline& pipeline)
         : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
-          result_(result) {}
+          result_(result), pipeline_(pipeline) {}
 
     bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
         if (name.starts_with('.')) {
             return false;
         }
         if (!NameFitsCheckFile(name)) {
-            ++result_.namesNotSupported;
-            report_.Report(FolderLine(parentPath + "/" + name) + " " +
-                               std::string(kNameNotSupported),
-                           LineKind::Failure);
+            ReportInOrder(FolderLine(parentPath + "/" + name) + " " +
+                              std::string(kNameNotSupported),
+                          LineKind::Failure, &MakeResult::namesNotSupported);
             return false;
         }
         return true;
     }
 
     void FolderEntered(const std::string& path) override {
-        report_.Report(FolderLine(path), LineKind::Progress);
+        ReportInOrder(FolderLine(path), LineKind::Progress, nullptr);
     }
 
     void FolderNotOpened(const std::string& path, int) override {
-        ++result_.foldersNotOpened;
-        report_.Report(FolderLine(path) + " " + std::string(kCouldNotOpenFolder),
-                       LineKind::Failure);
+        ReportInOrder(FolderLine(path) + " " + std::string(kCouldNotOpenFolder), LineKind::Failure,
+                      &MakeResult::foldersNotOpened);
     }
 
     void FileAt(const FolderHandle& folder, const std::string& folderPath,
@@ -49,21 +50,35 @@ public:
         if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName)) {
             return;
         }
-        std::string_view status = "OK";
         const std::string fullPath = folderPath + "/" + name;
-        const std::string_view relativePath = std::string_view(fullPath).substr(baseFolderLength_);
+        std::string relativePath = fullPath.substr(baseFolderLength_);
+        std::string line = "Processing file " + Quoted(name) + " ... ";
         if (!NameFitsCheckFile(name) || !PathFitsCheckFile(relativePath)) {
-            status = kNameNotSupported;
-            ++result_.namesNotSupported;
-        } else if (const std::optional<TDigest> digest = DigestOf(folder.OpenFileForDigest(name))) {
-            checkFile_.Write(CheckFileEntryLine(DigestToHex(*digest), relativePath));
-            ++result_.filesListed;
-        } else {
-            status = kCouldNotOpenFile;
-            ++result_.filesNotOpened;
+            ReportInOrder(line + std::string(kNameNotSupported), LineKind::Failure,
+                          &MakeResult::namesNotSupported);
+            return;
         }
-        report_.Report("Processing file " + Quoted(name) + " ... " + std::string(status),
-                       status == "OK" ? LineKind::Progress : LineKind::Failure);
+        auto listFile = [this, line = std::move(line),
+                         relativePath = std::move(relativePath)](const FileOutcome& outcome) {
+            if (outcome.status == FileStatus::Hashed) {
+                report_.Hashed(outcome.bytes);
+                checkFile_.Write(CheckFileEntryLine(DigestToHex(outcome.digest), relativePath));
+                ++result_.filesListed;
+                report_.Report(line + "OK", LineKind::Progress);
+            } else {
+                ++result_.filesNotOpened;
+                report_.Report(line + std::string(kCouldNotOpenFile), LineKind::Failure);
+            }
+        };
+        if (fullPath.size() < PATH_MAX) {
+            pipeline_.Hash(OpenByPath(fullPath), std::move(listFile));
+            return;
+        }
+        // Too long to open by name on another thread once the walk has left its folder:
+        // hashed here, through the folder, and reported in its place.
+        pipeline_.Then(
+            [listFile = std::move(listFile),
+             outcome = HashOpened({true, folder.OpenFileForDigest(name)})] { listFile(outcome); });
     }
 
 private:
@@ -71,22 +86,21 @@ private:
         return "Processing folder " + Quoted(path) + " ...";
     }
 
-    std::optional<TDigest> DigestOf(const std::optional<FileDescriptor>& file) const {
-        if (!file) {
-            return std::nullopt;
-        }
-        AdviseSequential(file->Get());
-        std::optional<TDigest> digest = TryDescriptorDigest(file->Get());
-        if (digest) {
-            report_.Hashed(ReadPosition(file->Get()));
-        }
-        return digest;
+    // The line goes out in its place among the files still being hashed.
+    void ReportInOrder(std::string line, LineKind kind, std::size_t MakeResult::*counter) {
+        pipeline_.Then([this, line = std::move(line), kind, counter] {
+            if (counter != nullptr) {
+                ++(result_.*counter);
+            }
+            report_.Report(line, kind);
+        });
     }
 
     ReplacingFile& checkFile_;
     const std::size_t baseFolderLength_;
     const JobObserver& report_;
     MakeResult& result_;
+    DigestPipeline& pipeline_;
 };
 
 } // namespace
@@ -102,12 +116,12 @@ std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText) 
 }
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report) {
-    return MakeCheckFile(folderText, includeSubFolders, LinesOnly(report));
+                         const LineSink& report, std::size_t jobs) {
+    return MakeCheckFile(folderText, includeSubFolders, LinesOnly(report), jobs);
 }
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const JobObserver& report) {
+                         const JobObserver& report, std::size_t jobs) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
     result.checkFilePath = CheckFilePathIn(folder);
@@ -119,8 +133,10 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
     }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    CheckFileWriter writer(checkFile, folder.size(), report, result);
+    DigestPipeline pipeline(jobs);
+    CheckFileWriter writer(checkFile, folder.size(), report, result, pipeline);
     WalkFolder(folder, includeSubFolders, writer);
+    pipeline.Finish();
     checkFile.Commit();
 
     report.Report("", LineKind::Closing);

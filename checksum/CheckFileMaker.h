@@ -3,6 +3,7 @@
 // Writes CheckSum.md5 into a folder: one entry per readable file of the walk, and one
 // report line per folder and file.
 
+#include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
 
 #include <cstddef>
@@ -29,10 +30,11 @@ struct MakeResult {
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
 // A failure of the check file itself, or a folder that cannot be listed, throws IoError and
 // leaves any previous check file as it was; per-file and sub folder outcomes are report
-// lines.
+// lines. Files are hashed by `jobs` threads; the lines and the check file are the same for
+// any number.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report);
+                         const LineSink& report, std::size_t jobs = DefaultJobCount());
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const JobObserver& report);
+                         const JobObserver& report, std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

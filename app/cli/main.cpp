@@ -5,6 +5,7 @@
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
@@ -30,18 +31,20 @@ constexpr std::string_view kVersion = "Sumwarden Version 2.1";
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  sumwarden-cli hash FILE...\n"
+    "  sumwarden-cli hash [-j N] FILE...\n"
     "      Print each file's MD5 digest: the path, a TAB, the digest or \"Could not open file\".\n"
     "      A FILE of - reads standard input.\n"
-    "  sumwarden-cli make [--no-subfolders] FOLDER\n"
+    "  sumwarden-cli make [-j N] [--no-subfolders] FOLDER\n"
     "      Write FOLDER/CheckSum.md5 with the digest of every file under FOLDER.\n"
-    "  sumwarden-cli verify CHECKFILE|FOLDER\n"
+    "  sumwarden-cli verify [-j N] CHECKFILE|FOLDER\n"
     "      Check every file listed in CHECKFILE (or FOLDER/CheckSum.md5) and report what\n"
     "      changed.\n"
     "  sumwarden-cli --help | --version\n"
     "\n"
     "Options:\n"
     "  --no-subfolders  make: list only the files of FOLDER itself\n"
+    "  -j, --jobs N     hash N files at once (1 to 1024; default: the processors this\n"
+    "                   process may use); the output is the same for any N\n"
     "  -q, --quiet      print only what failed (could not be opened, changed, missing)\n"
     "                   and the closing lines\n"
     "  --progress       make, verify: show files and bytes done and the rate on standard\n"
@@ -110,26 +113,36 @@ sumwarden::FileDigestRow StandardInputRow() {
     return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
 }
 
-int Hash(const std::vector<std::string>& paths, bool quiet) {
+int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs) {
     bool allOpened = true;
-    for (const std::string& path : paths) {
-        const sumwarden::FileDigestRow row =
-            path == "-" ? StandardInputRow() : sumwarden::ComputeFileDigestRow(path);
+    const auto print = [&allOpened, quiet](const sumwarden::FileDigestRow& row) {
         allOpened = allOpened && row.opened;
         if (!quiet || !row.opened) {
             PrintLine(row.path + "\t" + row.text);
         }
+    };
+    sumwarden::DigestPipeline pipeline(jobs);
+    for (const std::string& path : paths) {
+        if (path == "-") {
+            pipeline.Then([&print] { print(StandardInputRow()); });
+        } else {
+            pipeline.Hash(sumwarden::OpenByPath(path),
+                          [&print, path](const sumwarden::FileOutcome& outcome) {
+                              print(sumwarden::FileDigestRowOf(path, outcome));
+                          });
+        }
     }
+    pipeline.Finish();
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
-int Make(const std::string& folder, bool includeSubFolders, JobOutput& output) {
+int Make(const std::string& folder, bool includeSubFolders, JobOutput& output, std::size_t jobs) {
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         return Refuse(folder, *refusal);
     }
     try {
         const sumwarden::MakeResult result =
-            sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer());
+            sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer(), jobs);
         return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
         output.Error(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
@@ -137,7 +150,7 @@ int Make(const std::string& folder, bool includeSubFolders, JobOutput& output) {
     }
 }
 
-int Verify(const std::string& argument, JobOutput& output) {
+int Verify(const std::string& argument, JobOutput& output, std::size_t jobs) {
     // A folder stands for the check file a make writes into it.
     const std::string checkFile =
         sumwarden::FolderExists(argument) ? sumwarden::CheckFilePathIn(argument) : argument;
@@ -146,7 +159,7 @@ int Verify(const std::string& argument, JobOutput& output) {
     }
     try {
         const sumwarden::VerifyResult result =
-            sumwarden::VerifyCheckFile(checkFile, output.Observer());
+            sumwarden::VerifyCheckFile(checkFile, output.Observer(), jobs);
         if (!result.LooksLikeACheckFile()) {
             output.Error(checkFile + ": the file holds no check-file entries");
             return kExitRefused;
@@ -178,6 +191,7 @@ struct Arguments {
     bool quiet = false;
     bool progress = false;
     bool includeSubFolders = true;
+    std::size_t jobs = sumwarden::DefaultJobCount();
     std::vector<std::string> operands;
 };
 
@@ -202,6 +216,7 @@ int Run(int argc, char** argv) {
     app.add_flag("-h,--help", arguments.help);
     app.set_version_flag("--version", std::string(kVersion));
     app.add_flag("-q,--quiet", arguments.quiet);
+    app.add_option("-j,--jobs", arguments.jobs)->check(CLI::Range(1, 1024));
     CLI::Option* progress = app.add_flag("--progress,!--no-progress", arguments.progress);
     app.require_subcommand(0, 1);
 
@@ -241,19 +256,19 @@ int Run(int argc, char** argv) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands, arguments.quiet);
+        return Hash(operands, arguments.quiet, arguments.jobs);
     }
     if (*make) {
         if (operands.size() != 1) {
             return UsageError("make needs one FOLDER");
         }
-        return Make(operands.front(), arguments.includeSubFolders, output);
+        return Make(operands.front(), arguments.includeSubFolders, output, arguments.jobs);
     }
     if (*verify) {
         if (operands.size() != 1) {
             return UsageError("verify needs one CHECKFILE or FOLDER");
         }
-        return Verify(operands.front(), output);
+        return Verify(operands.front(), output, arguments.jobs);
     }
     return UsageError(operands.empty() ? "no command given"
                                        : "unknown command \"" + operands.front() + "\"");

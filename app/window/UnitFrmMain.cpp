@@ -157,13 +157,20 @@ void TForm1::BtnSelectFileClick(TObject*) {
     }
     // The list may change under a nested run while messages are processed: keep a copy.
     const QStringList files = dlg2->Files();
+    // Each row shows its path at once; the digests are hashed several at a time and fill
+    // the rows in order, the window answering between them.
+    sumwarden::DigestPipeline pipeline(sumwarden::DefaultJobCount());
     for (const QString& file : files) {
         TListItem* row = LvwFile->Items()->Add();
         row->SetCaption(file);
-        // Shows the new row before a long digest, and keeps the window answering.
         Application->ProcessMessages();
-        const sumwarden::FileDigestRow digest = sumwarden::ComputeFileDigestRow(PathToBytes(file));
-        row->SubItems()->Add(BytesToText(digest.text));
-        Application->ProcessMessages();
+        std::string path = PathToBytes(file);
+        pipeline.Hash(
+            sumwarden::OpenByPath(path), [row, path](const sumwarden::FileOutcome& outcome) {
+                const sumwarden::FileDigestRow digest = sumwarden::FileDigestRowOf(path, outcome);
+                row->SubItems()->Add(BytesToText(digest.text));
+                Application->ProcessMessages();
+            });
     }
+    pipeline.Finish();
 }

@@ -132,7 +132,7 @@ TEST(VerifyCheckFile, MatchesHexDigitsWithoutRegardToCase) {
         "CheckSum.md5", kHeader + Entry(upper, "a") + Entry(std::string(32, 'z'), "a")));
     EXPECT_EQ(verified.result.counts.unchanged, 1u);
     EXPECT_EQ(verified.result.counts.changed, 1u);
-    EXPECT_EQ(verified.result.changedFiles, (Lines{folder / "a"}));
+    EXPECT_EQ(verified.result.changedFiles.Entries(), (Lines{folder / "a"}));
 }
 
 TEST(VerifyCheckFile, TakesTheFirstEntryAfterAByteOrderMark) {
@@ -163,7 +163,7 @@ TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
     folder.MakeFolder("sub");
     const Verified verified =
         Verify(folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "sub") + Entry(kAbc, "")));
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "sub", folder.Path() + "/"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "sub", folder.Path() + "/"}));
 }
 
 TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
@@ -172,7 +172,8 @@ TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
     const Verified verified = Verify(
         folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "dangling") + Entry(kAbc, "fifo")));
-    EXPECT_EQ(verified.result.unopenableFiles, (Lines{folder / "dangling", folder / "fifo"}));
+    EXPECT_EQ(verified.result.unopenableFiles.Entries(),
+              (Lines{folder / "dangling", folder / "fifo"}));
 }
 
 TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
@@ -186,7 +187,7 @@ TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
                              Entry(kAbc, "a");
     const Verified verified = Verify(folder.WriteFile("CheckSum.md5", text));
     EXPECT_EQ(verified.result.counts.unchanged, 4u) << ::testing::PrintToString(verified.lines);
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "bnothing"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "bnothing"}));
     EXPECT_EQ(verified.lines.front(), "OK ... \"" + folder / "a" + "\"");
 }
 
@@ -229,7 +230,7 @@ TEST(VerifyCheckFile, ResolvesEntriesBeneathItsFolderWhateverFormItsPathTakes) {
     folder.WriteFile("outside", "abc");
     const Verified escaping =
         Verify(folder.WriteFile("sub/y.md5", kHeader + Entry(kAbc, "..\\outside")));
-    EXPECT_EQ(escaping.result.missingFiles, (Lines{folder / "sub/../outside"}));
+    EXPECT_EQ(escaping.result.missingFiles.Entries(), (Lines{folder / "sub/../outside"}));
 }
 
 // A device or FIFO could feed lines forever, or block forever without a writer.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -71,7 +72,8 @@ TEST(Cli, PrintsVersionUsageAndRefusesUnknownCommands) {
     EXPECT_EQ(version.out, "Sumwarden Version 2.1\n");
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("sumwarden-cli make [--no-subfolders] FOLDER"), std::string::npos);
+    EXPECT_NE(help.out.find("sumwarden-cli make [-j N] [--no-subfolders] FOLDER"),
+              std::string::npos);
     EXPECT_EQ(RunCli({}).exitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(RunCli({"hash"}).exitCode, 2);
@@ -406,6 +408,75 @@ TEST(Cli, ReportsCheckFileFailuresWithExitThree) {
     EXPECT_EQ(unreadable.exitCode, 3);
     EXPECT_EQ(unreadable.err, "sumwarden-cli: " + checkFile + ": File access denied\n");
     EXPECT_EQ(unreadable.out, "");
+}
+
+TEST(Cli, PrintsTheSameForAnyNumberOfJobs) {
+    ScratchFolder folder;
+    std::vector<std::string> files;
+    for (int i = 0; i < 60; ++i) {
+        std::string relative = "d";
+        relative += std::to_string(i % 4);
+        relative += "/f";
+        relative += std::to_string(i);
+        files.push_back(
+            folder.WriteFile(relative, std::string(static_cast<std::size_t>(i) * 1000, 'x')));
+    }
+    ASSERT_EQ(::mkfifo((folder / "d1/fifo").c_str(), 0644), 0);
+    files.push_back(folder / "missing");
+
+    std::vector<std::string> hashArguments = {"hash", "-j1"};
+    hashArguments.insert(hashArguments.end(), files.begin(), files.end());
+    const CliRun sequential = RunCli(hashArguments);
+    hashArguments[1] = "--jobs=3";
+    const CliRun parallel = RunCli(hashArguments);
+    EXPECT_EQ(sequential.exitCode, 1);
+    EXPECT_EQ(parallel.exitCode, 1);
+    EXPECT_EQ(parallel.out, sequential.out);
+
+    const CliRun madeSequentially = RunCli({"make", "-j", "1", folder.Path()});
+    const std::string entries = ReadWholeFile(folder / "CheckSum.md5").substr(100);
+    const CliRun madeInParallel = RunCli({"-j", "5", "make", folder.Path()});
+    EXPECT_EQ(madeInParallel.out, madeSequentially.out);
+    EXPECT_EQ(ReadWholeFile(folder / "CheckSum.md5").substr(100), entries);
+
+    folder.WriteFile("d2/f2", "changed");
+    const CliRun verifiedSequentially = RunCli({"verify", "-j1", folder.Path()});
+    const CliRun verifiedInParallel = RunCli({"verify", "-j", "7", folder.Path()});
+    EXPECT_EQ(verifiedInParallel.exitCode, 1);
+    EXPECT_EQ(verifiedInParallel.out, verifiedSequentially.out);
+
+    EXPECT_EQ(RunCli({"hash", "-j0", files.front()}).exitCode, 2);
+    EXPECT_EQ(RunCli({"hash", "--jobs", "many", files.front()}).exitCode, 2);
+}
+
+TEST(Cli, AnInterruptedMakeLeavesTheFolderAsItWas) {
+    ScratchFolder folder;
+    for (int i = 0; i < 2000; ++i) {
+        folder.WriteFile("a-file-with-a-long-name-" + std::to_string(i), "abc");
+    }
+    folder.WriteFile("CheckSum.md5", "the old check file");
+    // Standard output is a pipe read only until the first line: the make then stops once
+    // the pipe is full, in the middle of its walk.
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(output[1], 1);
+        ::execl(SUMWARDEN_CLI, SUMWARDEN_CLI, "make", folder.Path().c_str(), nullptr);
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    char first = 0;
+    ASSERT_EQ(::read(output[0], &first, 1), 1);
+    ::kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::close(output[0]);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              2001);
+    EXPECT_EQ(ReadWholeFile(folder / "CheckSum.md5"), "the old check file");
 }
 
 } // namespace
