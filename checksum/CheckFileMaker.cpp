@@ -5,6 +5,7 @@
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
 #include "platform/FolderWalk.h"
+#include "platform/IoError.h"
 #include "platform/LocalTime.h"
 #include "platform/ReplacingFile.h"
 
@@ -125,6 +126,11 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
     MakeResult result;
     result.checkFilePath = CheckFilePathIn(folder);
 
+    // A folder that cannot be listed would get a check file listing nothing in place of the
+    // one it has: the make fails as a whole instead.
+    if (!FolderHandle::Open(folder)) {
+        ThrowLastIoError();
+    }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
     DigestPipeline pipeline(jobs);

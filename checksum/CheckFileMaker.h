@@ -28,9 +28,10 @@ struct MakeResult {
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
-// A failure of the check file itself throws IoError and leaves any previous check file as
-// it was; per-file outcomes are report lines. Files are hashed by `jobs` threads; the
-// lines and the check file are the same for any number.
+// A failure of the check file itself, or a folder that cannot be listed, throws IoError and
+// leaves any previous check file as it was; per-file and sub folder outcomes are report
+// lines. Files are hashed by `jobs` threads; the lines and the check file are the same for
+// any number.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report, std::size_t jobs = DefaultJobCount());
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,

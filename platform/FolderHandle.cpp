@@ -157,8 +157,10 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
         }
         start = slash + 1;
     }
-    // An empty path or one that ends in "/" names a folder, never a file.
-    if (components.empty() || relativePath.ends_with('/')) {
+    // An empty path or one that ends in "/" names a folder, never a file; ".." would leave
+    // the folder.
+    if (components.empty() || relativePath.ends_with('/') ||
+        std::find(components.begin(), components.end(), "..") != components.end()) {
         return {};
     }
     std::optional<FolderHandle> current;

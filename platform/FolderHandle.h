@@ -66,7 +66,8 @@ public:
     std::optional<FileDescriptor> OpenFileForDigest(const std::string& name) const;
 
     // Looks up a relative path beneath this folder; "/" separates components, empty
-    // components are skipped, so a leading "/" does not leave the folder.
+    // components are skipped, so a leading "/" does not leave the folder, and a path with a
+    // ".." component names nothing.
     EntryLookup LookUp(std::string_view relativePath) const;
 
     std::optional<FolderIdentity> Identity() const;

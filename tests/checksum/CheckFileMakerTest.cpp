@@ -281,6 +281,26 @@ TEST(MakeCheckFile, TellsAnObserverWhichLinesFailedAndHowManyBytesWereHashed) {
     EXPECT_EQ(lines, expected);
 }
 
+TEST(MakeCheckFile, KeepsThePreviousCheckFileOfAFolderItCannotList) {
+    ScratchFolder folder;
+    const std::string locked = folder.MakeFolder("locked");
+    folder.WriteFile("locked/file", "abc");
+    const std::string previous = folder.WriteFile("locked/CheckSum.md5", kAbc + "\tfile\r\n");
+    ASSERT_EQ(::chmod(previous.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(locked.c_str(), 0333), 0);
+    const int result = testing::RunUnprivileged([&] {
+        try {
+            Make(locked);
+        } catch (const IoError& error) {
+            return error.ErrorNumber() == EACCES ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(::chmod(locked.c_str(), 0755), 0);
+    EXPECT_EQ(ReadWholeFile(previous), kAbc + "\tfile\r\n");
+}
+
 TEST(MakeCheckFile, NeverListsTheTemporaryCheckFileOfAnyRun) {
     ScratchFolder folder;
     folder.WriteFile(".CheckSum.md5.0123456789abcdef", "left by a make that was killed");

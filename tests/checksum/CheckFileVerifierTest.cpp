@@ -225,6 +225,12 @@ TEST(VerifyCheckFile, ResolvesEntriesBeneathItsFolderWhateverFormItsPathTakes) {
     EXPECT_EQ(verifyIn(folder.Path(), "x.md5", "./etc/passwd"), 0);
     EXPECT_EQ(verifyIn(folder.Path(), "./x.md5", ".//etc/passwd"), 0);
     EXPECT_EQ(verifyIn("/", folder / "x.md5", folder.Path() + "//etc/passwd"), 0);
+
+    // Nor does ".." lead out of it.
+    folder.WriteFile("outside", "abc");
+    const Verified escaping =
+        Verify(folder.WriteFile("sub/y.md5", kHeader + Entry(kAbc, "..\\outside")));
+    EXPECT_EQ(escaping.result.missingFiles.Entries(), (Lines{folder / "sub/../outside"}));
 }
 
 // A device or FIFO could feed lines forever, or block forever without a writer.

@@ -141,6 +141,12 @@ TEST(FolderHandleLookUp, FindsEntriesBeneathTheFolderOnly) {
         const EntryLookup found = base->LookUp(unopenable);
         EXPECT_TRUE(found.exists && !found.file) << unopenable;
     }
+    folder.WriteFile("outside", "abc");
+    const std::optional<FolderHandle> sub = FolderHandle::OpenForLookup(folder / "sub");
+    ASSERT_TRUE(sub);
+    EXPECT_TRUE(sub->LookUp("./file").file);
+    EXPECT_FALSE(sub->LookUp("../outside").exists);
+    EXPECT_FALSE(sub->LookUp("folder/../file").exists);
     for (const char* missing : {"", "/", "sub", "sub/", "sub/folder", "sub/file/", "sub/file/x",
                                 "nothing", "link-to-sub"}) {
         EXPECT_FALSE(base->LookUp(missing).exists) << missing;

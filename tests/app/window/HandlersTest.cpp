@@ -185,6 +185,11 @@ TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     Form->EdtCheckfilePath->SetText(aFolder);
     ClickOn(Form->BtnVerify);
     ExpectOneError(*Dialogs.operator->(), QStringLiteral("The check file does not exists."));
+    // Nor is a device, which would feed lines for ever.
+    TFakeDialogsScope dialogs;
+    Form->EdtCheckfilePath->SetText(QStringLiteral("/dev/zero"));
+    ClickOn(Form->BtnVerify);
+    ExpectOneError(*dialogs.operator->(), QStringLiteral("The check file is not a regular file."));
 }
 
 TEST_F(WindowTest, AnEmptyFolderGivesTheThreeClosingLines) {
