@@ -3,6 +3,7 @@
 #include "framework/layout/ClassRegistry.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKImagePanel.h"
 
 void RegisterSkinClasses() {
@@ -12,6 +13,8 @@ void RegisterSkinClasses() {
         RegisterComponentClass<TskCheckBox>("TskCheckBox");
         RegisterComponentClass<TskEdit>("TskEdit");
         RegisterComponentClass<TskImagePanel>("TskImagePanel");
+        RegisterComponentClass<TskPageControl>("TskPageControl");
+        RegisterComponentClass<TskTabSheet>("TskTabSheet");
         RegisterComponentClass<TskFileTheme>("TskFileTheme");
         return true;
     }();
