@@ -306,14 +306,17 @@ void TCustomForm::SetMenu(TComponent* menu) {
     }
     if (FMenu != nullptr) {
         FMenu->RemoveFreeNotification(this);
+        if (auto* oldMenu = qobject_cast<TMainMenu*>(FMenu)) {
+            oldMenu->ChangeListener = nullptr;
+        }
     }
     FMenu = menu;
     if (menu != nullptr) {
         menu->FreeNotification(this);
     }
     if (auto* mainMenu = qobject_cast<TMainMenu*>(menu)) {
-        // The form follows its menu's changes (the menu tells one user).
-        mainMenu->OnChange = [this](TObject*) { Perform(CM_MENUCHANGED); };
+        // The form follows its menu's changes; OnChange stays free for user code.
+        mainMenu->ChangeListener = [this](TMenu*) { Perform(CM_MENUCHANGED); };
     }
     Perform(CM_MENUCHANGED);
 }
