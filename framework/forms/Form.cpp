@@ -2,6 +2,7 @@
 
 #include "framework/controls/Menus.h"
 #include "framework/core/Application.h"
+#include "framework/forms/WindowMover.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -589,6 +590,13 @@ void TCustomForm::WndProc(TMessage& message) {
         break;
     case WM_SYSCOMMAND:
         WMSysCommand(message);
+        break;
+    case WM_NCLBUTTONDOWN:
+        // A press on the caption moves the window with the pointer.
+        if (message.WParam == HTCAPTION && FWindowState != wsMaximized) {
+            StartCaptionDrag(Handle(), GetCursorPos());
+        }
+        TWinControl::WndProc(message);
         break;
     case CM_MENUCHANGED:
         RebuildMenuBar();

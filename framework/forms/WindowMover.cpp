@@ -1,6 +1,7 @@
 #include "framework/forms/WindowMover.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
@@ -41,4 +42,61 @@ void TWindowMover::Release() {
     FWindow = nullptr;
     FDragging = false;
     FManual = false;
+}
+
+namespace {
+
+class TCaptionDrag : public QObject {
+public:
+    TCaptionDrag(QWidget* window, TPoint screenPoint) : QObject(qApp) {
+        FMover.Press(window, screenPoint);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!mouse->buttons().testFlag(Qt::LeftButton)) {
+                End();
+                return false;
+            }
+            FMover.Move(TPoint::FromQPoint(mouse->globalPosition().toPoint()));
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            End();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void End() {
+        FMover.Release();
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    TWindowMover FMover;
+};
+
+QPointer<TCaptionDrag>& CurrentDrag() {
+    static QPointer<TCaptionDrag> drag;
+    return drag;
+}
+
+} // namespace
+
+void StartCaptionDrag(QWidget* window, TPoint screenPoint) {
+    delete CurrentDrag().data();
+    if (window != nullptr && qApp != nullptr) {
+        CurrentDrag() = new TCaptionDrag(window, screenPoint);
+    }
+}
+
+bool CaptionDragActive() {
+    return !CurrentDrag().isNull();
 }
