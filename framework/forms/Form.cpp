@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -107,6 +108,28 @@ void TCustomForm::SetBounds(int left, int top, int width, int height) {
         Handle()->setGeometry(left, top, width, height);
     }
     RecreateFrame();
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+    if (IsLoading()) {
+        FRequestedClientSize = TSize{width, height};
+    }
+    TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    if (FRequestedClientSize.has_value()) {
+        const TSize size = *FRequestedClientSize;
+        FRequestedClientSize.reset();
+        SetClientSize(size.cx, size.cy);
+    }
+}
+
+void TCustomForm::InvalidateFrame() {
+    QRegion frame(0, 0, Width(), Height());
+    frame -= QRegion(FClientInWindow.ToQRect());
+    Handle()->update(frame);
 }
 
 void TCustomForm::RecreateFrame() {
@@ -618,9 +641,15 @@ void TCustomForm::WndProc(TMessage& message) {
 
 void TCustomForm::WMNCCalcSize(TMessage& message) {
     // The window manager draws the frame: the client area is the whole window less a
-    // shown menu bar.
+    // shown menu bar. A frameless window with a border keeps a frame of its own.
+    auto* rect = reinterpret_cast<TRect*>(message.LParam);
+    if (FFrameless && FBorderStyle != bsNone) {
+        rect->Left += KeptFrameWidth;
+        rect->Top += KeptFrameWidth;
+        rect->Right -= KeptFrameWidth;
+        rect->Bottom -= KeptFrameWidth;
+    }
     if (FMenuBar != nullptr && !FMenuBar->isHidden()) {
-        auto* rect = reinterpret_cast<TRect*>(message.LParam);
         const int height = FMenuBar->sizeHint().height();
         FMenuBar->setGeometry(rect->Left, rect->Top, rect->Width(), height);
         rect->Top += height;
