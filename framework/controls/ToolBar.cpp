@@ -312,13 +312,12 @@ bool TToolBar::eventFilter(QObject* watched, QEvent* event) {
     }
     QPointer<TToolButton> target(next);
     QPointer<TToolBar> bar(this);
-    // Switch once the event has left the closing menu.
+    // Switch once the event has left the menu that closes.
     QTimer::singleShot(0, this, [bar, target] {
         if (bar && target) {
             bar->TrackMenu(target);
         }
     });
-    CloseMenu();
     return true;
 }
 
