@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
@@ -69,7 +70,7 @@ public:
                 measure.SetSize(1, 1);
                 if (widget != nullptr) {
                     measure.Canvas()->Font()->SetName(widget->font().family());
-                    measure.Canvas()->Font()->SetHeight(-widget->font().pixelSize());
+                    measure.Canvas()->Font()->SetHeight(-QFontInfo(widget->font()).pixelSize());
                 }
                 int width = size.width();
                 int height = size.height();

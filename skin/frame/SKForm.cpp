@@ -5,6 +5,7 @@
 #include "framework/forms/AppEvents.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/layout/ClassRegistry.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKThemeSource.h"
 
@@ -599,3 +600,5 @@ TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarCustomBtnsClick() {
 TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarHelpBtnClick() {
     return FTitleBar->OnHelpBtnClick;
 }
+
+REGISTER_CLASS(TskForm);

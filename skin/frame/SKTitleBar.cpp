@@ -4,6 +4,7 @@
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/layout/ClassRegistry.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKThemeSource.h"
 
@@ -741,3 +742,5 @@ void TskTitleBar::CMFontChanged(TMessage& message) {
     TCustomPanel::CMFontChanged(message);
     Invalidate();
 }
+
+REGISTER_CLASS(TskTitleBar);

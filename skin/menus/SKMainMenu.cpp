@@ -2,6 +2,7 @@
 
 #include "framework/forms/Form.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/layout/ClassRegistry.h"
 
 namespace {
 
@@ -91,3 +92,5 @@ const TImageList* TskMainMenu::ItemImages() const {
 const TImageList* TskMainMenu::CheckMarkImages() const {
     return FCheckMarks.get();
 }
+
+REGISTER_CLASS(TskMainMenu);

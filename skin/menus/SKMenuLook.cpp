@@ -124,6 +124,8 @@ void TskMenuLook::MeasureItem(TMenuItem* item, TCanvas* canvas, int& width, int&
         return;
     }
     height = item->IsLine() ? FSeparatorHeight : FMenuItemHeight;
+    // Measured in the font the item is drawn in, so its text always fits.
+    ApplyItemFont(canvas->Font());
     width = canvas->TextWidth(item->Caption()) + canvas->TextWidth(ShortCutText(item)) + FBarWidth +
             MeasurePadding;
 }

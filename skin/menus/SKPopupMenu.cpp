@@ -1,6 +1,7 @@
 #include "skin/menus/SKPopupMenu.h"
 
 #include "framework/graphics/ImageList.h"
+#include "framework/layout/ClassRegistry.h"
 
 namespace {
 
@@ -41,3 +42,5 @@ void TskPopupMenu::Notification(TComponent* component, TOperation operation) {
 const TImageList* TskPopupMenu::CheckMarkImages() const {
     return SharedCheckMarks();
 }
+
+REGISTER_CLASS(TskPopupMenu);

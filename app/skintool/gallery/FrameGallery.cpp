@@ -1,0 +1,129 @@
+#include "app/skintool/gallery/FrameGallery.h"
+
+#include "framework/forms/Form.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/ImageList.h"
+#include "skin/core/SKMgr.h"
+#include "skin/frame/SKForm.h"
+
+#include <QMenu>
+#include <QMetaEnum>
+#include <QPainter>
+
+namespace {
+
+constexpr int Margin = 12;
+constexpr int LabelHeight = 22;
+constexpr int FormClientWidth = 380;
+constexpr int FormClientHeight = 200;
+constexpr QRgb Background = 0xFFF4F4F4;
+
+TMenuItem* AddItem(TMenuItem* parent, TComponent* owner, const char* caption) {
+    auto* item = new TMenuItem(owner);
+    item->SetCaption(QString::fromLatin1(caption));
+    parent->Add(item);
+    return item;
+}
+
+// A 16 x 16 item picture: a framed green square.
+void AddItemPicture(TImageList* images) {
+    TBitmap picture;
+    picture.SetSize(16, 16);
+    picture.Image().fill(qRgb(0x20, 0x90, 0x40));
+    QPainter painter(&picture.Image());
+    painter.setPen(QColor(0x10, 0x40, 0x20));
+    painter.drawRect(0, 0, 15, 15);
+    painter.fillRect(4, 4, 8, 8, QColor(0xF0, 0xF0, 0xF0));
+    painter.end();
+    images->Add(&picture);
+}
+
+// A skinned form with a main menu whose first drop-down shows every kind of item.
+struct TGalleryWindow {
+    TForm Form{nullptr};
+    TImageList Images{nullptr};
+    TskForm* Skin;
+    TskMainMenu* Menu;
+
+    TGalleryWindow(TskUIStyle look, TskFileTheme* fileTheme) {
+        Form.SetBorderStyle(TCustomForm::bsSingle);
+        Form.SetCaption(QStringLiteral("Sumwarden"));
+        Skin = new TskForm(&Form);
+        Skin->SetParent(&Form);
+        Menu = new TskMainMenu(&Form);
+        AddItemPicture(&Images);
+        Menu->SetUserImages(&Images);
+        TMenuItem* file = AddItem(Menu->Items(), &Form, "&File");
+        TMenuItem* open = AddItem(file, &Form, "&Open...");
+        open->SetShortCut(scCtrl | 'O');
+        open->SetImageIndex(0);
+        AddItem(file, &Form, "&Include sub folders")->SetChecked(true);
+        AddItem(file, &Form, "&Recent files")->SetEnabled(false);
+        AddItem(file, &Form, "-");
+        AddItem(file, &Form, "E&xit")->SetShortCut(scAlt | 0x73);
+        AddItem(AddItem(Menu->Items(), &Form, "&Help"), &Form, "&About");
+        Skin->SetFileTheme(fileTheme);
+        Skin->SetUIStyle(look);
+        Form.SetClientWidth(FormClientWidth);
+        Form.SetClientHeight(FormClientHeight);
+        Form.SetBounds(0, 0, Form.Width(), Form.Height());
+        Form.Show();
+    }
+};
+
+QString LookName(TskUIStyle look) {
+    return QString::fromLatin1(QMetaEnum::fromType<TskUIStyle>().valueToKey(look));
+}
+
+} // namespace
+
+QImage PaintFrameGallery(TskUIStyle look, TskFileTheme* fileTheme) {
+    TGalleryWindow window(look, fileTheme);
+    QWidget* frame = window.Form.Handle();
+    const QImage active = frame->grab().toImage();
+
+    TskMenuBar* bar = window.Skin->MenuBar();
+    TToolButton* fileButton = bar->Buttons(0);
+    bar->TrackMenu(fileButton);
+    QImage dropDown;
+    QPoint dropDownAt;
+    if (QMenu* menu = bar->TrackedMenu()) {
+        menu->adjustSize();
+        // Highlight the first item as the pointer would.
+        menu->setActiveAction(menu->actions().first());
+        dropDown = menu->grab().toImage();
+        dropDownAt = fileButton->Handle()->mapTo(frame, QPoint(0, fileButton->Height()));
+    }
+    const QImage opened = frame->grab().toImage();
+    bar->CloseMenu();
+
+    window.Form.Perform(WM_ACTIVATE, WA_INACTIVE);
+    const int titleRows = window.Skin->TitleBar()->Height() + TCustomForm::KeptFrameWidth;
+    const QImage inactive = frame->grab().toImage().copy(0, 0, active.width(), titleRows);
+
+    const int width = Margin * 3 + active.width() * 2;
+    const int height = LabelHeight * 2 + Margin * 4 + active.height() +
+                       std::max(0, dropDown.height() - (active.height() - dropDownAt.y())) +
+                       LabelHeight + inactive.height();
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Background);
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    const QString look_name = LookName(look);
+    painter.drawText(Margin, Margin + 12,
+                     QStringLiteral("Skinned window, %1: active").arg(look_name));
+    painter.drawText(Margin * 2 + active.width(), Margin + 12,
+                     QStringLiteral("%1 with the File drop-down open").arg(look_name));
+    const int top = Margin + LabelHeight;
+    painter.drawImage(Margin, top, active);
+    const int openedLeft = Margin * 2 + active.width();
+    painter.drawImage(openedLeft, top, opened);
+    if (!dropDown.isNull()) {
+        painter.drawImage(openedLeft + dropDownAt.x(), top + dropDownAt.y(), dropDown);
+    }
+    const int inactiveTop = height - Margin - inactive.height();
+    painter.drawText(Margin, inactiveTop - 8, QStringLiteral("Title bar of an inactive window"));
+    painter.drawImage(Margin, inactiveTop, inactive);
+    painter.end();
+    return picture;
+}
