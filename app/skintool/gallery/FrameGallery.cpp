@@ -17,6 +17,7 @@ constexpr int LabelHeight = 22;
 constexpr int FormClientWidth = 380;
 constexpr int FormClientHeight = 200;
 constexpr QRgb Background = 0xFFF4F4F4;
+constexpr int SystemMenuRoom = 80;
 
 TMenuItem* AddItem(TMenuItem* parent, TComponent* owner, const char* caption) {
     auto* item = new TMenuItem(owner);
@@ -97,6 +98,14 @@ QImage PaintFrameGallery(TskUIStyle look, TskFileTheme* fileTheme) {
     const QImage opened = frame->grab().toImage();
     bar->CloseMenu();
 
+    window.Skin->TitleBar()->PopupSystemMenu(0, 0);
+    QImage systemMenu;
+    if (QMenu* menu = window.Skin->TitleBar()->SystemMenu()->Shown()) {
+        menu->adjustSize();
+        systemMenu = menu->grab().toImage();
+        menu->close();
+    }
+
     window.Form.Perform(WM_ACTIVATE, WA_INACTIVE);
     const int titleRows = window.Skin->TitleBar()->Height() + TCustomForm::KeptFrameWidth;
     const QImage inactive = frame->grab().toImage().copy(0, 0, active.width(), titleRows);
@@ -104,7 +113,7 @@ QImage PaintFrameGallery(TskUIStyle look, TskFileTheme* fileTheme) {
     const int width = Margin * 3 + active.width() * 2;
     const int height = LabelHeight * 2 + Margin * 4 + active.height() +
                        std::max(0, dropDown.height() - (active.height() - dropDownAt.y())) +
-                       LabelHeight + inactive.height();
+                       LabelHeight + std::max(inactive.height(), SystemMenuRoom);
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Background);
     QPainter painter(&picture);
@@ -121,9 +130,14 @@ QImage PaintFrameGallery(TskUIStyle look, TskFileTheme* fileTheme) {
     if (!dropDown.isNull()) {
         painter.drawImage(openedLeft + dropDownAt.x(), top + dropDownAt.y(), dropDown);
     }
-    const int inactiveTop = height - Margin - inactive.height();
+    const int inactiveTop = height - Margin - std::max(inactive.height(), SystemMenuRoom);
     painter.drawText(Margin, inactiveTop - 8, QStringLiteral("Title bar of an inactive window"));
     painter.drawImage(Margin, inactiveTop, inactive);
+    if (!systemMenu.isNull()) {
+        const int menuLeft = Margin * 2 + active.width();
+        painter.drawText(menuLeft, inactiveTop - 8, QStringLiteral("System menu (Alt+Space)"));
+        painter.drawImage(menuLeft, inactiveTop, systemMenu);
+    }
     painter.end();
     return picture;
 }
