@@ -415,7 +415,8 @@ void TskTitleBar::SetAutoSize(bool value) {
         return;
     }
     const int pictureHeight = FSections->Items(0)->Picture()->Height();
-    SetHeight(pictureHeight - (OnSkinnedForm() ? SkinnedFrame : 0));
+    // A theme without a left picture leaves an empty bar, never a negative height.
+    SetHeight(std::max(0, pictureHeight - (OnSkinnedForm() ? SkinnedFrame : 0)));
 }
 
 void TskTitleBar::SetBiDiMode(TBiDiMode value) {

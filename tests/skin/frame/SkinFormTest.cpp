@@ -3,12 +3,16 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/core/SKDraw.h"
+#include "skin/core/SKSkinBuilder.h"
+#include "skin/core/SKSkinFile.h"
 #include "skin/core/SKThemeSource.h"
 #include "skin/frame/SKForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -222,6 +226,68 @@ TEST(SkinForm, ActivationReachesTheTitleBar) {
     EXPECT_FALSE(host.Skin->TitleBar()->FormActive());
     host.Form.Perform(WM_ACTIVATE, WA_ACTIVE);
     EXPECT_TRUE(host.Skin->TitleBar()->FormActive());
+}
+
+// A skin file made of a built-in look's entries less those whose key is in dropped.
+QString WriteLook(const QTemporaryDir& dir, TskUIStyle look, const QStringList& dropped) {
+    QList<TskSkinEntry> entries;
+    for (const TskSkinEntry& entry : BuiltinSkinEntries(look)) {
+        if (!dropped.contains(entry.key)) {
+            entries.append(entry);
+        }
+    }
+    const QString path = dir.filePath(QStringLiteral("look.skn"));
+    QSaveFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(WriteSkinFile(entries));
+    file.commit();
+    return path;
+}
+
+TEST(SkinForm, SkinFileDrawsFrameTitleBarAndMenuAndItsRemovalFallsBackToDeepBlue) {
+    QTemporaryDir dir;
+    auto* theme = new TskFileTheme(nullptr);
+    theme->SetThemeFile(WriteLook(dir, BlueGlass, {}));
+    ASSERT_TRUE(theme->CanUse());
+    TSkinnedHost host;
+    auto* menu = new TskMainMenu(&host.Form);
+    AddItem(menu->Items(), &host.Form, QStringLiteral("&File"));
+    host.Skin->SetFileTheme(theme);
+    host.Skin->SetUIStyle(FromThemeFile);
+    const TskThemeSource blueGlass = TskThemeSource::For(nullptr, BlueGlass);
+    EXPECT_EQ(host.Skin->TitleBar()->Height(), 30);
+    EXPECT_EQ(host.Skin->BorderColor(), blueGlass.Color(FormBorderColor));
+    EXPECT_EQ(host.Skin->Color(), blueGlass.Color(FormBackgroundColor));
+    EXPECT_EQ(host.Skin->TitleBar()->FileTheme(), theme);
+    EXPECT_EQ(menu->UIStyle(), FromThemeFile);
+    EXPECT_EQ(menu->SelectedColor(), blueGlass.Color(MenuSelectedBackgroundColor));
+    EXPECT_EQ(host.Skin->TitleBar()->Buttons()->Items(1)->PicNormal()->Width(), 19);
+    delete theme;
+    EXPECT_EQ(host.Skin->FileTheme(), nullptr);
+    EXPECT_EQ(host.Skin->UIStyle(), DeepBlue);
+    EXPECT_EQ(host.Skin->TitleBar()->FileTheme(), nullptr);
+    EXPECT_EQ(host.Skin->TitleBar()->Height(), 29);
+    EXPECT_EQ(menu->FileTheme(), nullptr);
+}
+
+TEST(SkinForm, SkinFileWithoutTitlePicturesGivesAnEmptyBarAndStillPaints) {
+    QTemporaryDir dir;
+    TskFileTheme theme(nullptr);
+    theme.SetThemeFile(
+        WriteLook(dir, WinXP,
+                  {QStringLiteral("TitleBarLeftImage"), QStringLiteral("TitleBarRightImage"),
+                   QStringLiteral("TitleBarClientImage"), QStringLiteral("TitleBarButtonImage")}));
+    TSkinnedHost host;
+    host.Skin->SetFileTheme(&theme);
+    host.Skin->SetUIStyle(FromThemeFile);
+    EXPECT_EQ(host.Skin->TitleBar()->Height(), 0);
+    host.Form.Show();
+    const QImage window = host.Form.Handle()->grab().toImage();
+    EXPECT_EQ(window.size(), QSize(host.Form.Width(), host.Form.Height()));
+    TBitmap bar;
+    bar.SetSize(200, 10);
+    host.Skin->TitleBar()->DrawSections(&bar);
+    host.Skin->TitleBar()->DrawButtonsAndCaption(&bar);
 }
 
 TEST(SkinForm, EveryLookPaintsFrameFormTitleBarAndMenusWithoutAQtWarning) {
