@@ -1,7 +1,6 @@
 #include "skin/frame/SKForm.h"
 
 #include "framework/core/Application.h"
-#include "framework/dialogs/Dialogs.h"
 #include "framework/forms/AppEvents.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
@@ -23,17 +22,6 @@ constexpr int KeptFrame = TCustomForm::KeptFrameWidth;
 // and how far its bottom stays above the work area's bottom.
 constexpr int MaximizedOverhang = 4;
 constexpr int MaximizedBottomGap = 1;
-
-const char* const SkinnedFormClassName = "TskForm";
-
-bool IsSkinnedForm(const QObject* object) {
-    return object != nullptr &&
-           qstrcmp(object->metaObject()->className(), SkinnedFormClassName) == 0;
-}
-
-void ShowError(const QString& text) {
-    Dialogs().MessageBox(text, QStringLiteral("Error"), mbIconError, mbOK);
-}
 
 // Paints the frame rows that lie over the client area (the bottom band) above the
 // client's own children; mouse input passes through it.
@@ -74,20 +62,18 @@ TskForm::TskForm(TComponent* AOwner) : TCustomPanel(AOwner) {
     if (host == nullptr) {
         return;
     }
-    for (int i = 0; i < host->ControlCount(); ++i) {
-        if (IsSkinnedForm(host->Controls(i))) {
-            ShowError(
-                QStringLiteral("Sorry, You can create only one TskForm component in one form!"));
-            return;
-        }
+    bool taken = false;
+    for (int i = 0; i < host->ControlCount() && !taken; ++i) {
+        taken = IsSkinnedForm(host->Controls(i));
     }
-    for (int i = 0; i < host->ComponentCount(); ++i) {
+    for (int i = 0; i < host->ComponentCount() && !taken; ++i) {
         auto* other = qobject_cast<TskForm*>(host->Components(i));
-        if (other != nullptr && other != this && other->InCharge()) {
-            ShowError(
-                QStringLiteral("Sorry, You can create only one TskForm component in one form!"));
-            return;
-        }
+        taken = other != nullptr && other != this && other->InCharge();
+    }
+    if (taken) {
+        ShowSkinError(
+            QStringLiteral("Sorry, You can create only one TskForm component in one form!"));
+        return;
     }
     TakeOver(host);
 }
@@ -517,7 +503,8 @@ void TskForm::SetBiDiMode(TBiDiMode value) {
 
 void TskForm::SetFormPanel(TComponent* panel) {
     if (panel == this) {
-        ShowError(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+        ShowSkinError(
+            QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
         return;
     }
     if (!FFormPanel.isNull()) {

@@ -1,7 +1,6 @@
 #include "skin/frame/SKTitleBar.h"
 
 #include "framework/core/Application.h"
-#include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/layout/ClassRegistry.h"
@@ -13,7 +12,6 @@
 
 namespace {
 
-const char* const SkinnedFormClassName = "TskForm";
 const char* const AppIconResource = ":/icons/MAINICON-16.png";
 
 // The frame that a skinned form paints around its title bar.
@@ -41,10 +39,6 @@ int FirstGlyphFrame(TskTitleBarBtnType type) {
 }
 constexpr int RestoreGlyphFrame = 10;
 
-void Refuse(const QString& text) {
-    Dialogs().MessageBox(text, QStringLiteral("Error"), mbIconError, mbOK);
-}
-
 void CopyPicture(TPicture* target, const TPicture* source) {
     target->Assign(source);
 }
@@ -68,8 +62,8 @@ void TskTitleBarSection::SetAlign(TskTitleBarAlign value) {
         for (int i = 0; i < Collection()->Count(); ++i) {
             auto* other = static_cast<TskTitleBarSection*>(Collection()->Items(i));
             if (other != this && other->FAlign == skClient) {
-                Refuse(QStringLiteral("Sorry, only one section's Align property can be "
-                                      "\"skClient\""));
+                ShowSkinError(QStringLiteral("Sorry, only one section's Align property can be "
+                                             "\"skClient\""));
                 return;
             }
         }
@@ -135,8 +129,8 @@ void TskTitleBarButton::SetButtonType(TskTitleBarBtnType value) {
         for (int i = 0; i < Collection()->Count(); ++i) {
             auto* other = static_cast<TskTitleBarButton*>(Collection()->Items(i));
             if (other != this && other->FButtonType == skControlBox) {
-                Refuse(QStringLiteral("Sorry, only one button's ButtonType property can be "
-                                      "\"skControlBox\""));
+                ShowSkinError(QStringLiteral("Sorry, only one button's ButtonType property can be "
+                                             "\"skControlBox\""));
                 return;
             }
         }
@@ -329,8 +323,7 @@ bool TskTitleBar::HostMaximized() const {
 }
 
 bool TskTitleBar::OnSkinnedForm() const {
-    return Parent() != nullptr &&
-           qstrcmp(Parent()->metaObject()->className(), SkinnedFormClassName) == 0;
+    return IsSkinnedForm(Parent());
 }
 
 int TskTitleBar::SideBorderWidth() const {

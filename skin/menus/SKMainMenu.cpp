@@ -4,12 +4,6 @@
 #include "framework/graphics/ImageList.h"
 #include "framework/layout/ClassRegistry.h"
 
-namespace {
-
-const char* const SkinnedFormClassName = "TskForm";
-
-} // namespace
-
 TskMainMenu::TskMainMenu(TComponent* AOwner)
     : TMainMenu(AOwner), TskMenuLook(this), FCheckMarks(std::make_unique<TImageList>(nullptr)) {
     AddCheckMarkPicture(FCheckMarks.get());
@@ -23,7 +17,7 @@ TskMainMenu::TskMainMenu(TComponent* AOwner)
     form->SetMenu(nullptr);
     for (int i = 0; i < form->ControlCount(); ++i) {
         TControl* control = form->Controls(i);
-        if (qstrcmp(control->metaObject()->className(), SkinnedFormClassName) == 0) {
+        if (IsSkinnedForm(control)) {
             control->setProperty("Menu", QVariant::fromValue<TComponent*>(this));
             break;
         }

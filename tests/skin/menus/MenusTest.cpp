@@ -81,6 +81,22 @@ TEST(SkinMenuLook, ConstructionAppliesTheOwnerFormsLookAndTheFontDefaults) {
     EXPECT_FALSE(menu.FlatMenu());
 }
 
+TEST(SkinMenuLook, BothMenusPublishTheLookProperties) {
+    TskPopupMenu popup(nullptr);
+    TskMainMenu main(nullptr);
+    for (const char* name :
+         {"OwnerDraw", "FileTheme", "UIStyle", "MenuItemHeight", "SeparatorHeight", "BarWidth",
+          "BarColor", "Color", "SeparatorColor", "SelectedBorderColor", "SelectedColor",
+          "SelectedFontColor", "FontColor", "BorderColor", "FlatMenu", "FontName", "FontSize",
+          "FontCharset", "UseSystemFont"}) {
+        EXPECT_TRUE(HasPublishedProperty(&popup, QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(HasPublishedProperty(&main, QString::fromLatin1(name))) << name;
+    }
+    EXPECT_TRUE(HasPublishedProperty(&main, QStringLiteral("Images")));
+    popup.setProperty("UIStyle", QVariant::fromValue(MacOS));
+    EXPECT_EQ(popup.MenuItemHeight(), 20);
+}
+
 TEST(SkinMenuLook, EveryLookTakesItsColoursFromTheTheme) {
     for (TskUIStyle style : {MacOS, WinXP, DeepBlue, Protein, BlueGlass}) {
         TskMainMenu menu(nullptr);
