@@ -27,6 +27,48 @@ QScreen* ScreenOfMainForm() {
     return QGuiApplication::primaryScreen();
 }
 
+Qt::Edges EdgesOfHit(intptr_t hit) {
+    switch (hit) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
+
+Qt::CursorShape CursorOfHit(intptr_t hit) {
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
 } // namespace
 
 const TScreen* Screen = [] {
@@ -615,10 +657,21 @@ void TCustomForm::WndProc(TMessage& message) {
         WMSysCommand(message);
         break;
     case WM_NCLBUTTONDOWN:
-        // A press on the caption moves the window with the pointer.
-        if (message.WParam == HTCAPTION && FWindowState != wsMaximized) {
-            StartCaptionDrag(Handle(), GetCursorPos());
+        // A press on the caption moves the window with the pointer; on a sizeable
+        // frame it resizes the window.
+        // A press sent on by a control carries no position: the pointer's is used.
+        if (const TPoint at = message.LParam != 0
+                                  ? Point(LParamX(message.LParam), LParamY(message.LParam))
+                                  : GetCursorPos();
+            message.WParam == HTCAPTION && FWindowState != wsMaximized) {
+            StartCaptionDrag(Handle(), at);
+        } else if (const Qt::Edges edges = EdgesOfHit(message.WParam); edges != Qt::Edges()) {
+            StartFrameResize(Handle(), edges, at);
         }
+        TWinControl::WndProc(message);
+        break;
+    case WM_NCMOUSEMOVE:
+        Handle()->setCursor(CursorOfHit(message.WParam));
         TWinControl::WndProc(message);
         break;
     case CM_MENUCHANGED:
@@ -672,10 +725,24 @@ void TCustomForm::WMNCHitTest(TMessage& message) {
     const TPoint point = TPoint::FromQPoint(local);
     if (PtInRect(FClientInWindow, point)) {
         message.Result = HTCLIENT;
-    } else if (PtInRect(Rect(0, 0, Width(), Height()), point)) {
-        message.Result = HTBORDER;
-    } else {
+    } else if (!PtInRect(Rect(0, 0, Width(), Height()), point)) {
         message.Result = HTNOWHERE;
+    } else if (FFrameless && (FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin) &&
+               FWindowState == wsNormal) {
+        // A painted frame of a sizeable window resizes from the edge it lies on.
+        const bool left = point.X < FClientInWindow.Left;
+        const bool right = point.X >= FClientInWindow.Right;
+        const bool top = point.Y < FClientInWindow.Top;
+        const bool bottom = point.Y >= FClientInWindow.Bottom;
+        if (top) {
+            message.Result = left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+        } else if (bottom) {
+            message.Result = left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+        } else {
+            message.Result = left ? HTLEFT : HTRIGHT;
+        }
+    } else {
+        message.Result = HTBORDER;
     }
 }
 

@@ -33,3 +33,8 @@ private:
 void StartCaptionDrag(QWidget* window, TPoint screenPoint);
 // Whether a caption drag is waiting for moves or under way.
 bool CaptionDragActive();
+
+// A frame drag that resizes window from the given edges (Qt::LeftEdge...), started by a
+// press at screenPoint: the window system resizes where it can, otherwise the window
+// follows the pointer itself, never below its minimum size. Ends on release.
+void StartFrameResize(QWidget* window, Qt::Edges edges, TPoint screenPoint);
