@@ -28,10 +28,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !IsKeyTarget(watched)) {
+        const bool press = event->type() == QEvent::KeyPress;
+        if ((!press && event->type() != QEvent::KeyRelease) || !IsKeyTarget(watched)) {
             return false;
         }
         auto* key = static_cast<QKeyEvent*>(event);
+        if (!press) {
+            return AltReleased(key);
+        }
+        FAltAlone = key->key() == Qt::Key_Alt;
         const auto modifiers = key->modifiers();
         const bool alt =
             modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier);
@@ -53,6 +58,22 @@ protected:
         character.LParam = shift;
         return DispatchApplicationMessage(character);
     }
+
+private:
+    // Alt pressed and released with no other key between: WM_SYSKEYUP of VK_MENU, the
+    // keyboard's way into a menu bar.
+    bool AltReleased(const QKeyEvent* key) {
+        if (key->key() != Qt::Key_Alt || key->isAutoRepeat() || !FAltAlone) {
+            return false;
+        }
+        FAltAlone = false;
+        TMessage up;
+        up.Msg = WM_SYSKEYUP;
+        up.WParam = VK_MENU;
+        return DispatchApplicationMessage(up);
+    }
+
+    bool FAltAlone = false;
 };
 
 void EnsureKeyHook() {

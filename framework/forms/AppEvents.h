@@ -1,6 +1,7 @@
 // Application-wide message hooks: every key that the application is about to give its
 // focused control passes the registered hooks first, as the platform's messages
-// (WM_KEYDOWN, WM_SYSKEYDOWN, then WM_CHAR or WM_SYSCHAR), and a hook can consume it.
+// (WM_KEYDOWN, WM_SYSKEYDOWN, then WM_CHAR or WM_SYSCHAR; WM_SYSKEYUP for Alt released
+// alone), and a hook can consume it.
 #pragma once
 
 #include "framework/core/Component.h"

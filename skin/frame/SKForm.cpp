@@ -228,9 +228,14 @@ void TskForm::ApplicationMessage(TMessage& message, bool& handled) {
             handled = FMenuBar->TrackAccelerator(QChar(static_cast<char16_t>(message.WParam)));
         }
         break;
+    case WM_SYSKEYUP:
+        if (message.WParam == VK_MENU && FMenuBar != nullptr) {
+            handled = FMenuBar->EnterMenuMode();
+        }
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (message.WParam == VK_F1 + 9 && FMenuBar != nullptr) {
+        if (message.WParam == VK_F10 && FMenuBar != nullptr) {
             handled = FMenuBar->EnterMenuMode();
         } else {
             handled = RunMenuShortCut(message);

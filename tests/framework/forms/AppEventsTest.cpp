@@ -40,6 +40,30 @@ TEST(AppEventsTest, HooksSeeKeysAsMessagesBeforeTheFocusedControlAndCanConsumeTh
     EXPECT_EQ(edit.text(), QStringLiteral("a"));
 }
 
+TEST(AppEventsTest, AltReleasedAloneIsASystemKeyUp) {
+    QLineEdit edit;
+    edit.show();
+    edit.activateWindow();
+    edit.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &edit; }));
+    TApplicationEvents events(nullptr);
+    int altUps = 0;
+    events.OnMessage = [&](TMessage& message, bool&) {
+        altUps += message.Msg == WM_SYSKEYUP && message.WParam == VK_MENU ? 1 : 0;
+    };
+    auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(&edit, &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(altUps, 1);
+    send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    send(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier);
+    send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(altUps, 1);
+}
+
 TEST(AppEventsTest, AFreedHookIsNoLongerAsked) {
     QLineEdit edit;
     edit.show();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives a skinned window with real X input on a virtual display: caption drag, double
-# click to maximise and restore, a menu opened by the pointer and by the keyboard, the
-# system menu from Alt+Space, and the close button.
+# click to maximise and restore, a menu opened by the pointer and by the keyboard (Alt+F,
+# Alt alone, F10), the system menu from Alt+Space, and the close button.
 # Usage: xvfb-input.sh /path/to/skinned_window_demo [SCREENSHOT.png]
 set -euo pipefail
 demo=$1
@@ -74,6 +74,16 @@ expect "clicked &Open"
 # The same drop-down from the keyboard: Alt+F, then Down and Return.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key alt+f
+sleep 0.3
+xdotool key Down Return
+expect "clicked &Open"
+
+# Alt pressed and released alone, and F10, enter the menu bar at its first drop-down.
+xdotool key alt
+sleep 0.3
+xdotool key Down Return
+expect "clicked &Open"
+xdotool key F10
 sleep 0.3
 xdotool key Down Return
 expect "clicked &Open"
