@@ -127,6 +127,28 @@ TEST(FormFramePaint, MacMainWindowHasTheLinesTheBandsAndTheTitlePicturesOnTop) {
     EXPECT_EQ(frame->Pixel(200, 5), Marker);
 }
 
+TEST(FormFramePaint, EveryThinBorderedLookHasItsLineBandsAndTitleMargins) {
+    const std::pair<TskUIStyle, int> looks[] = {
+        {MacOS, 20}, {DeepBlue, 29}, {Protein, 20}, {BlueGlass, 30}};
+    for (auto [style, titleHeight] : looks) {
+        TLookPictures pictures(style);
+        const TskFrameInput input = LookFrame(style, pictures, titleHeight);
+        ASSERT_EQ(input.BorderWidth, 1) << style;
+        auto frame = PaintFrame(input);
+        const int below = pictures.Left.Height();
+        EXPECT_EQ(frame->Pixel(0, below + 5), input.BorderColor) << style;
+        EXPECT_EQ(frame->Pixel(512, below + 5), input.BorderColor) << style;
+        EXPECT_EQ(frame->Pixel(200, 342), input.BorderColor) << style;
+        EXPECT_EQ(frame->Pixel(2, below + 5), input.Color) << style;
+        EXPECT_EQ(frame->Pixel(510, below + 5), input.Color) << style;
+        EXPECT_EQ(frame->Pixel(200, 340), input.Color) << style;
+        EXPECT_EQ(frame->Pixel(1, 5), pictures.Left.Pixel(0, 5)) << style;
+        const int rw = pictures.Right.Width();
+        EXPECT_EQ(frame->Pixel(511, 5), pictures.Right.Pixel(rw - 1, 5)) << style;
+        EXPECT_EQ(frame->Pixel(200, 150), Marker) << style;
+    }
+}
+
 TEST(FormFramePaint, WinXpThreePixelBorderHasNoBandsAndOnlyTheTopStrip) {
     TLookPictures pictures(WinXP);
     const TskFrameInput input = LookFrame(WinXP, pictures, 26);
