@@ -1,5 +1,6 @@
 // sumwarden-skin: writes skin files from a built-in look or from a folder of pictures
 // and values, and lists a skin file's entries.
+#include "app/skintool/gallery/Gallery.h"
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
 
@@ -23,7 +24,10 @@ const char* const UsageText =
     "      the text file VALUES (default: FOLDER/values.txt when it exists), one\n"
     "      \"Key = value\" a line: decimal integers, colours #RRGGBB, flags true/false.\n"
     "  sumwarden-skin dump FILE.skn\n"
-    "      Lists every entry: key, type, size in bytes, value or picture size.\n";
+    "      Lists every entry: key, type, size in bytes, value or picture size.\n"
+    "  sumwarden-skin gallery LOOK|FILE.skn OUT.png\n"
+    "      Paints every skinned control in every state, in the look or from the skin\n"
+    "      file, into one labelled picture.\n";
 
 void Print(FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -109,6 +113,9 @@ int Dump(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("gallery")) {
+        return RunGalleryCommand(argc, argv);
+    }
     // Pictures are read and written without a display, so no GUI application is made.
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);

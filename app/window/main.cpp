@@ -4,6 +4,7 @@
 #include "framework/controls/ComCtrls.h"
 #include "framework/core/Application.h"
 #include "resources/ThemeResources.h"
+#include "skin/controls/SKRegister.h"
 
 #include <QIcon>
 #include <QtGlobal>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     }
     Application->SetTitle(QStringLiteral("Sumwarden"));
     InitThemeResources();
+    RegisterSkinClasses();
     QIcon icon;
     for (const int size : {16, 32, 48, 256}) {
         icon.addFile(QStringLiteral(":/icons/MAINICON-%1.png").arg(size));

@@ -116,20 +116,12 @@ void TLabel::SetShowAccelChar(bool value) {
 }
 
 void TLabel::SetFocusControl(TWinControl* control) {
-    if (FFocusControl != nullptr) {
-        FFocusControl->RemoveFreeNotification(this);
-    }
-    FFocusControl = control;
-    if (control != nullptr) {
-        control->FreeNotification(this);
-    }
+    FFocusControl.Set(control);
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation) {
     TGraphicControl::Notification(component, operation);
-    if (operation == opRemove && component == FFocusControl) {
-        FFocusControl = nullptr;
-    }
+    FFocusControl.Removed(component, operation);
 }
 
 void TLabel::Loaded() {

@@ -61,7 +61,7 @@ private:
     TTextLayout FLayout = tlTop;
     bool FWordWrap = false;
     bool FShowAccelChar = true;
-    TWinControl* FFocusControl = nullptr;
+    TComponentReference<TWinControl> FFocusControl{this};
 };
 
 // A single-line edit field over QLineEdit. Its border is drawn by the widget unless

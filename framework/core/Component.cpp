@@ -169,6 +169,10 @@ TNotifyEvent* TComponent::NotifyEvent(const QString&) {
     return nullptr;
 }
 
+std::optional<TComponent::TEventSlot> TComponent::EventSlot(const QString&) {
+    return std::nullopt;
+}
+
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove) {
         RemoveFreeNotification(component);

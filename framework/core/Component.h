@@ -3,8 +3,10 @@
 #include "framework/core/Persistent.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <functional>
+#include <optional>
 
 enum TOperation { opInsert, opRemove };
 
@@ -65,6 +67,20 @@ public:
     // The notify event (TNotifyEvent member) published under name, or null; the
     // layout reader binds handlers through it.
     virtual TNotifyEvent* NotifyEvent(const QString& name);
+
+    // Calls a handler with its arguments in Qt's meta-call layout: arguments[0] for the
+    // result, then a pointer to the sender (a QObject*) and to each further argument.
+    using TEventInvoker = std::function<void(void** arguments)>;
+    // An event whose handler takes more than the sender (OnMouseDown, OnKeyDown...):
+    // the types of the arguments after the sender, and how to point the event at an
+    // invoker.
+    struct TEventSlot {
+        QList<QMetaType> Parameters;
+        std::function<void(const TEventInvoker& invoke)> Assign;
+    };
+    // The event of that name, if this component publishes one; the layout reader binds
+    // handlers through it.
+    virtual std::optional<TEventSlot> EventSlot(const QString& name);
 
     // Runs before the component is freed by its owner, while every derived part is
     // still alive (a form raises OnDestroy here).

@@ -31,6 +31,7 @@ constexpr uint32_t WM_SHOWWINDOW = 0x0018;
 constexpr uint32_t WM_ACTIVATEAPP = 0x001C;
 constexpr uint32_t WM_SETCURSOR = 0x0020;
 constexpr uint32_t WM_GETMINMAXINFO = 0x0024;
+constexpr uint32_t WM_CONTEXTMENU = 0x007B;
 constexpr uint32_t WM_WINDOWPOSCHANGED = 0x0047;
 constexpr uint32_t WM_NCCALCSIZE = 0x0083;
 constexpr uint32_t WM_NCHITTEST = 0x0084;
@@ -167,6 +168,8 @@ constexpr uint32_t CM_VISIBLECHANGED = CM_BASE + 43;
 constexpr uint32_t CM_PARENTSHOWHINTCHANGED = CM_BASE + 46;
 constexpr uint32_t CM_SYSCOLORCHANGE = CM_BASE + 47;
 constexpr uint32_t CM_BORDERCHANGED = CM_BASE + 59;
+constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 constexpr uint32_t CM_CONTROLCHANGE = CM_BASE + 54;
 constexpr uint32_t CM_MOUSEWHEEL = CM_BASE + 67;
 // The parent of a control changed (LParam: the new parent or null).

@@ -3,6 +3,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Picture.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
 #include <QPainter>
@@ -149,6 +150,29 @@ bool TBitmap::LoadFromData(const QByteArray& data) {
     }
     SetImage(loaded);
     return true;
+}
+
+QByteArray TBitmap::Data() const {
+    if (Empty()) {
+        return {};
+    }
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    Image().save(&buffer, "BMP");
+    QByteArray data(4, '\0');
+    qToLittleEndian<quint32>(static_cast<quint32>(file.size()), data.data());
+    return data + file;
+}
+
+void TBitmap::SetData(const QByteArray& data) {
+    if (data.size() >= 4) {
+        const quint32 length = qFromLittleEndian<quint32>(data.constData());
+        if (length <= static_cast<quint32>(data.size() - 4) && LoadFromData(data.mid(4, length))) {
+            return;
+        }
+    }
+    SetImage(QImage());
 }
 
 bool TBitmap::LoadFromFile(const QString& fileName) {

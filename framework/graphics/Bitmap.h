@@ -13,6 +13,7 @@ class TBitmap : public TGraphic {
     Q_OBJECT
     Q_PROPERTY(int TransparentColor READ TransparentColor WRITE SetTransparentColor)
     Q_PROPERTY(TTransparentMode TransparentMode READ TransparentMode WRITE SetTransparentMode)
+    Q_PROPERTY(QByteArray Data READ Data WRITE SetData)
 public:
     // tmAuto takes the transparent colour from the bottom-left pixel; tmFixed uses the
     // colour that was set.
@@ -58,6 +59,10 @@ public:
     // One .bmp file image: its size is taken from its header and checked before use.
     bool LoadFromStream(QIODevice& stream) override;
     bool LoadFromData(const QByteArray& data);
+    // The stored form of layouts: the .bmp file image after its 32-bit little-endian
+    // length. Data that is not a bitmap leaves the bitmap empty.
+    QByteArray Data() const;
+    void SetData(const QByteArray& data);
     // Loads the embedded picture ":/pictures/NAME.bmp".
     bool LoadFromResourceName(const QString& name);
 

@@ -540,7 +540,8 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
     }
     QList<QPoint> points;
     const auto addIfOn = [&](int x, int y) {
-        if ((x - rect.Left + y - rect.Top) % 2 == 0) {
+        // The dots keep one pattern over the whole device, wherever the rectangle starts.
+        if (((x + origin_.X + y + origin_.Y) & 1) == 0) {
             points.append(QPoint(x, y));
         }
     };

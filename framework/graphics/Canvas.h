@@ -97,8 +97,8 @@ public:
     void FillRect(const TRect& rect);
     // A one-pixel border inside the rectangle, with the brush colour.
     void FrameRect(const TRect& rect);
-    // Inverts every other pixel of the rectangle's one-pixel border, starting with the
-    // top-left one, so drawing it twice restores the pixels.
+    // Inverts every other pixel of the rectangle's one-pixel border, those whose device
+    // x + y is even, so drawing it twice restores the pixels.
     void DrawFocusRect(const TRect& rect);
 
     // Text with its top-left corner at (x, y); a solid brush fills the text's cell

@@ -2,26 +2,11 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/DrawDisabled.h"
 
 namespace {
 
 constexpr QRgb kRgbMask = 0xFFFFFFu;
-
-// The shape of an image in one colour: its opaque pixels that are not white.
-QImage Silhouette(const QImage& image, QRgb color) {
-    QImage shape(image.size(), QImage::Format_ARGB32_Premultiplied);
-    shape.fill(0);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        auto* target = reinterpret_cast<QRgb*>(shape.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(source[x]) != 0 && (source[x] & kRgbMask) != kRgbMask) {
-                target[x] = color | 0xFF000000u;
-            }
-        }
-    }
-    return shape;
-}
 
 } // namespace
 
@@ -111,10 +96,7 @@ void TImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabled) co
         canvas->DrawImage(Bounds(x, y, width_, height_), image, whole);
         return;
     }
-    canvas->DrawImage(Bounds(x + 1, y + 1, width_, height_),
-                      Silhouette(image, ColorToQRgb(clBtnHighlight)), whole);
-    canvas->DrawImage(Bounds(x, y, width_, height_), Silhouette(image, ColorToQRgb(clBtnShadow)),
-                      whole);
+    DrawDisabled(canvas, x, y, image);
 }
 
 bool TImageList::GetBitmap(int index, TBitmap* bitmap) const {

@@ -84,3 +84,26 @@ void TPicture::Changed() {
         OnChange(this);
     }
 }
+
+namespace {
+
+const QByteArray BitmapClassName = QByteArrayLiteral("TBitmap");
+
+} // namespace
+
+QByteArray TPicture::Data() const {
+    const auto* bitmap = qobject_cast<const TBitmap*>(graphic_);
+    if (bitmap == nullptr || bitmap->Empty()) {
+        return {};
+    }
+    return char(BitmapClassName.size()) + BitmapClassName + bitmap->Data();
+}
+
+void TPicture::SetData(const QByteArray& data) {
+    const int nameLength = data.isEmpty() ? 0 : static_cast<unsigned char>(data.at(0));
+    if (data.size() > nameLength && data.mid(1, nameLength) == BitmapClassName) {
+        Bitmap()->SetData(data.mid(1 + nameLength));
+        return;
+    }
+    SetGraphic(nullptr);
+}

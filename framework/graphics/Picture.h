@@ -2,6 +2,7 @@
 
 #include "framework/core/Persistent.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -13,6 +14,7 @@ class TPicture : public TPersistent {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width)
     Q_PROPERTY(int Height READ Height)
+    Q_PROPERTY(QByteArray Data READ Data WRITE SetData)
 public:
     explicit TPicture(QObject* parent = nullptr);
     ~TPicture() override;
@@ -28,6 +30,10 @@ public:
     int Height() const;
 
     bool LoadFromFile(const QString& fileName);
+    // The stored form of layouts: the graphic's class name (one length byte, then the
+    // name) and the graphic's own data. An unknown class empties the picture.
+    QByteArray Data() const;
+    void SetData(const QByteArray& data);
     bool SaveToFile(const QString& fileName) const;
     // Copies a picture's or a graphic's content; nullptr empties the picture.
     void Assign(const TPersistent* source) override;

@@ -475,7 +475,7 @@ private:
         if (index < 0) {
             auto* component = qobject_cast<TComponent*>(object);
             if (name.startsWith(QLatin1String("On")) && component != nullptr &&
-                component->NotifyEvent(name) != nullptr) {
+                (component->NotifyEvent(name) != nullptr || component->EventSlot(name))) {
                 if (assignment.Value.Type != TValue::kIdentifier) {
                     Fail(QStringLiteral("Handler name expected for %1").arg(name), assignment.Line);
                 }
@@ -665,31 +665,73 @@ private:
         if (handler.Component.isNull()) {
             return;
         }
-        const QMetaObject* meta = FRoot->metaObject();
-        int methodIndex = -1;
-        for (int i = 0; i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (method.name() == handler.Method.toLatin1() && method.parameterCount() == 1 &&
-                method.parameterMetaType(0) == QMetaType::fromType<QObject*>()) {
-                methodIndex = i;
-                break;
-            }
-        }
+        TNotifyEvent* event = handler.Component->NotifyEvent(handler.Event);
+        const std::optional<TComponent::TEventSlot> slot =
+            event != nullptr ? std::nullopt : handler.Component->EventSlot(handler.Event);
+        const QList<QMetaType> parameters = slot ? slot->Parameters : QList<QMetaType>();
+        const int methodIndex = FindHandler(handler.Method, parameters);
         if (methodIndex < 0) {
-            Fail(QStringLiteral("Unknown handler '%1' (a method %1(TObject*) of %2)")
-                     .arg(handler.Method, ClassOf(FRoot)),
+            Fail(QStringLiteral("Unknown handler '%1' (a method %1(TObject*%2) of %3)")
+                     .arg(handler.Method, ParameterList(parameters), ClassOf(FRoot)),
                  handler.Line);
         }
-        TNotifyEvent* event = handler.Component->NotifyEvent(handler.Event);
         QPointer<QObject> root(FRoot);
-        *event = [root, methodIndex](TObject* sender) {
-            if (root.isNull()) {
-                return;
+        const TComponent::TEventInvoker invoke = [root, methodIndex](void** arguments) {
+            if (!root.isNull()) {
+                root->qt_metacall(QMetaObject::InvokeMetaMethod, methodIndex, arguments);
             }
+        };
+        if (slot) {
+            slot->Assign(invoke);
+            return;
+        }
+        *event = [invoke](TObject* sender) {
             QObject* argument = sender;
             void* arguments[] = {nullptr, &argument};
-            root->qt_metacall(QMetaObject::InvokeMetaMethod, methodIndex, arguments);
+            invoke(arguments);
         };
+    }
+
+    // A method of the root named name taking the sender and then parameters.
+    int FindHandler(const QString& name, const QList<QMetaType>& parameters) const {
+        const QMetaObject* meta = FRoot->metaObject();
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.name() != name.toLatin1() ||
+                method.parameterCount() != parameters.size() + 1 ||
+                method.parameterMetaType(0) != QMetaType::fromType<QObject*>()) {
+                continue;
+            }
+            bool matches = true;
+            for (int p = 0; p < parameters.size(); ++p) {
+                matches = matches && ParameterType(method, p + 1) == parameters[p];
+            }
+            if (matches) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // A parameter's type; a reference parameter (a var argument) by its referred type.
+    static QMetaType ParameterType(const QMetaMethod& method, int index) {
+        const QMetaType type = method.parameterMetaType(index);
+        if (type.isValid()) {
+            return type;
+        }
+        QByteArray name = method.parameterTypeName(index);
+        if (name.endsWith('&')) {
+            name.chop(1);
+        }
+        return QMetaType::fromName(name);
+    }
+
+    static QString ParameterList(const QList<QMetaType>& parameters) {
+        QString list;
+        for (const QMetaType& type : parameters) {
+            list += QStringLiteral(", ") + QString::fromLatin1(type.name());
+        }
+        return list;
     }
 
     // The root's own component pointers (BtnMake...) point at the components read.

@@ -4,6 +4,7 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/core/SKDraw.h"
+#include "skin/core/SKPictureCache.h"
 #include "skin/core/SKSkinFile.h"
 
 #include <QCoreApplication>
@@ -143,15 +144,38 @@ bool TskFileThemeMgr::LoadFile(const QString& path) {
     }
     FReader = std::move(reader);
     FLastError.clear();
+    FDecoded.clear();
+    ForgetThemeFrames(FGeneration);
+    FGeneration = NewThemeGeneration();
     return true;
+}
+
+TskFileThemeMgr::~TskFileThemeMgr() {
+    ForgetThemeFrames(FGeneration);
+}
+
+QImage TskFileThemeMgr::Picture(int element) const {
+    if (FReader == nullptr) {
+        return {};
+    }
+    const auto found = FDecoded.constFind(element);
+    if (found != FDecoded.constEnd()) {
+        return *found;
+    }
+    TBitmap decoded;
+    const auto data = FReader->Picture(ElementKey(element));
+    const QImage image = data && decoded.LoadFromData(*data) ? decoded.Image() : QImage();
+    FDecoded.insert(element, image);
+    return image;
 }
 
 void TskFileThemeMgr::GetBitmap(int element, TBitmap* target) const {
     if (target == nullptr || FReader == nullptr) {
         return;
     }
-    if (const auto picture = FReader->Picture(ElementKey(element))) {
-        target->LoadFromData(*picture);
+    const QImage picture = Picture(element);
+    if (!picture.isNull()) {
+        target->SetImage(picture);
     }
 }
 
@@ -160,12 +184,13 @@ void TskFileThemeMgr::GetBitmap(int element, TBitmap* target, int frameCount,
     if (target == nullptr || FReader == nullptr) {
         return;
     }
-    TBitmap whole;
-    const auto picture = FReader->Picture(ElementKey(element));
-    if (!picture || !whole.LoadFromData(*picture)) {
+    const QImage picture = Picture(element);
+    if (picture.isNull()) {
         target->SetImage(QImage());
         return;
     }
+    TBitmap whole;
+    whole.SetImage(picture);
     CutFrame(&whole, target, frameCount, frameIndex);
 }
 

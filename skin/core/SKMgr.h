@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -61,15 +62,27 @@ public:
     // Cuts frame frameIndex (from 1) of frameCount out of the picture into target;
     // target becomes empty without a picture.
     void GetBitmap(int element, TBitmap* target, int frameCount, int frameIndex) const;
+    // The element's picture, decoded once per loaded file; a null image without one.
+    QImage Picture(int element) const;
+    // Changes with every file loaded, and differs between managers, so cached frames
+    // keyed by it never outlive the file they were cut from; 0 with no file loaded.
+    quint64 Generation() const { return FGeneration; }
     // -1 when the file has no such entry; 0 with no file loaded.
     std::int32_t GetInt(int element) const;
     TColor GetColor(int element) const;
     // False when the file has no such entry or no file is loaded.
     bool GetBool(int element) const;
 
+    TskFileThemeMgr() = default;
+    ~TskFileThemeMgr();
+    TskFileThemeMgr(const TskFileThemeMgr&) = delete;
+    TskFileThemeMgr& operator=(const TskFileThemeMgr&) = delete;
+
 private:
     std::unique_ptr<TskThemeFileReader> FReader;
     QString FLastError;
+    quint64 FGeneration = 0;
+    mutable QHash<int, QImage> FDecoded;
 };
 
 // The folders searched for a skin file named without a reachable path, in order: the
@@ -103,6 +116,8 @@ public:
     TColor GetColor(int element) const { return FMgr->GetColor(element); }
     std::int32_t GetInt(int element) const { return FMgr->GetInt(element); }
     bool GetBool(int element) const { return FMgr->GetBool(element); }
+    QImage Picture(int element) const { return FMgr->Picture(element); }
+    quint64 Generation() const { return FMgr->Generation(); }
 
 private:
     void Refuse(const QString& text);

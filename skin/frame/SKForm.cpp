@@ -496,16 +496,6 @@ void TskForm::SetTitleBarVisible(bool value) {
     InvalidateFrame();
 }
 
-TBiDiMode TskForm::BiDiMode() const {
-    return FTitleBar != nullptr ? FTitleBar->BiDiMode() : bdLeftToRight;
-}
-
-void TskForm::SetBiDiMode(TBiDiMode value) {
-    if (FTitleBar != nullptr) {
-        FTitleBar->SetBiDiMode(value);
-    }
-}
-
 void TskForm::SetFormPanel(TComponent* panel) {
     if (panel == this) {
         ShowSkinError(

@@ -4,7 +4,6 @@
 
 #include "framework/controls/Panel.h"
 #include "framework/controls/ToolBar.h"
-#include "framework/core/BiDi.h"
 #include "framework/forms/Form.h"
 #include "skin/core/SKMgr.h"
 #include "skin/frame/SKFormFrame.h"
@@ -38,7 +37,6 @@ class TskForm : public TCustomPanel, public TskMenuBarHost {
     Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ FrameBorderWidth WRITE SetFrameBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE SetTitleBarVisible)
-    Q_PROPERTY(BiDi::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
     Q_PROPERTY(TComponent* FormPanel READ FormPanel WRITE SetFormPanel)
     Q_PROPERTY(TCollection* TitleBarButtons READ TitleBarButtons WRITE SetTitleBarButtons)
     Q_PROPERTY(TCollection* TitleBarSections READ TitleBarSections WRITE SetTitleBarSections)
@@ -48,7 +46,6 @@ class TskForm : public TCustomPanel, public TskMenuBarHost {
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
     Q_PROPERTY(int RoundCorner READ RoundCorner WRITE SetRoundCorner)
     Q_PROPERTY(int RoundCornerBottom READ RoundCornerBottom WRITE SetRoundCornerBottom)
-    Q_PROPERTY(TComponent* PopupMenu READ PopupMenu WRITE SetPopupMenu)
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
 public:
     explicit TskForm(TComponent* AOwner);
@@ -74,8 +71,6 @@ public:
     void SetFrameBorderWidth(int value);
     bool TitleBarVisible() const;
     void SetTitleBarVisible(bool value);
-    TBiDiMode BiDiMode() const;
-    void SetBiDiMode(TBiDiMode value);
     TComponent* FormPanel() const { return FFormPanel; }
     // The skinned form itself is refused with an error box.
     void SetFormPanel(TComponent* panel);
@@ -96,8 +91,6 @@ public:
     void SetRoundCorner(int value);
     int RoundCornerBottom() const;
     void SetRoundCornerBottom(int value);
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* menu) { FPopupMenu = menu; }
     QString Version() const { return QStringLiteral("5.8"); }
     void SetVersion(const QString&) {}
     int BottomBorderHeight() const { return FBottomBorderHeight; }
@@ -164,6 +157,5 @@ private:
     std::unique_ptr<TApplicationEvents> FAppEvents;
     TRect FSavedBounds;
     bool FCreatedMaximized = false;
-    TComponent* FPopupMenu = nullptr;
     QPointer<QWidget> FOverlay;
 };

@@ -271,7 +271,7 @@ TskTitleBarPopupMenu::TskTitleBarPopupMenu(TskTitleBar* titleBar)
 }
 
 void TskTitleBarPopupMenu::PopupAt(int x, int y) {
-    if (FTitleBar->BiDiMode() != bdLeftToRight && SysLocaleMiddleEast()) {
+    if (FTitleBar->UseRightToLeftAlignment()) {
         x += RightToLeftMenuShift;
     }
     auto anyVisible = [this](TskTitleBarBtnType type) {
@@ -412,11 +412,6 @@ void TskTitleBar::SetAutoSize(bool value) {
     SetHeight(std::max(0, pictureHeight - (OnSkinnedForm() ? SkinnedFrame : 0)));
 }
 
-void TskTitleBar::SetBiDiMode(TBiDiMode value) {
-    FBiDiMode = value;
-    Invalidate();
-}
-
 void TskTitleBar::SetSections(TCollection* sections) {
     FSections->Assign(sections);
 }
@@ -471,7 +466,7 @@ TskTitleBarLayout TskTitleBar::Layout(TPoint cursor) const {
     input.ButtonRowTop = FButtonRowTop;
     input.ButtonRowHeight = FButtonRowHeight;
     input.DrawAppIcon = FDrawAppIcon;
-    input.CaptionFromRight = FBiDiMode != bdLeftToRight && SysLocaleMiddleEast();
+    input.CaptionFromRight = UseRightToLeftAlignment();
     for (int i = 0; i < FButtons->Count(); ++i) {
         const TskTitleBarButton* button = FButtons->Items(i);
         input.Buttons.append({button->Visible(), button->ButtonType() == skControlBox,
@@ -711,8 +706,7 @@ void TskTitleBar::ButtonClick(int index) {
         break;
     case skControlBox:
         if (auto* menu = qobject_cast<TPopupMenu*>(button->ControlBoxMenu())) {
-            const int px =
-                FBiDiMode != bdLeftToRight && SysLocaleMiddleEast() ? RightToLeftMenuShift : 0;
+            const int px = UseRightToLeftAlignment() ? RightToLeftMenuShift : 0;
             const TPoint at = ClientToScreen(Point(px, Height()));
             menu->Popup(std::max(0, at.X), at.Y);
         }

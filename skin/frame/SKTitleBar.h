@@ -4,7 +4,6 @@
 #pragma once
 
 #include "framework/controls/Panel.h"
-#include "framework/core/BiDi.h"
 #include "framework/core/Collection.h"
 #include "framework/graphics/Picture.h"
 #include "skin/core/SKMgr.h"
@@ -147,7 +146,6 @@ class TskTitleBar : public TCustomPanel {
     Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
     Q_PROPERTY(SkinStyles::TskUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(BiDi::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
     Q_PROPERTY(TCollection* Sections READ SectionsCollection WRITE SetSections)
     Q_PROPERTY(TCollection* Buttons READ ButtonsCollection WRITE SetButtons)
     Q_PROPERTY(int ButtonInterval READ ButtonInterval WRITE SetButtonInterval)
@@ -171,8 +169,6 @@ public:
     void SetUIStyle(TskUIStyle style);
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
-    TBiDiMode BiDiMode() const { return FBiDiMode; }
-    void SetBiDiMode(TBiDiMode value);
     TskTitleBarSections* Sections() const { return FSections; }
     TCollection* SectionsCollection() const { return FSections; }
     void SetSections(TCollection* sections);
@@ -255,5 +251,4 @@ private:
     int FHotButtonIndex = -1;
     int FButtonRowHeight = 0;
     int FButtonRowTop = 0;
-    TBiDiMode FBiDiMode = bdLeftToRight;
 };

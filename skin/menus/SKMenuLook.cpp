@@ -106,7 +106,7 @@ void TskMenuLook::InstallHandlers(TMenuItem* item) {
 }
 
 bool TskMenuLook::LeftToRight() const {
-    return FBiDiMode == bdLeftToRight && !SysLocaleMiddleEast();
+    return FBiDiMode == TControl::bdLeftToRight && !SysLocaleMiddleEast();
 }
 
 void TskMenuLook::ApplyItemFont(TFont* font) const {

@@ -2,8 +2,8 @@
 // and the measure and draw handlers they install on every item.
 #pragma once
 
+#include "framework/controls/Control.h"
 #include "framework/controls/Menus.h"
-#include "framework/core/BiDi.h"
 #include "framework/graphics/Colors.h"
 #include "skin/core/SKThemes.h"
 
@@ -32,7 +32,7 @@ class TskFileTheme;
     Q_PROPERTY(int FontSize READ FontSize WRITE SetFontSize)                                       \
     Q_PROPERTY(int FontCharset READ FontCharset WRITE SetFontCharset)                              \
     Q_PROPERTY(bool UseSystemFont READ UseSystemFont WRITE SetUseSystemFont)                       \
-    Q_PROPERTY(BiDi::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)                           \
+    Q_PROPERTY(TControl::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)                       \
     Q_PROPERTY(int AutoHotkeys READ AutoHotkeys WRITE SetAutoHotkeys)
 
 class TskMenuLook {
@@ -78,8 +78,8 @@ public:
     void SetFontCharset(int value) { FFontCharset = value; }
     bool UseSystemFont() const { return FUseSystemFont; }
     virtual void SetUseSystemFont(bool value) { FUseSystemFont = value; }
-    TBiDiMode BiDiMode() const { return FBiDiMode; }
-    void SetBiDiMode(TBiDiMode value) { FBiDiMode = value; }
+    TControl::TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TControl::TBiDiMode value) { FBiDiMode = value; }
     // Stored: captions keep the "&" they are given.
     int AutoHotkeys() const { return FAutoHotkeys; }
     void SetAutoHotkeys(int value) { FAutoHotkeys = value; }
@@ -130,7 +130,7 @@ private:
     int FFontSize;
     int FFontCharset;
     bool FUseSystemFont = true;
-    TBiDiMode FBiDiMode = bdLeftToRight;
+    TControl::TBiDiMode FBiDiMode = TControl::bdLeftToRight;
     int FAutoHotkeys = 0;
 };
 

@@ -1,4 +1,5 @@
-// Runs the built sumwarden-skin and checks its files, listings, error texts and exit codes.
+// Runs the built sumwarden-skin and checks its files, listings, galleries, error texts
+// and exit codes.
 #include "framework/graphics/Bitmap.h"
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKThemes.h"
@@ -280,3 +281,40 @@ TEST_F(SkinTool, RefusesToDumpADamagedOrForeignFile) {
 }
 
 } // namespace
+
+TEST(Gallery, ALookAndItsExportedSkinFilePaintTheSamePicture) {
+    // DeepBlue: the skinned form's client of MacOS and Protein is a pinstripe of the look
+    // itself, which a skin file does not carry.
+    QTemporaryDir folder;
+    const QString skin = folder.filePath(QStringLiteral("deepblue.skn"));
+    ASSERT_EQ(RunTool({QStringLiteral("export"), QStringLiteral("DeepBlue"), skin}).exitCode, 0);
+    const QString fromLook = folder.filePath(QStringLiteral("look.png"));
+    const QString fromFile = folder.filePath(QStringLiteral("file.png"));
+    const QString other = folder.filePath(QStringLiteral("other.png"));
+    const ToolRun run = RunTool({QStringLiteral("gallery"), QStringLiteral("DeepBlue"), fromLook});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("gallery written")));
+    ASSERT_EQ(RunTool({QStringLiteral("gallery"), skin, fromFile}).exitCode, 0);
+    ASSERT_EQ(RunTool({QStringLiteral("gallery"), QStringLiteral("WinXP"), other}).exitCode, 0);
+    const QImage look(fromLook);
+    ASSERT_FALSE(look.isNull());
+    EXPECT_GT(look.width(), 400);
+    EXPECT_GT(look.height(), 300);
+    EXPECT_EQ(QImage(fromFile), look);
+    EXPECT_NE(QImage(other), look);
+}
+
+TEST(Gallery, RefusesBadArgumentsAndDamagedSkinFiles) {
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("out.png"));
+    EXPECT_EQ(RunTool({QStringLiteral("gallery"), QStringLiteral("MacOS")}).exitCode, 2);
+    const QString damaged = folder.filePath(QStringLiteral("damaged.skn"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("SkinKit_TB\0\0broken", 18);
+    file.close();
+    const ToolRun run = RunTool({QStringLiteral("gallery"), damaged, out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(damaged)) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}

@@ -249,6 +249,20 @@ TEST(CanvasShapes, FocusRectInvertsAlternatePixelsAndUndoesItself) {
     EXPECT_EQ(CountColor(*bitmap, kMarker), 48);
 }
 
+TEST(CanvasShapes, FocusRectDotsFollowTheDevicesPatternWhereverTheyStart) {
+    auto bitmap = MarkedBitmap(8, 6);
+    TCanvas* canvas = bitmap->Canvas();
+    const TColor inverted = RGB(0x12 ^ 0xFF, 0x34 ^ 0xFF, 0x56 ^ 0xFF);
+    canvas->DrawFocusRect(Rect(2, 1, 7, 5));
+    EXPECT_EQ(bitmap->Pixel(2, 1), kMarker);
+    EXPECT_EQ(bitmap->Pixel(3, 1), inverted);
+    canvas->DrawFocusRect(Rect(2, 1, 7, 5));
+    canvas->SetOrigin(1, 0);
+    canvas->DrawFocusRect(Rect(0, 1, 5, 4));
+    EXPECT_EQ(bitmap->Pixel(1, 1), inverted);
+    EXPECT_EQ(bitmap->Pixel(2, 1), kMarker);
+}
+
 TEST(CanvasPixels, ReadAndWriteInLogicalCoordinates) {
     auto bitmap = MarkedBitmap(6, 6);
     TCanvas* canvas = bitmap->Canvas();

@@ -214,7 +214,7 @@ TEST(SkinMenuPaint, SeparatorLineLeavesTheBarOutOnEitherSide) {
     for (bool rightToLeft : {false, true}) {
         TskPopupMenu menu(nullptr);
         menu.SetUIStyle(DeepBlue);
-        menu.SetBiDiMode(rightToLeft ? bdRightToLeft : bdLeftToRight);
+        menu.SetBiDiMode(rightToLeft ? TControl::bdRightToLeft : TControl::bdLeftToRight);
         TMenuItem* line = AddItem(menu, QStringLiteral("-"));
         auto bitmap = Painted(menu, line, false, 5);
         TBitmap expected;
@@ -276,7 +276,7 @@ TEST(SkinMenuPaint, RightToLeftPutsTheShortCutSixteenPixelsFromTheLeft) {
     menu.SetUIStyle(WinXP);
     menu.SetMenuColor(clWhite);
     menu.SetFontColor(clBlack);
-    menu.SetBiDiMode(bdRightToLeft);
+    menu.SetBiDiMode(TControl::bdRightToLeft);
     TMenuItem* item = AddItem(menu, QString());
     item->SetShortCut(scCtrl | 'O');
     auto bitmap = Painted(menu, item, false);

@@ -1,0 +1,47 @@
+#include "skin/controls/SKEdit.h"
+
+#include "skin/core/SKDraw.h"
+
+TskEdit::TskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+    SetControlStyle(ControlStyle() | csOpaque);
+    SetBorderStyle(TCustomPanel::bsNone);
+    SetNonClientBorderWidth(this, SkinControlBorderWidth);
+    SetTabStop(true);
+    SetUIStyle(GetFormUIStyle(AOwner));
+}
+
+void TskEdit::SetFileTheme(TskFileTheme* theme) {
+    FFileTheme.Set(theme);
+    SetUIStyle(FUIStyle);
+}
+
+void TskEdit::SetUIStyle(TskUIStyle style) {
+    FUIStyle = style;
+    TskUIStyle effective = style;
+    FBorderColor = UsingFileTheme(FileTheme(), style, effective)
+                       ? FileTheme()->GetColor(ControlBorderColor)
+                       : GetBuiltinThemeColor(effective, ControlBorderColor);
+    StyleChanged();
+    Invalidate();
+}
+
+void TskEdit::SetBorderColor(TColor color) {
+    FBorderColor = color;
+    Invalidate();
+}
+
+void TskEdit::WndProc(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    // The frame-paint message follows the edit's own painting, so the border lies over it.
+    if (message.Msg == WM_NCPAINT && message.WParam != 0) {
+        DrawControlBorder(reinterpret_cast<TCanvas*>(message.WParam), this, FBorderColor, Color(),
+                          true);
+    }
+}
+
+void TskEdit::Notification(TComponent* component, TOperation operation) {
+    TCustomEdit::Notification(component, operation);
+    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
+        SetUIStyle(DeepBlue);
+    }
+}

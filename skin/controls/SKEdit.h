@@ -1,0 +1,54 @@
+// The skinned single-line edit: the platform edit with a flat one-pixel border in the
+// look's border colour instead of its 3-D frame.
+#pragma once
+
+#include "framework/controls/StdCtrls.h"
+#include "framework/core/ComponentReference.h"
+#include "skin/core/SKMgr.h"
+#include "skin/core/SKThemes.h"
+
+class TskEdit : public TCustomEdit {
+    Q_OBJECT
+    Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(SkinStyles::TskUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
+    Q_PROPERTY(bool OEMConvert READ OEMConvert WRITE SetOEMConvert)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+public:
+    explicit TskEdit(TComponent* AOwner);
+
+    TskFileTheme* FileTheme() const { return FFileTheme.Get(); }
+    void SetFileTheme(TskFileTheme* theme);
+    TskUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TskUIStyle style);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor color);
+
+    // Stored for layouts; the edit's own behaviour decides these.
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value) { FHideSelection = value; }
+    bool OEMConvert() const { return FOEMConvert; }
+    void SetOEMConvert(bool value) { FOEMConvert = value; }
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value) { FCtl3D = value; }
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool value) { FParentCtl3D = value; }
+
+protected:
+    // Called after every change of look.
+    virtual void StyleChanged() {}
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TColor FBorderColor = clBlack;
+    TskUIStyle FUIStyle = DeepBlue;
+    TComponentReference<TskFileTheme> FFileTheme{this};
+    bool FHideSelection = true;
+    bool FOEMConvert = false;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+};

@@ -1,0 +1,19 @@
+#include "skin/controls/SKRegister.h"
+
+#include "framework/layout/ClassRegistry.h"
+#include "skin/controls/SKButton.h"
+#include "skin/controls/SKEdit.h"
+#include "skin/frame/SKImagePanel.h"
+
+void RegisterSkinClasses() {
+    static const bool registered = [] {
+        RegisterComponentClass<TskButton>("TskButton");
+        RegisterComponentClass<TskImageButton>("TskImageButton");
+        RegisterComponentClass<TskCheckBox>("TskCheckBox");
+        RegisterComponentClass<TskEdit>("TskEdit");
+        RegisterComponentClass<TskImagePanel>("TskImagePanel");
+        RegisterComponentClass<TskFileTheme>("TskFileTheme");
+        return true;
+    }();
+    (void)registered;
+}

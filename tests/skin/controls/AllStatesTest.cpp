@@ -1,0 +1,178 @@
+// Every look (and a file look) times every control of this family times every state
+// paints without a single Qt warning; and the skinned classes can be named in layouts.
+#include "SkinTestHelpers.h"
+#include "framework/layout/LayoutReader.h"
+#include "skin/controls/SKButton.h"
+#include "skin/controls/SKEdit.h"
+#include "skin/controls/SKRegister.h"
+#include "skin/core/SKSkinBuilder.h"
+#include "skin/core/SKSkinFile.h"
+#include "skin/frame/SKImagePanel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace skintest;
+
+namespace {
+
+QStringList& Messages() {
+    static QStringList messages;
+    return messages;
+}
+
+void Collect(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        Messages().append(message);
+    }
+}
+
+void PaintEveryState(TForm* form, TWinControl* control) {
+    control->SetParent(form);
+    Paint(*control);
+    control->Perform(CM_MOUSEENTER);
+    Paint(*control);
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(2, 2));
+    Paint(*control);
+    control->Perform(WM_LBUTTONUP, 0, MakeLParam(2, 2));
+    control->SetFocus();
+    Paint(*control);
+    control->Handle()->grab();
+    control->SetEnabled(false);
+    Paint(*control);
+    control->Handle()->grab();
+    control->Perform(CM_MOUSELEAVE);
+    Paint(*control);
+}
+
+} // namespace
+
+TEST(SkinControls, EveryLookControlAndStatePaintsWithoutAWarning) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("blueglass.skn"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WriteSkinFile(BuiltinSkinEntries(BlueGlass)));
+    file.close();
+    const auto form = ShownForm();
+    auto* theme = new TskFileTheme(form.get());
+    theme->SetThemeFile(path);
+    Messages().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(Collect);
+    for (const TskUIStyle look : {FromThemeFile, MacOS, WinXP, DeepBlue, Protein, BlueGlass}) {
+        for (const bool checked : {false, true}) {
+            auto* button = new TskButton(form.get());
+            button->SetFileTheme(theme);
+            button->SetUIStyle(look);
+            button->SetCaption(checked ? QStringLiteral("A caption wider than the button")
+                                       : QStringLiteral("OK"));
+            PaintEveryState(form.get(), button);
+            delete button;
+            auto* image = new TskImageButton(form.get());
+            image->SetDrawFocused(checked);
+            PaintEveryState(form.get(), image);
+            delete image;
+            auto* box = new TskCheckBox(form.get());
+            box->SetFileTheme(theme);
+            box->SetUIStyle(look);
+            box->SetChecked(checked);
+            box->SetTransparent(checked);
+            PaintEveryState(form.get(), box);
+            delete box;
+            auto* edit = new TskEdit(form.get());
+            edit->SetFileTheme(theme);
+            edit->SetUIStyle(look);
+            PaintEveryState(form.get(), edit);
+            delete edit;
+            auto* panel = new TskImagePanel(form.get());
+            panel->SetTransparent(checked);
+            panel->SetCaption(QStringLiteral("Panel"));
+            PaintEveryState(form.get(), panel);
+            delete panel;
+        }
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(SkinControls, ALayoutNamesEverySkinnedClassThroughTheProgramsRegistry) {
+    RegisterSkinClasses();
+    QImage blocks(4, 2, QImage::Format_RGB32);
+    blocks.fill(0xFF00FF00);
+    blocks.setPixel(3, 1, 0xFF0000FF);
+    TBitmap stored;
+    stored.SetImage(blocks);
+    TPicture storedPicture;
+    storedPicture.Bitmap()->SetImage(blocks);
+    TForm form(nullptr);
+    form.SetName(QStringLiteral("Form1"));
+    ReadLayoutText(&form,
+                   QStringLiteral(R"(object Form1: TForm
+  object Theme: TskFileTheme
+  end
+  object BtnHelp: TskButton
+    Left = 8
+    Caption = 'Help'
+    UIStyle = MacOS
+    Transparent = False
+    Default = True
+    Anchors = [akLeft, akBottom]
+    BiDiMode = bdRightToLeft
+    ParentBiDiMode = False
+    MouseContinuouslyDownInterval = 50
+    ResHandle = 7
+    Glyph.Data = {%1}
+  end
+  object BtnArrow: TskImageButton
+    Stretch = True
+  end
+  object ChkSubFolder: TskCheckBox
+    Caption = 'Include sub folders'
+    State = cbChecked
+  end
+  object EdtPath: TskEdit
+    FileTheme = Theme
+    UIStyle = MacOS
+    BorderColor = 8355711
+    Ctl3D = True
+    HideSelection = True
+  end
+  object Picture: TskImagePanel
+    DrawStyle = skTile
+    Picture.Data = {
+      %2}
+  end
+end
+)")
+                       .arg(QString::fromLatin1(stored.Data().toHex()),
+                            QString::fromLatin1(storedPicture.Data().toHex())),
+                   QStringLiteral("skinned.lay"));
+    auto* button = qobject_cast<TskButton*>(form.FindComponent(QStringLiteral("BtnHelp")));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->UIStyle(), MacOS);
+    EXPECT_FALSE(button->Transparent());
+    EXPECT_TRUE(button->ActiveDefault());
+    EXPECT_EQ(button->ResHandle(), 0u);
+    EXPECT_EQ(button->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(button->Anchors(), TControl::TAnchors(TControl::akLeft | TControl::akBottom));
+    auto* box = qobject_cast<TskCheckBox*>(form.FindComponent(QStringLiteral("ChkSubFolder")));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_NE(qobject_cast<TskImageButton*>(form.FindComponent(QStringLiteral("BtnArrow"))),
+              nullptr);
+    auto* edit = qobject_cast<TskEdit*>(form.FindComponent(QStringLiteral("EdtPath")));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->FileTheme(), form.FindComponent(QStringLiteral("Theme")));
+    EXPECT_EQ(edit->BorderColor(), 0x7F7F7Fu);
+    auto* panel = qobject_cast<TskImagePanel*>(form.FindComponent(QStringLiteral("Picture")));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->DrawStyle(), TskCustomPanel::skTile);
+    EXPECT_EQ(panel->Picture()->Bitmap()->Image(), blocks);
+    EXPECT_EQ(button->Glyph()->Image(), blocks);
+    // Data that is no bitmap leaves them empty.
+    button->Glyph()->SetData(QByteArray("\x05\0\0\0BMxyz", 9));
+    EXPECT_TRUE(button->Glyph()->Empty());
+    panel->Picture()->SetData(QByteArray("\x04TJpg", 5));
+    EXPECT_EQ(panel->Picture()->Graphic(), nullptr);
+}
