@@ -1,6 +1,7 @@
 #include "skin/core/SKThemeSource.h"
 
 #include "skin/core/SKMgr.h"
+#include "skin/core/SKPictureCache.h"
 
 TskThemeSource TskThemeSource::For(TskFileTheme* fileTheme, TskUIStyle style) {
     TskThemeSource source;
@@ -25,13 +26,6 @@ bool TskThemeSource::Bool(int element) const {
 }
 
 void TskThemeSource::Bitmap(int element, TBitmap* target, int frameCount, int frameIndex) const {
-    if (File != nullptr) {
-        if (frameCount == 0) {
-            File->GetBitmap(element, target);
-        } else {
-            File->GetBitmap(element, target, frameCount, frameIndex);
-        }
-        return;
-    }
-    GetBuiltinThemeBitmap(Effective, element, target, frameCount, frameIndex);
+    LoadThemeFrame(File, File != nullptr ? FromThemeFile : Effective, element, target, frameCount,
+                   frameIndex);
 }

@@ -18,6 +18,7 @@ struct TskThemeSource {
     TColor Color(int element) const;
     int Int(int element) const;
     bool Bool(int element) const;
-    // The whole picture (frameCount 0) or frame frameIndex of frameCount into target.
+    // The whole picture (frameCount 0) or frame frameIndex of frameCount into target
+    // (through the shared frame cache); target becomes empty without a picture.
     void Bitmap(int element, TBitmap* target, int frameCount = 0, int frameIndex = 1) const;
 };

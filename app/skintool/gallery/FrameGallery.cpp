@@ -1,5 +1,6 @@
 #include "app/skintool/gallery/FrameGallery.h"
 
+#include "app/skintool/gallery/GallerySheet.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/ImageList.h"
@@ -11,12 +12,10 @@
 
 namespace {
 
-constexpr int Margin = 12;
-constexpr int LabelHeight = 22;
 constexpr int FormClientWidth = 380;
 constexpr int FormClientHeight = 200;
-constexpr QRgb Background = 0xFFF4F4F4;
-constexpr int SystemMenuRoom = 80;
+// Under the part of an open drop-down that reaches below the window.
+constexpr QRgb SheetBackground = 0xFFFFFFFF;
 
 TMenuItem* AddItem(TMenuItem* parent, TComponent* owner, const char* caption) {
     auto* item = new TMenuItem(owner);
@@ -130,32 +129,19 @@ QImage PaintFrameGallery(TskUIStyle look, TskFileTheme* fileTheme) {
     const int titleRows = window.Skin->TitleBar()->Height() + TCustomForm::KeptFrameWidth;
     const QImage inactive = frame->grab().toImage().copy(0, 0, active.width(), titleRows);
 
-    const int width = Margin * 3 + active.width() * 2;
-    const int height = LabelHeight * 2 + Margin * 4 + active.height() +
-                       std::max(0, dropDown.height() - (active.height() - dropDownAt.y())) +
-                       LabelHeight + std::max(inactive.height(), SystemMenuRoom);
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Background);
-    QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.drawText(Margin, Margin + 12, QStringLiteral("Skinned window, active"));
-    painter.drawText(Margin * 2 + active.width(), Margin + 12,
-                     QStringLiteral("With the File drop-down open"));
-    const int top = Margin + LabelHeight;
-    painter.drawImage(Margin, top, active);
-    const int openedLeft = Margin * 2 + active.width();
-    painter.drawImage(openedLeft, top, opened);
+    // The open drop-down drawn where it opened, over the window picture.
+    QImage openedWithMenu(opened.width(),
+                          std::max(opened.height(), dropDownAt.y() + dropDown.height()),
+                          QImage::Format_RGB32);
+    openedWithMenu.fill(SheetBackground);
+    QPainter painter(&openedWithMenu);
+    painter.drawImage(0, 0, opened);
     if (!dropDown.isNull()) {
-        painter.drawImage(openedLeft + dropDownAt.x(), top + dropDownAt.y(), dropDown);
-    }
-    const int inactiveTop = height - Margin - std::max(inactive.height(), SystemMenuRoom);
-    painter.drawText(Margin, inactiveTop - 8, QStringLiteral("Title bar of an inactive window"));
-    painter.drawImage(Margin, inactiveTop, inactive);
-    if (!systemMenu.isNull()) {
-        const int menuLeft = Margin * 2 + active.width();
-        painter.drawText(menuLeft, inactiveTop - 8, QStringLiteral("System menu (Alt+Space)"));
-        painter.drawImage(menuLeft, inactiveTop, systemMenu);
+        painter.drawImage(dropDownAt, dropDown);
     }
     painter.end();
-    return picture;
+    return LayOutSection(QStringLiteral("Window"),
+                         {QStringLiteral("active"), QStringLiteral("File drop-down open")},
+                         {{QStringLiteral("TskForm"), {active, openedWithMenu}},
+                          {QStringLiteral("inactive, system menu"), {inactive, systemMenu}}});
 }
