@@ -210,7 +210,9 @@ public:
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
+    // Asks the parents to bring the control into view (a page control shows the
+    // page), then makes it visible.
+    void Show();
     void Hide() { SetVisible(false); }
     // Visible and every parent visible: the control is on screen.
     bool Showing() const;

@@ -139,6 +139,13 @@ void TControl::SetVisible(bool visible) {
     Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
 }
 
+void TControl::Show() {
+    if (FParent != nullptr) {
+        FParent->ShowControl(this);
+    }
+    SetVisible(true);
+}
+
 void TControl::UpdateWidgetVisibility() {
     // A parentless child widget would become a window of its own.
     FHandle->setVisible(FVisible && FParent != nullptr);

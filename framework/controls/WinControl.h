@@ -33,6 +33,8 @@ public:
     TNotifyEvent* NotifyEvent(const QString& name) override;
     std::optional<TEventSlot> EventSlot(const QString& name) override;
 
+    // Brings a child into view; the default asks its own parent in turn.
+    virtual void ShowControl(TControl* control);
     virtual bool CanFocus() const;
     virtual void SetFocus();
     bool Focused() const;

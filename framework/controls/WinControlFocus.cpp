@@ -92,6 +92,12 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
     return nullptr;
 }
 
+void TWinControl::ShowControl(TControl*) {
+    if (Parent() != nullptr) {
+        Parent()->ShowControl(this);
+    }
+}
+
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
     if (TWinControl* next = FindNextControl(current, forward, checkTabStop, false)) {
         next->SetFocus();

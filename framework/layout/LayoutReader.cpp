@@ -5,6 +5,7 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Colors.h"
 #include "framework/layout/ClassRegistry.h"
+#include "framework/layout/LayoutBindings.h"
 
 #include <QFile>
 #include <QMetaMethod>
@@ -482,6 +483,13 @@ private:
                 FHandlers.append({component, name, assignment.Value.Text, assignment.Line});
                 return;
             }
+            if (component != nullptr) {
+                if (const TNamesPropertyReader reader =
+                        FindNamesProperty(object->metaObject(), name)) {
+                    ReadNames(component, reader, assignment);
+                    return;
+                }
+            }
             Fail(QStringLiteral("Unknown property '%1' of %2").arg(name, ClassOf(object)),
                  assignment.Line);
         }
@@ -492,6 +500,35 @@ private:
             throw;
         } catch (const std::exception& error) {
             Fail(QStringLiteral("Cannot set %1: %2").arg(name, QString::fromUtf8(error.what())),
+                 assignment.Line);
+        }
+    }
+
+    // A property the component reads itself: one identifier or a list of them.
+    void ReadNames(TComponent* component, const TNamesPropertyReader& reader,
+                   const TAssignment& assignment) {
+        const TValue& value = assignment.Value;
+        QStringList names;
+        if (value.Type == TValue::kIdentifier) {
+            names.append(value.Text);
+        } else if (value.Type == TValue::kList) {
+            for (const TValue& element : value.Values) {
+                if (element.Type != TValue::kIdentifier) {
+                    Fail(QStringLiteral("Component name expected in '%1'").arg(assignment.Name),
+                         assignment.Line);
+                }
+                names.append(element.Text);
+            }
+        } else {
+            Fail(QStringLiteral("Invalid value for property '%1' of %2")
+                     .arg(assignment.Name, ClassOf(component)),
+                 assignment.Line);
+        }
+        try {
+            reader(component, names);
+        } catch (const std::exception& error) {
+            Fail(QStringLiteral("Cannot set %1: %2")
+                     .arg(assignment.Name, QString::fromUtf8(error.what())),
                  assignment.Line);
         }
     }

@@ -4,7 +4,6 @@
 #include "framework/forms/AppEvents.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/layout/ClassRegistry.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKThemeSource.h"
 
@@ -582,5 +581,3 @@ TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarCustomBtnsClick() {
 TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarHelpBtnClick() {
     return FTitleBar->OnHelpBtnClick;
 }
-
-REGISTER_CLASS(TskForm);

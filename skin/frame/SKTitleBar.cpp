@@ -3,7 +3,6 @@
 #include "framework/core/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/layout/ClassRegistry.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKThemeSource.h"
 
@@ -730,5 +729,3 @@ void TskTitleBar::CMFontChanged(TMessage& message) {
     TCustomPanel::CMFontChanged(message);
     Invalidate();
 }
-
-REGISTER_CLASS(TskTitleBar);

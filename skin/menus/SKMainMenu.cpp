@@ -2,7 +2,6 @@
 
 #include "framework/forms/Form.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/layout/ClassRegistry.h"
 
 TskMainMenu::TskMainMenu(TComponent* AOwner)
     : TMainMenu(AOwner), TskMenuLook(this), FCheckMarks(std::make_unique<TImageList>(nullptr)) {
@@ -86,5 +85,3 @@ const TImageList* TskMainMenu::ItemImages() const {
 const TImageList* TskMainMenu::CheckMarkImages() const {
     return FCheckMarks.get();
 }
-
-REGISTER_CLASS(TskMainMenu);

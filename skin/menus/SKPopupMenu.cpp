@@ -1,7 +1,6 @@
 #include "skin/menus/SKPopupMenu.h"
 
 #include "framework/graphics/ImageList.h"
-#include "framework/layout/ClassRegistry.h"
 
 namespace {
 
@@ -42,5 +41,3 @@ void TskPopupMenu::Notification(TComponent* component, TOperation operation) {
 const TImageList* TskPopupMenu::CheckMarkImages() const {
     return SharedCheckMarks();
 }
-
-REGISTER_CLASS(TskPopupMenu);
