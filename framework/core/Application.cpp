@@ -64,10 +64,12 @@ int TApplication::Run() {
     if (FMainForm != nullptr && !FTerminated) {
         FMainForm->Show();
     }
-    if (FTerminated) {
-        return 0;
-    }
-    return QCoreApplication::exec();
+    const int code = FTerminated ? 0 : QCoreApplication::exec();
+    // The forms go while Qt still runs: at process exit its thread data is gone, and a
+    // window freed then crashes.
+    DestroyComponents();
+    FMainForm = nullptr;
+    return code;
 }
 
 void TApplication::ProcessMessages() {

@@ -36,7 +36,7 @@ public:
         return form;
     }
     // Shows the main form and runs the message loop until Terminate or the main form
-    // closes; returns the exit code.
+    // closes; then frees the forms and returns the exit code.
     int Run();
     void ProcessMessages();
     void Terminate();
