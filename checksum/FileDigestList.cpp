@@ -12,15 +12,4 @@ FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcom
     return {path, std::string(kCouldNotOpenFile), false};
 }
 
-void ListFileDigests(const std::vector<std::string>& paths,
-                     const std::function<void(const FileDigestRow&)>& onRow, std::size_t jobs) {
-    DigestPipeline pipeline(jobs);
-    for (const std::string& path : paths) {
-        pipeline.Hash(OpenByPath(path), [&onRow, path](const FileOutcome& outcome) {
-            onRow(FileDigestRowOf(path, outcome));
-        });
-    }
-    pipeline.Finish();
-}
-
 } // namespace sumwarden

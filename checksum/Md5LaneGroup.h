@@ -24,7 +24,6 @@ public:
                           Narrower narrower = Narrower::Allowed);
 
     std::size_t LaneCount() const { return kernel_.lanes; }
-    const Md5LaneKernel& Kernel() const { return kernel_; }
 
     // Begins a new message in the lane.
     void Start(std::size_t lane);

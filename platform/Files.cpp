@@ -20,10 +20,6 @@ std::optional<FileDescriptor> OpenFileForDigest(const std::string& path) {
     return OpenRegularFileAt(AT_FDCWD, path);
 }
 
-bool OpenProbe(const std::string& path) {
-    return OpenFileForDigest(path).has_value();
-}
-
 bool FileExists(const std::string& path) {
     return NamesNonFolderAt(AT_FDCWD, path);
 }

@@ -18,9 +18,6 @@ namespace sumwarden {
 // fail. Links are followed. This is the one way files are opened for hashing.
 std::optional<FileDescriptor> OpenFileForDigest(const std::string& path);
 
-// True when OpenFileForDigest succeeds; the file is closed again at once.
-bool OpenProbe(const std::string& path);
-
 // True when the path names something other than a folder; a dangling link counts.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

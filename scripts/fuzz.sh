@@ -3,12 +3,12 @@
 # corpus grown from its seeds in fuzz/seeds/<target>; prints how many inputs each ran.
 # Exits non-zero when a target finds a crash, a hang or a leak (its input is left in the
 # build folder). Without clang it says so and does nothing.
-#   scripts/fuzz.sh [SECONDS] [BUILD_DIR]
+#   [SUMWARDEN_FUZZ_TARGETS="a_fuzz b_fuzz"] scripts/fuzz.sh [SECONDS] [BUILD_DIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds="${1:-60}"
 build="${2:-$top/build-fuzz}"
-targets=(skin_file_fuzz check_file_fuzz layout_fuzz)
+targets=(${SUMWARDEN_FUZZ_TARGETS:-skin_file_fuzz check_file_fuzz layout_fuzz skin_controls_fuzz})
 
 compiler=$(command -v clang++ || true)
 if [ -z "$compiler" ]; then

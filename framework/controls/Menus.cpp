@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
@@ -29,6 +30,34 @@ TMenuItem* OwnerDrawnItem(const QStyleOption* option) {
     return item;
 }
 
+// The frame of an owner-drawn popup: the rest of its window belongs to the items.
+constexpr int OwnerDrawnMenuPanelWidth = 3;
+
+TMenu* OwnerDrawnMenuOf(const QWidget* widget) {
+    const auto* menu = qobject_cast<const QMenu*>(widget);
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    for (const QAction* action : menu->actions()) {
+        if (TMenuItem* item = MenuItemOfAction(action); item != nullptr) {
+            TMenu* owner = item->GetParentMenu();
+            return owner != nullptr && owner->OwnerDraw() ? owner : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// Copies only the frame ring of the painted window image, leaving the items alone.
+void PaintFrameOnly(QPainter* painter, const QRect& rect, const QImage& frame) {
+    const int ring = OwnerDrawnMenuPanelWidth;
+    painter->save();
+    QRegion region(rect);
+    region -= rect.adjusted(ring, ring, -ring, -ring);
+    painter->setClipRegion(region);
+    painter->drawImage(rect.topLeft(), frame);
+    painter->restore();
+}
+
 // Measures and paints the items of owner-drawn menus through their handlers; every
 // other element is the application style's.
 class TMenuStyle : public QProxyStyle {
@@ -39,6 +68,10 @@ public:
             if (TMenuItem* item = OwnerDrawnItem(option); item && item->OnMeasureItem) {
                 TBitmap measure;
                 measure.SetSize(1, 1);
+                if (widget != nullptr) {
+                    measure.Canvas()->Font()->SetName(widget->font().family());
+                    measure.Canvas()->Font()->SetHeight(-QFontInfo(widget->font()).pixelSize());
+                }
                 int width = size.width();
                 int height = size.height();
                 item->OnMeasureItem(item, measure.Canvas(), width, height);
@@ -68,6 +101,38 @@ public:
             }
         }
         QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_FrameMenu) {
+            if (TMenu* menu = OwnerDrawnMenuOf(widget); menu != nullptr) {
+                const QRect rect = option->rect;
+                TBitmap frame;
+                frame.SetSize(rect.width(), rect.height());
+                if (menu->DrawPopupFrame(frame.Canvas(), Rect(0, 0, rect.width(), rect.height()))) {
+                    PaintFrameOnly(painter, rect, frame.Image());
+                    return;
+                }
+            }
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (OwnerDrawnMenuOf(widget) != nullptr) {
+            switch (metric) {
+            case PM_MenuPanelWidth:
+                return OwnerDrawnMenuPanelWidth;
+            case PM_MenuHMargin:
+            case PM_MenuVMargin:
+                return 0;
+            default:
+                break;
+            }
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -208,6 +273,9 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
     }
     FItems.insert(std::clamp(index, 0, Count()), item);
     item->FParent = this;
+    if (TMenu* menu = GetParentMenu(); menu != nullptr) {
+        menu->ItemInserted(item);
+    }
     Changed();
 }
 
@@ -295,9 +363,25 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TMenu::Changed() {
-    if (OnChange && !IsLoading() && !IsDestroying()) {
+    if (IsLoading() || IsDestroying()) {
+        return;
+    }
+    MenuChanged(nullptr, true);
+    if (OnChange) {
         OnChange(this);
     }
+}
+
+void TMenu::MenuChanged(TMenuItem*, bool) {
+    if (ChangeListener) {
+        ChangeListener(this);
+    }
+}
+
+void TMenu::ItemInserted(TMenuItem*) {}
+
+bool TMenu::DrawPopupFrame(TCanvas*, const TRect&) {
+    return false;
 }
 
 QMenu* TMenu::BuildQMenu(TMenuItem* item, QWidget* parent) const {

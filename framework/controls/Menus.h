@@ -137,13 +137,26 @@ public:
     // Calls OnClick of the item whose shortcut is shortCut; true if one took it.
     bool IsShortCut(int shortCut) const;
 
+    // Runs MenuChanged (the menu's user, such as a form's menu bar), then OnChange
+    // (user code).
     void Changed();
     TNotifyEvent OnChange;
+    // The one listener that shows the menu (a form's menu bar); MenuChanged calls it.
+    std::function<void(TMenu* menu)> ChangeListener;
+
+    // The frame of a shown owner-drawn popup, painted on its whole window (0, 0, W, H);
+    // false leaves the frame to the application style.
+    virtual bool DrawPopupFrame(TCanvas* canvas, const TRect& windowRect);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // The items changed: tells ChangeListener. Runs before OnChange.
+    virtual void MenuChanged(TMenuItem* source, bool rebuild);
+    // An item (with its children) was inserted somewhere in this menu's tree.
+    virtual void ItemInserted(TMenuItem* item);
 
 private:
+    friend class TMenuItem;
     TMenuItem* FItems;
     bool FOwnerDraw = false;
     TComponent* FImages = nullptr;

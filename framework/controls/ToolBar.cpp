@@ -4,6 +4,11 @@
 #include "framework/controls/Panel.h"
 #include "framework/graphics/Bitmap.h"
 
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
 namespace {
 
 // Space a separator takes and the padding around a caption.
@@ -79,7 +84,18 @@ void TToolButton::Click() {
     }
 }
 
+bool TToolButton::Dropped() const {
+    const TToolBar* bar = ToolBar();
+    return bar != nullptr && bar->TrackedButton() == this && bar->TrackedMenu() != nullptr;
+}
+
 void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft && FMenuItem != nullptr && FMenuItem->Count() > 0 &&
+        ToolBar() != nullptr) {
+        TCustomControl::MouseDown(button, shift, x, y);
+        ToolBar()->TrackMenu(this);
+        return;
+    }
     if (button == mbLeft && FStyle != tbsSeparator && FStyle != tbsDivider) {
         FPressed = true;
         Invalidate();
@@ -107,6 +123,9 @@ void TToolButton::CMMouseLeave(TMessage& message) {
 
 void TToolButton::Paint() {
     TCanvas& canvas = *Canvas();
+    if (TToolBar* bar = ToolBar(); bar != nullptr && bar->DrawButtonCustom(this, canvas)) {
+        return;
+    }
     TRect rect = ClientRect();
     if (FStyle == tbsSeparator || FStyle == tbsDivider) {
         if (FStyle == tbsDivider) {
@@ -140,6 +159,166 @@ void TToolButton::Paint() {
 TToolBar::TToolBar(TComponent* AOwner) : TCustomControl(AOwner) {
     SetBounds(0, 0, 150, 29);
     SetAlign(alTop);
+}
+
+TToolBar::~TToolBar() {
+    Destroying();
+    CloseMenu();
+}
+
+void TToolBar::SetWrapable(bool value) {
+    FWrapable = value;
+    Realign();
+}
+
+void TToolBar::Paint() {
+    if (!OnCustomDraw) {
+        return;
+    }
+    bool defaultDraw = true;
+    FCustomDrawCanvas = Canvas();
+    OnCustomDraw(this, ClientRect(), defaultDraw);
+    FCustomDrawCanvas = nullptr;
+}
+
+bool TToolBar::DrawButtonCustom(TToolButton* button, TCanvas& canvas) {
+    if (!OnCustomDrawButton) {
+        return false;
+    }
+    button->PaintParentBackground(canvas);
+    TCustomDrawState state;
+    state.setFlag(cdsHot, button->Hot());
+    state.setFlag(cdsSelected, button->Pressed() || button->Down() || button->Dropped());
+    state.setFlag(cdsDisabled, !button->Enabled());
+    state.setFlag(cdsGrayed, !button->Enabled());
+    bool defaultDraw = true;
+    const int level = canvas.SaveState();
+    canvas.MoveOrigin(-button->Left(), -button->Top());
+    FCustomDrawCanvas = &canvas;
+    OnCustomDrawButton(this, button, state, defaultDraw);
+    FCustomDrawCanvas = nullptr;
+    canvas.RestoreState(level);
+    return !defaultDraw;
+}
+
+TToolButton* TToolBar::NeighbourWithMenu(TToolButton* from, int step) const {
+    const int count = ButtonCount();
+    int index = 0;
+    while (index < count && Buttons(index) != from) {
+        ++index;
+    }
+    for (int i = 1; i <= count; ++i) {
+        TToolButton* button = Buttons(((index + step * i) % count + count) % count);
+        if (button->Visible() && button->Enabled() && button->MenuItem() != nullptr &&
+            button->MenuItem()->Count() > 0) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void TToolBar::CloseMenu() {
+    if (QMenu* menu = FTrackedMenu) {
+        FTrackedMenu = nullptr;
+        menu->removeEventFilter(this);
+        menu->close();
+    }
+    if (TToolButton* button = FTracked) {
+        FTracked = nullptr;
+        button->Invalidate();
+    }
+}
+
+void TToolBar::TrackMenu(TToolButton* button) {
+    CloseMenu();
+    TMenuItem* item = button != nullptr ? button->MenuItem() : nullptr;
+    TMenu* owner = item != nullptr ? item->GetParentMenu() : nullptr;
+    if (owner == nullptr || item->Count() == 0) {
+        return;
+    }
+    QMenu* menu = owner->BuildQMenu(item, Handle());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->installEventFilter(this);
+    FTracked = button;
+    FTrackedMenu = menu;
+    QPointer<TToolBar> bar(this);
+    QObject::connect(menu, &QMenu::aboutToHide, this, [bar, menu] {
+        if (bar && bar->FTrackedMenu == menu) {
+            bar->FTrackedMenu = nullptr;
+            if (TToolButton* tracked = bar->FTracked) {
+                bar->FTracked = nullptr;
+                tracked->Invalidate();
+            }
+        }
+    });
+    button->Invalidate();
+    const TPoint below = button->ClientToScreen(Point(0, button->Height()));
+    menu->popup(below.ToQPoint());
+}
+
+bool TToolBar::TrackAccelerator(QChar ch) {
+    for (int i = 0; i < ButtonCount(); ++i) {
+        TToolButton* button = Buttons(i);
+        if (button->Visible() && button->Enabled() && button->MenuItem() != nullptr &&
+            button->MenuItem()->Count() > 0 && IsAccel(ch, button->Caption())) {
+            TrackMenu(button);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TToolBar::EnterMenuMode() {
+    for (int i = 0; i < ButtonCount(); ++i) {
+        TToolButton* button = Buttons(i);
+        if (button->Visible() && button->Enabled() && button->MenuItem() != nullptr &&
+            button->MenuItem()->Count() > 0) {
+            TrackMenu(button);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TToolBar::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr || menu != FTrackedMenu || FTracked.isNull()) {
+        return TCustomControl::eventFilter(watched, event);
+    }
+    TToolButton* next = nullptr;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QAction* active = menu->activeAction();
+        const bool submenuOpen =
+            active != nullptr && active->menu() != nullptr && active->menu()->isVisible();
+        if ((key == Qt::Key_Left || key == Qt::Key_Right) && !submenuOpen) {
+            next = NeighbourWithMenu(FTracked, key == Qt::Key_Right ? 1 : -1);
+        }
+    } else if (event->type() == QEvent::MouseMove) {
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        for (int i = 0; i < ButtonCount(); ++i) {
+            TToolButton* button = Buttons(i);
+            const QRect onScreen(button->ClientToScreen(Point(0, 0)).ToQPoint(),
+                                 QSize(button->Width(), button->Height()));
+            if (button != FTracked && button->Visible() && onScreen.contains(global) &&
+                button->MenuItem() != nullptr && button->MenuItem()->Count() > 0) {
+                next = button;
+                break;
+            }
+        }
+    }
+    if (next == nullptr || next == FTracked) {
+        return false;
+    }
+    QPointer<TToolButton> target(next);
+    QPointer<TToolBar> bar(this);
+    // Switch once the event has left the menu that closes.
+    QTimer::singleShot(0, this, [bar, target] {
+        if (bar && target) {
+            bar->TrackMenu(target);
+        }
+    });
+    return true;
 }
 
 int TToolBar::ButtonCount() const {
@@ -226,17 +405,23 @@ void TToolBar::ControlListChange(TControl* control, bool inserting) {
 
 void TToolBar::AlignControls(TControl* control, TRect& rect) {
     int x = rect.Left;
+    int rows = 1;
     for (int i = 0; i < ControlCount(); ++i) {
         auto* button = qobject_cast<TToolButton*>(Controls(i));
         if (button == nullptr || !button->Visible()) {
             continue;
         }
         const int width = ButtonExtent(button);
-        button->SetBounds(x, rect.Top, width, FButtonHeight);
+        if (FWrapable && x > rect.Left && x + width > rect.Right) {
+            x = rect.Left;
+            ++rows;
+        }
+        button->SetBounds(x, rect.Top + (rows - 1) * FButtonHeight, width, FButtonHeight);
         x += width;
     }
-    if (FAutoSize && Height() != FButtonHeight + rect.Top * 2) {
-        SetHeight(FButtonHeight + rect.Top * 2);
+    const int height = rows * FButtonHeight + rect.Top * 2;
+    if (FAutoSize && Height() != height) {
+        SetHeight(height);
     }
     TCustomControl::AlignControls(control, rect);
 }

@@ -2,6 +2,10 @@
 
 #include "framework/controls/Control.h"
 
+#include <QPointer>
+
+class QMenu;
+
 class TMenuItem;
 class TToolBar;
 
@@ -33,6 +37,8 @@ public:
     void SetMenuItem(TMenuItem* item);
     bool Hot() const { return MouseInClient(); }
     bool Pressed() const { return FPressed; }
+    // The drop-down of its menu item is open.
+    bool Dropped() const;
     TToolBar* ToolBar() const;
 
     void Click() override;
@@ -54,9 +60,13 @@ private:
     TMenuItem* FMenuItem = nullptr;
 };
 
-// A row of tool buttons laid out left to right in their order.
+// A row of tool buttons laid out left to right in their order (wrapping into more rows
+// when Wrapable). Buttons bound to menu items with children open their drop-downs, and
+// the open drop-down moves to its neighbours with Left, Right and the mouse.
 class TToolBar : public TCustomControl {
     Q_OBJECT
+    Q_PROPERTY(bool Wrapable READ Wrapable WRITE SetWrapable)
+    Q_PROPERTY(int EdgeBorders READ EdgeBorders WRITE SetEdgeBorders)
     Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE SetButtonWidth)
     Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE SetButtonHeight)
     Q_PROPERTY(bool ShowCaptions READ ShowCaptions WRITE SetShowCaptions)
@@ -64,7 +74,20 @@ class TToolBar : public TCustomControl {
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(TComponent* Images READ Images WRITE SetImages)
 public:
+    enum TCustomDrawStateFlag {
+        cdsSelected = 0x1,
+        cdsGrayed = 0x2,
+        cdsDisabled = 0x4,
+        cdsHot = 0x40
+    };
+    Q_DECLARE_FLAGS(TCustomDrawState, TCustomDrawStateFlag)
+    using TToolBarCustomDrawEvent =
+        std::function<void(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw)>;
+    using TToolBarCustomDrawButtonEvent = std::function<void(
+        TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw)>;
+
     explicit TToolBar(TComponent* AOwner);
+    ~TToolBar() override;
 
     int ButtonCount() const;
     TToolButton* Buttons(int index) const;
@@ -80,15 +103,48 @@ public:
     void SetAutoSize(bool value);
     TComponent* Images() const { return FImages; }
     void SetImages(TComponent* images);
+    bool Wrapable() const { return FWrapable; }
+    void SetWrapable(bool value);
+    // Stored: the bar draws no edges.
+    int EdgeBorders() const { return FEdgeBorders; }
+    void SetEdgeBorders(int value) { FEdgeBorders = value; }
     // The width a button takes: its caption's width when captions size the buttons.
     virtual int ButtonExtent(const TToolButton* button) const;
 
+    // While OnCustomDraw or OnCustomDrawButton runs: the canvas to draw on, in bar
+    // coordinates.
+    TCanvas* CustomDrawCanvas() const { return FCustomDrawCanvas; }
+    TToolBarCustomDrawEvent OnCustomDraw;
+    TToolBarCustomDrawButtonEvent OnCustomDrawButton;
+
+    // Opens the drop-down of the button's menu item below the button.
+    void TrackMenu(TToolButton* button);
+    // Opens the drop-down whose caption has ch as its accelerator; false without one.
+    bool TrackAccelerator(QChar ch);
+    // Keyboard entry into the bar (Alt, F10): opens the first drop-down.
+    bool EnterMenuMode();
+    void CloseMenu();
+    TToolButton* TrackedButton() const { return FTracked; }
+    QMenu* TrackedMenu() const { return FTrackedMenu; }
+
 protected:
+    void Paint() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void ControlListChange(TControl* control, bool inserting) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TToolButton;
+    bool DrawButtonCustom(TToolButton* button, TCanvas& canvas);
+    // The next button (by step) whose item has a drop-down, wrapping round.
+    TToolButton* NeighbourWithMenu(TToolButton* from, int step) const;
+
+    TCanvas* FCustomDrawCanvas = nullptr;
+    bool FWrapable = false;
+    int FEdgeBorders = 0;
+    QPointer<TToolButton> FTracked;
+    QPointer<QMenu> FTrackedMenu;
     int FButtonWidth = 23;
     int FButtonHeight = 22;
     bool FShowCaptions = false;
@@ -96,3 +152,4 @@ private:
     bool FAutoSize = false;
     TComponent* FImages = nullptr;
 };
+Q_DECLARE_OPERATORS_FOR_FLAGS(TToolBar::TCustomDrawState)

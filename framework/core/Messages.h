@@ -136,6 +136,7 @@ constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
 constexpr int VK_F1 = 0x70;
+constexpr int VK_F10 = 0x79;
 
 // Component messages.
 constexpr uint32_t CM_BASE = 0xB000;

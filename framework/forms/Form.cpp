@@ -2,6 +2,7 @@
 
 #include "framework/controls/Menus.h"
 #include "framework/core/Application.h"
+#include "framework/forms/WindowMover.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +25,48 @@ QScreen* ScreenOfMainForm() {
         return mainForm->Handle()->screen();
     }
     return QGuiApplication::primaryScreen();
+}
+
+Qt::Edges EdgesOfHit(intptr_t hit) {
+    switch (hit) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
+
+Qt::CursorShape CursorOfHit(intptr_t hit) {
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
 }
 
 } // namespace
@@ -106,6 +150,28 @@ void TCustomForm::SetBounds(int left, int top, int width, int height) {
         Handle()->setGeometry(left, top, width, height);
     }
     RecreateFrame();
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+    if (IsLoading()) {
+        FRequestedClientSize = TSize{width, height};
+    }
+    TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    if (FRequestedClientSize.has_value()) {
+        const TSize size = *FRequestedClientSize;
+        FRequestedClientSize.reset();
+        SetClientSize(size.cx, size.cy);
+    }
+}
+
+void TCustomForm::InvalidateFrame() {
+    QRegion frame(0, 0, Width(), Height());
+    frame -= QRegion(FClientInWindow.ToQRect());
+    Handle()->update(frame);
 }
 
 void TCustomForm::RecreateFrame() {
@@ -306,14 +372,17 @@ void TCustomForm::SetMenu(TComponent* menu) {
     }
     if (FMenu != nullptr) {
         FMenu->RemoveFreeNotification(this);
+        if (auto* oldMenu = qobject_cast<TMainMenu*>(FMenu)) {
+            oldMenu->ChangeListener = nullptr;
+        }
     }
     FMenu = menu;
     if (menu != nullptr) {
         menu->FreeNotification(this);
     }
     if (auto* mainMenu = qobject_cast<TMainMenu*>(menu)) {
-        // The form follows its menu's changes (the menu tells one user).
-        mainMenu->OnChange = [this](TObject*) { Perform(CM_MENUCHANGED); };
+        // The form follows its menu's changes; OnChange stays free for user code.
+        mainMenu->ChangeListener = [this](TMenu*) { Perform(CM_MENUCHANGED); };
     }
     Perform(CM_MENUCHANGED);
 }
@@ -587,6 +656,24 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_SYSCOMMAND:
         WMSysCommand(message);
         break;
+    case WM_NCLBUTTONDOWN:
+        // A press on the caption moves the window with the pointer; on a sizeable
+        // frame it resizes the window.
+        // A press sent on by a control carries no position: the pointer's is used.
+        if (const TPoint at = message.LParam != 0
+                                  ? Point(LParamX(message.LParam), LParamY(message.LParam))
+                                  : GetCursorPos();
+            message.WParam == HTCAPTION && FWindowState != wsMaximized) {
+            StartCaptionDrag(Handle(), at);
+        } else if (const Qt::Edges edges = EdgesOfHit(message.WParam); edges != Qt::Edges()) {
+            StartFrameResize(Handle(), edges, at);
+        }
+        TWinControl::WndProc(message);
+        break;
+    case WM_NCMOUSEMOVE:
+        Handle()->setCursor(CursorOfHit(message.WParam));
+        TWinControl::WndProc(message);
+        break;
     case CM_MENUCHANGED:
         RebuildMenuBar();
         TWinControl::WndProc(message);
@@ -607,9 +694,15 @@ void TCustomForm::WndProc(TMessage& message) {
 
 void TCustomForm::WMNCCalcSize(TMessage& message) {
     // The window manager draws the frame: the client area is the whole window less a
-    // shown menu bar.
+    // shown menu bar. A frameless window with a border keeps a frame of its own.
+    auto* rect = reinterpret_cast<TRect*>(message.LParam);
+    if (FFrameless && FBorderStyle != bsNone) {
+        rect->Left += KeptFrameWidth;
+        rect->Top += KeptFrameWidth;
+        rect->Right -= KeptFrameWidth;
+        rect->Bottom -= KeptFrameWidth;
+    }
     if (FMenuBar != nullptr && !FMenuBar->isHidden()) {
-        auto* rect = reinterpret_cast<TRect*>(message.LParam);
         const int height = FMenuBar->sizeHint().height();
         FMenuBar->setGeometry(rect->Left, rect->Top, rect->Width(), height);
         rect->Top += height;
@@ -632,10 +725,24 @@ void TCustomForm::WMNCHitTest(TMessage& message) {
     const TPoint point = TPoint::FromQPoint(local);
     if (PtInRect(FClientInWindow, point)) {
         message.Result = HTCLIENT;
-    } else if (PtInRect(Rect(0, 0, Width(), Height()), point)) {
-        message.Result = HTBORDER;
-    } else {
+    } else if (!PtInRect(Rect(0, 0, Width(), Height()), point)) {
         message.Result = HTNOWHERE;
+    } else if (FFrameless && (FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin) &&
+               FWindowState == wsNormal) {
+        // A painted frame of a sizeable window resizes from the edge it lies on.
+        const bool left = point.X < FClientInWindow.Left;
+        const bool right = point.X >= FClientInWindow.Right;
+        const bool top = point.Y < FClientInWindow.Top;
+        const bool bottom = point.Y >= FClientInWindow.Bottom;
+        if (top) {
+            message.Result = left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+        } else if (bottom) {
+            message.Result = left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+        } else {
+            message.Result = left ? HTLEFT : HTRIGHT;
+        }
+    } else {
+        message.Result = HTBORDER;
     }
 }
 

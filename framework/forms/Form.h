@@ -3,6 +3,7 @@
 #include "framework/controls/Control.h"
 
 #include <QIcon>
+#include <optional>
 
 class QEventLoop;
 class QMenuBar;
@@ -86,6 +87,13 @@ public:
     void RecreateFrame();
     // The insets of the client area in the window.
     TRect ClientAreaInWindow() const { return FClientInWindow; }
+    // Repaints the frame around the client area and nothing of the client.
+    void InvalidateFrame();
+    // The frame that a frameless form with a border keeps on every side.
+    static constexpr int KeptFrameWidth = 3;
+    // Remembered while loading and applied again once the children exist, so a frame
+    // that a child component adds does not shrink the client area.
+    void SetClientSize(int width, int height) override;
 
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition position) { FPosition = position; }
@@ -169,6 +177,7 @@ protected:
     virtual void DoHide();
     void BeforeDestruction() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
 private:
     bool TranslateFrameEvent(QEvent* event);
@@ -182,6 +191,7 @@ private:
 
     QWidget* FClient = nullptr;
     QMenuBar* FMenuBar = nullptr;
+    std::optional<TSize> FRequestedClientSize;
     TRect FClientInWindow;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = TBorderIcons(biSystemMenu | biMinimize | biMaximize);

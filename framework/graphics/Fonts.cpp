@@ -1,5 +1,6 @@
 #include "framework/graphics/Fonts.h"
 
+#include <QFont>
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
@@ -16,6 +17,8 @@ constexpr const char* kRegularFile =
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 constexpr const char* kBoldFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
 constexpr const char* kFallbackFamily = "Liberation Sans";
+// Draws the characters the user-interface font lacks (the Chinese system-menu captions).
+constexpr const char* kCjkFile = "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf";
 
 // Names the classic layouts use for the user-interface font.
 constexpr const char* kClassicNames[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2",
@@ -30,6 +33,12 @@ QString LoadFamily() {
         qWarning("User-interface font %s could not be loaded; text widths will differ",
                  kRegularFile);
         return QString::fromLatin1(kFallbackFamily);
+    }
+    const int cjk = QFontDatabase::addApplicationFont(QString::fromLatin1(kCjkFile));
+    const QStringList cjkFamilies =
+        cjk >= 0 ? QFontDatabase::applicationFontFamilies(cjk) : QStringList{};
+    if (!cjkFamilies.isEmpty()) {
+        QFont::insertSubstitution(families.first(), cjkFamilies.first());
     }
     return families.first();
 }

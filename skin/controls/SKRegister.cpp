@@ -4,7 +4,11 @@
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
 #include "skin/controls/SKPageControl.h"
+#include "skin/frame/SKForm.h"
 #include "skin/frame/SKImagePanel.h"
+#include "skin/frame/SKTitleBar.h"
+#include "skin/menus/SKMainMenu.h"
+#include "skin/menus/SKPopupMenu.h"
 
 void RegisterSkinClasses() {
     static const bool registered = [] {
@@ -16,6 +20,10 @@ void RegisterSkinClasses() {
         RegisterComponentClass<TskPageControl>("TskPageControl");
         RegisterComponentClass<TskTabSheet>("TskTabSheet");
         RegisterComponentClass<TskFileTheme>("TskFileTheme");
+        RegisterComponentClass<TskForm>("TskForm");
+        RegisterComponentClass<TskTitleBar>("TskTitleBar");
+        RegisterComponentClass<TskMainMenu>("TskMainMenu");
+        RegisterComponentClass<TskPopupMenu>("TskPopupMenu");
         return true;
     }();
     (void)registered;

@@ -258,8 +258,12 @@ void TskFileTheme::SetThemeFile(const QString& value) {
     ReapplyToOwnerForm(wasEmpty);
 }
 
-void TskFileTheme::Refuse(const QString& text) {
+void ShowSkinError(const QString& text) {
     Dialogs().MessageBox(text, QStringLiteral("Error"), mbIconError, mbOK);
+}
+
+void TskFileTheme::Refuse(const QString& text) {
+    ShowSkinError(text);
 }
 
 void TskFileTheme::ReapplyToOwnerForm(bool wasEmpty) {

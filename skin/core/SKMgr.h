@@ -17,6 +17,9 @@
 
 class TBitmap;
 
+// An error message box with an OK button: how a skin component refuses a value.
+void ShowSkinError(const QString& text);
+
 // Whether a file exists at path and starts with the skin-file signature.
 bool IsSkinFile(const QString& path);
 

@@ -13,11 +13,6 @@ namespace {
 
 const char* const SkinnedFormClassName = "TskForm";
 
-bool IsSkinnedForm(const QObject* object) {
-    return object != nullptr &&
-           qstrcmp(object->metaObject()->className(), SkinnedFormClassName) == 0;
-}
-
 TskUIStyle StyleOf(const QObject* skinnedForm) {
     bool ok = false;
     const int value = skinnedForm->property("UIStyle").toInt(&ok);
@@ -28,6 +23,11 @@ TskUIStyle StyleOf(const QObject* skinnedForm) {
 }
 
 } // namespace
+
+bool IsSkinnedForm(const QObject* object) {
+    return object != nullptr &&
+           qstrcmp(object->metaObject()->className(), SkinnedFormClassName) == 0;
+}
 
 void GetBuiltinThemeBitmap(int style, int element, TBitmap* target, int frameCount,
                            int frameIndex) {

@@ -139,6 +139,10 @@ bool UsingFileTheme(const TskFileTheme* fileTheme, TskUIStyle style, TskUIStyle&
 // form component, DeepBlue without one.
 TskUIStyle GetFormUIStyle(const TComponent* owner);
 
+// Whether object is the skinned form component (found by class name, so the skin's
+// lower parts need not know its class).
+bool IsSkinnedForm(const QObject* object);
+
 // Gives every direct child of container that publishes FileTheme and UIStyle the file
 // theme, then the look, through those properties.
 void ApplyStyleToChildren(TWinControl* container, TskUIStyle style, TskFileTheme* fileTheme);

@@ -216,9 +216,7 @@ TEST(DigestPipeline, MakeAndVerifyWriteTheSameLinesAndCheckFileForAnyNumberOfJob
 TEST(ListFileDigests, GivesTheSameRowsForAnyNumberOfJobs) {
     const OddTree tree;
     for (const std::size_t jobs : kJobCounts) {
-        std::vector<FileDigestRow> rows;
-        ListFileDigests(
-            tree.files, [&rows](const FileDigestRow& row) { rows.push_back(row); }, jobs);
+        const std::vector<FileDigestRow> rows = testing::ListFileDigests(tree.files, jobs);
         ASSERT_EQ(rows.size(), tree.files.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             EXPECT_EQ(rows[i].path, tree.files[i]);

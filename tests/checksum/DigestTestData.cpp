@@ -22,4 +22,17 @@ std::string RandomBytes(std::size_t length, std::mt19937& random) {
     return bytes;
 }
 
+std::vector<FileDigestRow> ListFileDigests(const std::vector<std::string>& paths,
+                                           std::size_t jobs) {
+    std::vector<FileDigestRow> rows;
+    DigestPipeline pipeline(jobs);
+    for (const std::string& path : paths) {
+        pipeline.Hash(OpenByPath(path), [&rows, path](const FileOutcome& outcome) {
+            rows.push_back(FileDigestRowOf(path, outcome));
+        });
+    }
+    pipeline.Finish();
+    return rows;
+}
+
 } // namespace sumwarden::testing

@@ -88,9 +88,8 @@ TEST(FileDigestList, GivesOneRowPerPathInOrder) {
     ASSERT_EQ(::chmod(secret.c_str(), 0), 0);
 
     const int result = testing::RunUnprivileged([&] {
-        std::vector<FileDigestRow> rows;
-        ListFileDigests({abc, folder / "missing", empty, secret, abc},
-                        [&](const FileDigestRow& row) { rows.push_back(row); });
+        const std::vector<FileDigestRow> rows =
+            testing::ListFileDigests({abc, folder / "missing", empty, secret, abc});
         const std::vector<std::pair<std::string, std::string>> expected = {
             {abc, "900150983cd24fb0d6963f7d28e17f72"},
             {folder / "missing", "Could not open file"},

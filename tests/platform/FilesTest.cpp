@@ -13,34 +13,37 @@ namespace {
 
 using testing::ScratchFolder;
 
-TEST(OpenProbe, AcceptsRegularFilesAndLinksToThem) {
+TEST(OpenFileForDigest, AcceptsRegularFilesAndLinksToThem) {
     ScratchFolder folder;
     const std::string file = folder.WriteFile("plain", "x");
     std::filesystem::create_symlink(file, folder / "link");
-    EXPECT_TRUE(OpenProbe(file));
-    EXPECT_TRUE(OpenProbe(folder / "link"));
-    EXPECT_TRUE(OpenProbe(folder.WriteFile("empty")));
+    EXPECT_TRUE(OpenFileForDigest(file).has_value());
+    EXPECT_TRUE(OpenFileForDigest(folder / "link").has_value());
+    EXPECT_TRUE(OpenFileForDigest(folder.WriteFile("empty")).has_value());
 }
 
-TEST(OpenProbe, RefusesWhatIsNotAReadableRegularFile) {
+TEST(OpenFileForDigest, RefusesWhatIsNotAReadableRegularFile) {
     ScratchFolder folder;
     std::filesystem::create_symlink(folder / "nowhere", folder / "dangling");
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
-    EXPECT_FALSE(OpenProbe(folder.Path()));
-    EXPECT_FALSE(OpenProbe(folder / "missing"));
-    EXPECT_FALSE(OpenProbe(folder / "dangling"));
-    EXPECT_FALSE(OpenProbe(folder / "fifo")); // must return at once, not wait for a writer
-    EXPECT_FALSE(OpenProbe("/dev/null"));
-    EXPECT_FALSE(OpenProbe(folder.WriteFile("a") + std::string(1, '\0') + "b"));
+    EXPECT_FALSE(OpenFileForDigest(folder.Path()).has_value());
+    EXPECT_FALSE(OpenFileForDigest(folder / "missing").has_value());
+    EXPECT_FALSE(OpenFileForDigest(folder / "dangling").has_value());
+    EXPECT_FALSE(OpenFileForDigest(folder / "fifo")
+                     .has_value()); // must return at once, not wait for a writer
+    EXPECT_FALSE(OpenFileForDigest("/dev/null").has_value());
+    EXPECT_FALSE(OpenFileForDigest(folder.WriteFile("a") + std::string(1, '\0') + "b").has_value());
 }
 
-TEST(OpenProbe, RefusesAFileTheUserMayNotRead) {
+TEST(OpenFileForDigest, RefusesAFileTheUserMayNotRead) {
     ScratchFolder folder;
     const std::string file = folder.WriteFile("secret", "x");
     ASSERT_EQ(::chmod(file.c_str(), 0), 0);
-    EXPECT_EQ(testing::RunUnprivileged([&] { return OpenProbe(file) ? 1 : 0; }), 0);
+    EXPECT_EQ(testing::RunUnprivileged([&] { return OpenFileForDigest(file).has_value() ? 1 : 0; }),
+              0);
     ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
-    EXPECT_EQ(testing::RunUnprivileged([&] { return OpenProbe(file) ? 1 : 0; }), 1);
+    EXPECT_EQ(testing::RunUnprivileged([&] { return OpenFileForDigest(file).has_value() ? 1 : 0; }),
+              1);
 }
 
 TEST(Existence, TellsFilesFromFolders) {

@@ -80,12 +80,35 @@ TEST(MenuTest, FormShowsItsMainMenuAboveTheClientAreaAndForgetsAFreedMenu) {
     EXPECT_EQ(form.MenuBar()->actions().size(), 1);
     const int barHeight = form.MenuBar()->sizeHint().height();
     EXPECT_EQ(form.ClientAreaInWindow().Top, barHeight);
+    int userChanges = 0;
+    menu->OnChange = [&](TObject*) { ++userChanges; };
     AddItem(menu->Items(), QStringLiteral("&Help"));
     EXPECT_EQ(form.MenuBar()->actions().size(), 2);
+    EXPECT_EQ(userChanges, 1);
     delete menu;
     EXPECT_EQ(form.Menu(), nullptr);
     EXPECT_EQ(form.MenuBar(), nullptr);
     EXPECT_EQ(form.ClientAreaInWindow().Top, 0);
+}
+
+TEST(MenuTest, OwnerDrawnPopupAsksItsMenuForTheFrame) {
+    struct TFramedMenu : TPopupMenu {
+        using TPopupMenu::TPopupMenu;
+        bool DrawPopupFrame(TCanvas* canvas, const TRect& rect) override {
+            canvas->Brush()->SetColor(clRed);
+            canvas->FillRect(rect);
+            return true;
+        }
+    };
+    TFramedMenu menu(nullptr);
+    menu.SetOwnerDraw(true);
+    AddItem(menu.Items(), QStringLiteral("Item"));
+    std::unique_ptr<QMenu> built(menu.BuildQMenu(menu.Items(), nullptr));
+    built->ensurePolished();
+    const QImage image = built->grab().toImage();
+    EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(image.pixel(2, image.height() / 2) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(built->actionGeometry(built->actions().first()).left(), 3);
 }
 
 } // namespace

@@ -59,6 +59,7 @@ void Click(QWidget* widget, QPoint position, QEvent::Type type) {
 
 TEST(FrameTest, NonClientMouseMessagesCarryTheHitTestAnswer) {
     TForm form(nullptr);
+    form.SetBorderStyle(TCustomForm::bsDialog);
     form.SetBounds(0, 0, 200, 120);
     TFrameHook hook(&form);
     form.Show();
@@ -128,6 +129,40 @@ TEST(FrameTest, FormPaintsItsBackgroundIntoAChildAtAnOffset) {
     panel->PaintParentBackground(*bitmap.Canvas());
     EXPECT_EQ(bitmap.Canvas()->Pixel(0, 0), clTeal);
     EXPECT_EQ(bitmap.Canvas()->Pixel(19, 19), clTeal);
+}
+
+TEST(FrameTest, SizeableFramelessFrameAnswersEdgesAndResizesFromThem) {
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 200, 120);
+    form.SetFrameless(true);
+    form.Show();
+    ASSERT_EQ(form.ClientAreaInWindow(), Rect(3, 3, 197, 117));
+    auto hit = [&](int x, int y) {
+        const QPoint global = form.Handle()->mapToGlobal(QPoint(x, y));
+        return form.Perform(WM_NCHITTEST, 0, MakeLParam(global.x(), global.y()));
+    };
+    EXPECT_EQ(hit(1, 60), HTLEFT);
+    EXPECT_EQ(hit(198, 60), HTRIGHT);
+    EXPECT_EQ(hit(100, 0), HTTOP);
+    EXPECT_EQ(hit(100, 119), HTBOTTOM);
+    EXPECT_EQ(hit(0, 0), HTTOPLEFT);
+    EXPECT_EQ(hit(199, 119), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(100, 60), HTCLIENT);
+
+    Click(form.Handle(), QPoint(1, 60), QEvent::MouseButtonPress);
+    const QPoint press = form.Handle()->mapToGlobal(QPoint(1, 60));
+    QWidget other;
+    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(press - QPoint(20, 0)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&other, &move);
+    EXPECT_EQ(form.Width(), 220);
+    EXPECT_EQ(form.Left(), 80);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(press), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&other, &release);
+
+    form.SetBorderStyle(TCustomForm::bsDialog);
+    EXPECT_EQ(hit(1, 60), HTBORDER);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKSkinFile.h"
 #include "skin/core/SKThemes.h"
+#include "skin/frame/SKForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,14 +64,6 @@ private:
 
 // Refers to a theme like a skinned control, but is not one of the skin's classes.
 class TPlainThemeUser : public TskProbeControl {
-    Q_OBJECT
-
-public:
-    using TskProbeControl::TskProbeControl;
-};
-
-// Stands in for the skinned form component, found by its class name.
-class TskForm : public TskProbeControl {
     Q_OBJECT
 
 public:
