@@ -9,10 +9,11 @@
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
 #include "skin/controls/SKPageControl.h"
+#include "skin/frame/SKForm.h"
 
 class TForm1 : public TForm {
     Q_OBJECT
-    Q_PROPERTY(TPanel* skForm1 MEMBER skForm1)
+    Q_PROPERTY(TskForm* skForm1 MEMBER skForm1)
     Q_PROPERTY(TskPageControl* PageControl MEMBER PageControl)
     Q_PROPERTY(TskTabSheet* SheetMaker MEMBER SheetMaker)
     Q_PROPERTY(TskTabSheet* SheetVerifier MEMBER SheetVerifier)
@@ -45,7 +46,7 @@ public:
     // Builds the window from its stored layout; FormCreate runs meanwhile.
     explicit TForm1(TComponent* AOwner);
 
-    TPanel* skForm1 = nullptr;
+    TskForm* skForm1 = nullptr;
     TskPageControl* PageControl = nullptr;
     TskTabSheet* SheetMaker = nullptr;
     TskTabSheet* SheetVerifier = nullptr;

@@ -3,6 +3,10 @@
 #include <cstdio>
 
 void ApplyWindowLook(TForm1* form, TskUIStyle style, TskFileTheme* theme) {
+    // The frame and its title bar take the look's own pictures; the form does not pass
+    // its look on by itself, so its children get it here.
+    form->skForm1->SetFileTheme(theme);
+    form->skForm1->SetUIStyle(style);
     ApplyStyleToChildren(form->skForm1, style, theme);
 }
 

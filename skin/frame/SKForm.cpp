@@ -542,6 +542,12 @@ void TskForm::SetTitleBarSections(TCollection* sections) {
     }
 }
 
+void TskForm::SetTitleBarFont(TFont* font) {
+    if (FTitleBar != nullptr) {
+        FTitleBar->SetFont(font);
+    }
+}
+
 bool TskForm::TitleBarDrawAppIcon() const {
     return FTitleBar != nullptr && FTitleBar->DrawAppIcon();
 }

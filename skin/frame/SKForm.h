@@ -41,6 +41,7 @@ class TskForm : public TCustomPanel, public TskMenuBarHost {
     Q_PROPERTY(TCollection* TitleBarButtons READ TitleBarButtons WRITE SetTitleBarButtons)
     Q_PROPERTY(TCollection* TitleBarSections READ TitleBarSections WRITE SetTitleBarSections)
     Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE SetTitleBarDrawAppIcon)
+    Q_PROPERTY(TFont* Font READ TitleBarFont WRITE SetTitleBarFont)
     Q_PROPERTY(TComponent* Menu READ Menu WRITE SetMenu)
     Q_PROPERTY(int MenuBarColor READ MenuBarColor WRITE SetMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
@@ -55,6 +56,9 @@ public:
     bool InCharge() const { return !FHostForm.isNull(); }
     TCustomForm* HostForm() const { return FHostForm; }
     TskTitleBar* TitleBar() const { return FTitleBar; }
+    // The published Font is the title bar's: the controls on the form keep the host's.
+    TFont* TitleBarFont() const { return FTitleBar != nullptr ? FTitleBar->Font() : Font(); }
+    void SetTitleBarFont(TFont* font);
     TskMenuBar* MenuBar() const { return FMenuBar; }
 
     bool TitleBarCustom() const;

@@ -18,7 +18,7 @@ struct ControlRow {
 
 // Every control of the window, in the order the window declares them.
 const std::vector<ControlRow> kControls = {
-    {"skForm1", "TPanel", "Form1", 0, 0, 507, 339, "", 0},
+    {"skForm1", "TskForm", "Form1", 0, 0, 507, 339, nullptr, 0},
     {"PageControl", "TskPageControl", "skForm1", 8, 32, 489, 265, nullptr, 1},
     {"SheetMaker", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Make check file", -1},
     {"SheetVerifier", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Verify check file", -1},
