@@ -206,6 +206,22 @@ TEST_F(WindowTest, MemosAreReadOnlyWithAVerticalScrollBarAndLinksShowTheHand) {
     EXPECT_TRUE(Form->dlg2->Options().testFlag(TOpenDialog::ofHideReadOnly));
 }
 
+TEST_F(WindowTest, TheSkinnedFrameHasACloseButtonOnlyAndABoldTitle) {
+    TskForm* frame = Form->skForm1;
+    EXPECT_TRUE(frame->InCharge());
+    EXPECT_EQ(frame->UIStyle(), MacOS);
+    EXPECT_EQ(frame->BorderColor(), 0x7F7F7F);
+    EXPECT_FALSE(frame->TitleBarDrawAppIcon());
+    EXPECT_EQ(frame->TitleBar()->Caption(), QStringLiteral("Sumwarden"));
+    ASSERT_EQ(frame->TitleBar()->Buttons()->Count(), 1);
+    EXPECT_EQ(frame->TitleBar()->Buttons()->Items(0)->ButtonType(), SkinTitleBar::skClose);
+    EXPECT_TRUE(frame->TitleBarFont()->Style().testFlag(fsBold));
+    EXPECT_FALSE(Form->BtnExit->Font()->Style().testFlag(fsBold));
+    Form->Show();
+    EXPECT_EQ(Form->Width(), 513);
+    EXPECT_EQ(Form->Height(), 343);
+}
+
 TEST_F(WindowTest, SkinnedControlsCarryTheMacOSLookAndTheirStoredValues) {
     for (TskButton* button : {Form->BtnHelp, Form->BtnExit, Form->BtnSelectFile, Form->BtnSelect,
                               Form->BtnMake, Form->BtnSelectCheckfile, Form->BtnVerify}) {

@@ -3,7 +3,8 @@
 # from a skin file, and drives it as a user does: checks the window's geometry and
 # samples the pixels of its frame, tab strip and page borders (never of text), switches
 # pages with a real click, types a folder, makes and verifies a check file through the
-# skinned buttons with real pointer clicks, and closes the window.
+# skinned buttons with real pointer clicks, and closes the window with the title bar's
+# close button.
 # Usage: end-to-end.sh /path/to/sumwarden /path/to/sumwarden-skin
 #        (runs itself under xvfb-run when needed)
 set -euo pipefail
@@ -30,9 +31,10 @@ trap 'rm -rf "$work"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
 # their places under the 34-pixel MacOS strip.
 tab_maker=(156 40)          # the "Make check file" tab
 tab_verifier=(252 40)       # the "Verify check file" tab
-button_exit=(456 317)
-client_x=0
-client_y=0
+# The skinned frame is 3 pixels wide around the 507 x 339 client and 1 more at the bottom.
+client_x=3
+client_y=3
+close_button=(497 13)       # the title bar's close button, in window coordinates
 place_page_controls() {
   edit_path=(250 $((86 + dy)))       # EdtPath, and EdtCheckfilePath at the same height
   button_job=(67 $((114 + dy)))      # BtnMake, and BtnVerify at the same place
@@ -60,6 +62,9 @@ memo_digest() {
     -format '%#' info:
 }
 click() { xdotool mousemove --window "$window" $(($1 + client_x)) $(($2 + client_y)) click 1; }
+window_pixel() {
+  convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr A-F a-f
+}
 
 # Waits until the pixel at x y has colour $3, or (with "not") another colour than $4.
 pixel_is() { capture && [ "$(pixel "$1" "$2")" = "$3" ]; }
@@ -81,7 +86,7 @@ run_session() {
     fail "no window titled Sumwarden appeared; program output: $(cat "$work/log")"
 
   size=$(xwininfo -id "$window" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}')
-  [ "$size" = "507x339" ] || fail "window size is $size, expected 507x339"
+  [ "$size" = "513x343" ] || fail "window size is $size, expected 513x343"
 
   # Page borders on the left, right and bottom, the page area inside them, and the tab
   # strip's pictures standing out from the window's background.
@@ -90,6 +95,15 @@ run_session() {
   [ "$(pixel 100 296)" = "$border" ] || fail "bottom page border is $(pixel 100 296)"
   [ "$(pixel 9 150)" = "$page" ] || fail "page area is $(pixel 9 150), expected $page"
   [ "$(pixel 20 40)" != "$(pixel 4 40)" ] || fail "no tab picture at the tab strip's start"
+  # The frame's outer line runs round the window, the client inside it.
+  frame=$(window_pixel 0 150)
+  for corner in "512 150" "256 342"; do
+    [ "$(window_pixel $corner)" = "$frame" ] || fail "the frame line differs at $corner"
+  done
+  [ "$(window_pixel 3 150)" != "$frame" ] || fail "the frame is wider than 3 pixels"
+  # The close glyph stands out from the title bar beside it.
+  [ "$(window_pixel "${close_button[@]}")" != "$(window_pixel 460 "${close_button[1]}")" ] ||
+    fail "no close button in the title bar"
 
   # A real click on the tab brings up the maker's page: its edit's border appears where
   # the list view stood.
@@ -121,8 +135,8 @@ run_session() {
   click "${button_job[@]}"
   wait_for memo_changed "$before" || fail "the verifier's memo did not change"
 
-  click "${button_exit[@]}"
-  wait_for ended || fail "the program did not end after Exit"
+  xdotool mousemove --window "$window" "${close_button[@]}" click 1
+  wait_for ended || fail "the program did not end after the title bar's close button"
   wait "$pid" || fail "the program ended with status $?"
   pid=
   rm -rf "$work/data"
