@@ -197,7 +197,8 @@ TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) con
         vertical ? tree->verticalScrollBarPolicy() : tree->horizontalScrollBarPolicy();
     state.Shown =
         policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && length > state.Page);
-    state.Usable = state.Shown && length > state.Page && bar->isEnabled();
+    // Usable follows the list's content only: a list under a disabled page keeps its state.
+    state.Usable = state.Shown && length > state.Page;
     if (state.Shown) {
         const int extent = tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
         QStyleOptionSlider option;
