@@ -1,3 +1,4 @@
+#include "skin/controls/SKButton.h"
 #include "skin/controls/SKListView.h"
 #include "skin/frame/SKImagePanel.h"
 #include "tests/skin/controls/SkinTestHelpers.h"
@@ -165,6 +166,18 @@ TEST(TskListView, HidingTheListHidesItsBarsAndForgetsDestroyedOnes) {
     EXPECT_EQ(linked.Horizontal->Max(), 100);
     EXPECT_TRUE(linked.Horizontal->Enabled());
     EXPECT_FALSE(static_cast<bool>(linked.Horizontal->OnChange));
+}
+
+TEST(TskListView, DestroyedWhileAnArrowRepeatsLeavesTheBarRunningAlone) {
+    TLinkedList linked = MakeLinkedList(100);
+    TskScrollBar* bar = linked.Vertical;
+    QWidget* down = bar->SecondButton()->Handle();
+    QTest::mousePress(down, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    const int start = bar->Position();
+    delete linked.List;
+    ASSERT_TRUE(WaitFor([&] { return bar->Position() > start; }));
+    QTest::mouseRelease(down, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 
 } // namespace
