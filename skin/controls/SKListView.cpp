@@ -4,6 +4,7 @@
 #include "skin/core/SKPictureCache.h"
 
 #include <QScopedValueRollback>
+#include <QScrollBar>
 
 TskListView::TskListView(TComponent* AOwner) : TCustomListView(AOwner) {
     SetControlStyle(ControlStyle() | csOpaque);
@@ -62,7 +63,9 @@ void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar
     if (field.Get() == bar) {
         return;
     }
+    QScrollBar* own = vertical ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
     if (TskScrollBar* previous = field.Get()) {
+        own->setUpdatesEnabled(true);
         previous->OnChange = nullptr;
         previous->SetLineButton(0);
         previous->SetMax(100);
@@ -134,6 +137,8 @@ void TskListView::SynchronizeScrollBars() {
 }
 
 void TskListView::SynchronizeBar(TskScrollBar* bar, int objectId) {
+    QScrollBar* own =
+        objectId == OBJID_VSCROLL ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
     TScrollBarState state;
     const bool known = SafeGetScrollBarInfo(this, objectId, state) != 0;
     if (!known || !state.Shown || !state.Usable) {
@@ -146,6 +151,11 @@ void TskListView::SynchronizeBar(TskScrollBar* bar, int objectId) {
         bar->SetVisible(true);
     } else {
         bar->SetEnabled(false);
+    }
+    // While the painted bar covers the list's own, the own one need not paint; else it
+    // would repaint (and the painted bar over it) at every range change, once per row.
+    if (own->updatesEnabled() == bar->Visible()) {
+        own->setUpdatesEnabled(!bar->Visible());
     }
     bar->SetMax(state.Max - state.Page + 1);
     bar->SetMin(state.Min);
