@@ -1,12 +1,17 @@
-// Compares the throughput of DigestUpdate with OpenSSL's MD5 on the same 1 GiB buffer.
+// Compares the throughput of DigestUpdate with OpenSSL's MD5 on the same 1 GiB buffer, and
+// prints the throughput of every multi-buffer path this processor runs, all lanes busy.
+// With --path it prints only the name of the path the digests take.
 
 #include "checksum/Md5.h"
+#include "checksum/Md5LaneGroup.h"
 
 #include <chrono>
 #include <cstdio>
 #include <memory>
 #include <openssl/evp.h>
 #include <random>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,9 +42,31 @@ double TimeOpenSslDigest(const std::uint8_t* data, std::uint8_t& sink) {
     return SecondsSince(start);
 }
 
+// Every lane hashes its own slice of the buffer.
+double TimeLanes(const sumwarden::Md5LaneKernel& kernel, const std::uint8_t* data,
+                 std::uint8_t& sink) {
+    const auto start = std::chrono::steady_clock::now();
+    sumwarden::Md5LaneGroup group(kernel);
+    const std::size_t lanes = group.LaneCount();
+    const std::size_t slice = kBufferSize / lanes;
+    for (std::size_t lane = 0; lane < lanes; ++lane) {
+        group.Start(lane);
+        group.Feed(lane, data + lane * slice, slice);
+    }
+    group.Compress();
+    for (std::size_t lane = 0; lane < lanes; ++lane) {
+        sink ^= group.Finish(lane)[0];
+    }
+    return SecondsSince(start);
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "--path") {
+        std::printf("%s\n", std::string(sumwarden::ChosenMd5LaneKernel().name).c_str());
+        return 0;
+    }
     auto buffer = std::make_unique<std::uint8_t[]>(kBufferSize);
     std::mt19937_64 random(1321);
     for (std::size_t i = 0; i < kBufferSize; i += 8) {
@@ -61,5 +88,14 @@ int main() {
     std::printf("DigestUpdate: %8.1f MiB/s\n", mebibytes / ownBest);
     std::printf("OpenSSL MD5:  %8.1f MiB/s\n", mebibytes / openSslBest);
     std::printf("ratio (DigestUpdate / OpenSSL throughput): %.3f\n", openSslBest / ownBest);
+    for (const sumwarden::Md5LaneKernel* kernel : sumwarden::RunnableMd5LaneKernels()) {
+        double best = 1e9;
+        for (int round = 0; round < kRounds; ++round) {
+            best = std::min(best, TimeLanes(*kernel, buffer.get(), sink));
+        }
+        std::printf("%-6s %2zu lanes: %8.1f MiB/s, %.2f x OpenSSL\n",
+                    std::string(kernel->name).c_str(), kernel->lanes, mebibytes / best,
+                    openSslBest / best);
+    }
     return sink == 0xff ? 1 : 0;
 }

@@ -39,6 +39,18 @@ bool NameFitsCheckFile(std::string_view name) {
     return name.find_first_of(std::string_view("\r\n\x1a\\", 4)) == std::string_view::npos;
 }
 
+bool PathFitsCheckFile(std::string_view relativePath) {
+    return kDigestTextLength + 1 + relativePath.size() <= kMaxCheckFileLineLength;
+}
+
+bool DigestTextMatches(std::string_view expected, std::string_view computed) {
+    const auto lower = [](char byte) {
+        return byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
+    };
+    return std::equal(expected.begin(), expected.end(), computed.begin(), computed.end(),
+                      [&](char left, char right) { return lower(left) == lower(right); });
+}
+
 std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line) {
     if (line.starts_with(';') || line.find('\t') != kDigestTextLength) {
         return std::nullopt;
@@ -47,17 +59,27 @@ std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line) {
                           std::string(line.substr(kDigestTextLength + 1))};
 }
 
+std::string CheckFilePathIn(const std::string& folder) {
+    return (folder.ends_with('/') ? folder : folder + "/") + std::string(kCheckFileName);
+}
+
 std::string CheckFileFolder(const std::string& checkFilePath) {
     const std::size_t slash = checkFilePath.rfind('/');
     return slash == std::string::npos ? std::string() : checkFilePath.substr(0, slash + 1);
 }
 
-std::string ResolveEntryPath(const std::string& folder, std::string_view relativePath) {
-    std::string path = folder;
-    const std::size_t start = path.size();
-    path += relativePath;
-    std::replace(path.begin() + static_cast<std::ptrdiff_t>(start), path.end(), '\\', '/');
+std::string EntryPathBeneathFolder(std::string_view relativePath) {
+    std::string path(relativePath);
+    std::replace(path.begin(), path.end(), '\\', '/');
     return path;
+}
+
+std::string ResolveEntryPath(const std::string& folder, std::string_view relativePath) {
+    std::string beneath = EntryPathBeneathFolder(relativePath);
+    if (folder.empty() && beneath.starts_with('/')) {
+        return "." + beneath;
+    }
+    return folder + beneath;
 }
 
 } // namespace sumwarden

@@ -1,81 +1,106 @@
 #include "checksum/CheckFileMaker.h"
 
 #include "checksum/CheckFileFormat.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderWalk.h"
+#include "platform/IoError.h"
 #include "platform/LocalTime.h"
 #include "platform/ReplacingFile.h"
+
+#include <climits>
 
 namespace sumwarden {
 namespace {
 
-class FolderWalk {
+// Writes an entry and reports a line for each file of the walk, a line for each folder.
+class CheckFileWriter final : public FolderVisitor {
 public:
-    FolderWalk(ReplacingFile& checkFile, std::size_t baseFolderLength, bool recurse,
-               const LineSink& report, MakeResult& result)
-        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), recurse_(recurse),
-          report_(report), result_(result) {}
+    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength,
+                    const JobObserver& report, MakeResult& result, DigestPipeline& pipeline)
+        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
+          result_(result), pipeline_(pipeline) {}
 
-    void ScanFolder(std::string folder, bool topFolder) {
-        if (folder.ends_with('/')) {
-            folder.pop_back();
+    bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
+        if (name.starts_with('.')) {
+            return false;
         }
-        const std::optional<std::vector<FolderEntry>> entries = ListFolder(folder + "/");
-        if (!entries) {
+        if (!NameFitsCheckFile(name)) {
+            ReportInOrder(FolderLine(parentPath + "/" + name) + " " +
+                              std::string(kNameNotSupported),
+                          LineKind::Failure, &MakeResult::namesNotSupported);
+            return false;
+        }
+        return true;
+    }
+
+    void FolderEntered(const std::string& path) override {
+        ReportInOrder(FolderLine(path), LineKind::Progress, nullptr);
+    }
+
+    void FolderNotOpened(const std::string& path, int) override {
+        ReportInOrder(FolderLine(path) + " " + std::string(kCouldNotOpenFolder), LineKind::Failure,
+                      &MakeResult::foldersNotOpened);
+    }
+
+    void FileAt(const FolderHandle& folder, const std::string& folderPath,
+                const std::string& name) override {
+        // Neither a check file nor the new one of a make still under way is ever listed.
+        if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName)) {
             return;
         }
-        for (const FolderEntry& entry : *entries) {
-            if (entry.kind == EntryKind::Folder) {
-                ScanSubFolder(folder, entry.name);
-            } else if (entry.kind == EntryKind::File &&
-                       !(topFolder && entry.name == checkFile_.TemporaryName())) {
-                HandleFile(folder, entry.name);
-            }
+        const std::string fullPath = folderPath + "/" + name;
+        std::string relativePath = fullPath.substr(baseFolderLength_);
+        std::string line = "Processing file " + Quoted(name) + " ... ";
+        if (!NameFitsCheckFile(name) || !PathFitsCheckFile(relativePath)) {
+            ReportInOrder(line + std::string(kNameNotSupported), LineKind::Failure,
+                          &MakeResult::namesNotSupported);
+            return;
         }
+        auto listFile = [this, line = std::move(line),
+                         relativePath = std::move(relativePath)](const FileOutcome& outcome) {
+            if (outcome.status == FileStatus::Hashed) {
+                report_.Hashed(outcome.bytes);
+                checkFile_.Write(CheckFileEntryLine(DigestToHex(outcome.digest), relativePath));
+                ++result_.filesListed;
+                report_.Report(line + "OK", LineKind::Progress);
+            } else {
+                ++result_.filesNotOpened;
+                report_.Report(line + std::string(kCouldNotOpenFile), LineKind::Failure);
+            }
+        };
+        if (fullPath.size() < PATH_MAX) {
+            pipeline_.Hash(OpenByPath(fullPath), std::move(listFile));
+            return;
+        }
+        // Too long to open by name on another thread once the walk has left its folder:
+        // hashed here, through the folder, and reported in its place.
+        pipeline_.Then(
+            [listFile = std::move(listFile),
+             outcome = HashOpened({true, folder.OpenFileForDigest(name)})] { listFile(outcome); });
     }
 
 private:
-    void ScanSubFolder(const std::string& folder, const std::string& name) {
-        if (name.starts_with('.') || !recurse_) {
-            return;
-        }
-        const std::string subFolder = folder + "/" + name;
-        std::string line = "Processing folder " + Quoted(subFolder) + " ...";
-        if (!NameFitsCheckFile(name)) {
-            ++result_.namesNotSupported;
-            report_(line + " " + std::string(kNameNotSupported));
-            return;
-        }
-        report_(line);
-        ScanFolder(subFolder, false);
+    static std::string FolderLine(const std::string& path) {
+        return "Processing folder " + Quoted(path) + " ...";
     }
 
-    void HandleFile(const std::string& folder, const std::string& name) {
-        if (name == kCheckFileName) {
-            return;
-        }
-        std::string_view status = "OK";
-        const std::string fullPath = folder + "/" + name;
-        if (!NameFitsCheckFile(name)) {
-            status = kNameNotSupported;
-            ++result_.namesNotSupported;
-        } else if (std::optional<TDigest> digest =
-                       OpenProbe(fullPath) ? TryFileDigest(fullPath) : std::nullopt) {
-            checkFile_.Write(CheckFileEntryLine(
-                DigestToHex(*digest), std::string_view(fullPath).substr(baseFolderLength_)));
-            ++result_.filesListed;
-        } else {
-            status = kCouldNotOpenFile;
-            ++result_.filesNotOpened;
-        }
-        report_("Processing file " + Quoted(name) + " ... " + std::string(status));
+    // The line goes out in its place among the files still being hashed.
+    void ReportInOrder(std::string line, LineKind kind, std::size_t MakeResult::*counter) {
+        pipeline_.Then([this, line = std::move(line), kind, counter] {
+            if (counter != nullptr) {
+                ++(result_.*counter);
+            }
+            report_.Report(line, kind);
+        });
     }
 
     ReplacingFile& checkFile_;
     const std::size_t baseFolderLength_;
-    const bool recurse_;
-    const LineSink& report_;
+    const JobObserver& report_;
     MakeResult& result_;
+    DigestPipeline& pipeline_;
 };
 
 } // namespace
@@ -91,20 +116,33 @@ std::optional<std::string_view> RefuseMakeFolder(const std::string& folderText) 
 }
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report) {
+                         const LineSink& report, std::size_t jobs) {
+    return MakeCheckFile(folderText, includeSubFolders, LinesOnly(report), jobs);
+}
+
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report, std::size_t jobs) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
-    result.checkFilePath = folder + std::string(kCheckFileName);
+    result.checkFilePath = CheckFilePathIn(folder);
 
+    // A folder that cannot be listed would get a check file listing nothing in place of the
+    // one it has: the make fails as a whole instead.
+    if (!FolderHandle::Open(folder)) {
+        ThrowLastIoError();
+    }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    FolderWalk(checkFile, folder.size(), includeSubFolders, report, result)
-        .ScanFolder(folder, true);
+    DigestPipeline pipeline(jobs);
+    CheckFileWriter writer(checkFile, folder.size(), report, result, pipeline);
+    WalkFolder(folder, includeSubFolders, writer);
+    pipeline.Finish();
     checkFile.Commit();
 
-    report("");
-    report("Operation completed.");
-    report("The MD5 checksum file is save at " + Quoted(result.checkFilePath));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completed.", LineKind::Closing);
+    report.Report("The MD5 checksum file is save at " + Quoted(result.checkFilePath),
+                  LineKind::Closing);
     return result;
 }
 

@@ -3,6 +3,7 @@
 // Writes CheckSum.md5 into a folder: one entry per readable file of the walk, and one
 // report line per folder and file.
 
+#include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
 
 #include <cstddef>
@@ -19,13 +20,21 @@ struct MakeResult {
     std::string checkFilePath;
     std::size_t filesListed = 0;
     std::size_t filesNotOpened = 0;
+    std::size_t foldersNotOpened = 0;
     std::size_t namesNotSupported = 0;
+
+    // True when every file and folder of the walk went into the check file.
+    bool Complete() const { return filesNotOpened + foldersNotOpened + namesNotSupported == 0; }
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
-// A failure of the check file itself throws IoError and leaves any previous check file as
-// it was; per-file outcomes are report lines.
+// A failure of the check file itself, or a folder that cannot be listed, throws IoError and
+// leaves any previous check file as it was; per-file and sub folder outcomes are report
+// lines. Files are hashed by `jobs` threads; the lines and the check file are the same for
+// any number.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
-                         const LineSink& report);
+                         const LineSink& report, std::size_t jobs = DefaultJobCount());
+MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
+                         const JobObserver& report, std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

@@ -1,15 +1,20 @@
 #include "checksum/CheckFileReader.h"
 
+#include "checksum/CheckFileFormat.h"
 #include "platform/Files.h"
 #include "platform/IoError.h"
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 namespace sumwarden {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr char kEndOfText = 26;
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
 
 bool IsSpecial(char byte) {
     return byte == '\n' || byte == '\r' || byte == kEndOfText;
@@ -45,6 +50,21 @@ bool CheckFileReader::Refill() {
 }
 
 bool CheckFileReader::NextLine(std::string& line) {
+    for (;;) {
+        bool overlong = false;
+        if (!ReadLine(line, overlong)) {
+            return false;
+        }
+        if (std::exchange(firstLine_, false) && line.starts_with(kByteOrderMark)) {
+            line.erase(0, kByteOrderMark.size());
+        }
+        if (!overlong) {
+            return true;
+        }
+    }
+}
+
+bool CheckFileReader::ReadLine(std::string& line, bool& overlong) {
     line.clear();
     bool anyByte = false;
     for (;;) {
@@ -57,7 +77,11 @@ bool CheckFileReader::NextLine(std::string& line) {
         while (end < filled_ && !IsSpecial(data[end])) {
             ++end;
         }
-        line.append(data + position_, end - position_);
+        const std::size_t room = kMaxCheckFileLineLength - line.size();
+        if (end - position_ > room) {
+            overlong = true;
+        }
+        line.append(data + position_, std::min(end - position_, room));
         position_ = end;
         if (position_ == filled_) {
             continue;

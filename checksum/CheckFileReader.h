@@ -1,7 +1,9 @@
 #pragma once
 
 // Reads a check file line by line: LF or CR LF end a line, any other CR is dropped, code 26
-// ends the text. Lines may be of any length and hold any bytes.
+// ends the text, a UTF-8 byte-order mark before the first line is skipped. Lines hold any
+// bytes; a line longer than any entry can be is malformed and skipped whole, read in
+// bounded pieces, so no input takes memory without bound.
 
 #include <cstddef>
 #include <functional>
@@ -23,12 +25,15 @@ public:
 
 private:
     bool Refill();
+    // Like NextLine, but an overlong line comes back cut short, with overlong set.
+    bool ReadLine(std::string& line, bool& overlong);
 
     ByteSource source_;
     std::string block_;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
     bool ended_ = false;
+    bool firstLine_ = true;
 };
 
 } // namespace sumwarden

@@ -2,8 +2,13 @@
 
 #include "checksum/CheckFileFormat.h"
 #include "checksum/CheckFileReader.h"
+#include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
 #include "platform/Files.h"
+#include "platform/FolderHandle.h"
+#include "platform/IoError.h"
+
+#include <memory>
 
 namespace sumwarden {
 namespace {
@@ -12,16 +17,13 @@ std::string Counted(std::size_t count, bool singular, std::string_view one, std:
     return std::to_string(count) + std::string(singular ? one : many);
 }
 
-void ReportList(const LineSink& report, std::string_view heading,
-                const std::vector<std::string>& paths) {
-    if (paths.empty()) {
+void ReportList(const JobObserver& report, std::string_view heading, const PathList& paths) {
+    if (paths.Empty()) {
         return;
     }
-    report("");
-    report(std::string(heading));
-    for (const std::string& path : paths) {
-        report(path);
-    }
+    report.Report("", LineKind::Closing);
+    report.Report(std::string(heading), LineKind::Closing);
+    paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
 }
 
 } // namespace
@@ -32,6 +34,10 @@ std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText
     }
     if (!FileExists(checkFileText)) {
         return "The check file does not exists.";
+    }
+    // A device or FIFO could feed lines forever or never; only files are check files.
+    if (!RegularFileExists(checkFileText)) {
+        return "The check file is not a regular file.";
     }
     return std::nullopt;
 }
@@ -52,40 +58,63 @@ std::string VerifySummaryLine(const VerifyCounts& counts) {
     return line;
 }
 
-VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report) {
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
+                             std::size_t jobs) {
+    return VerifyCheckFile(checkFilePath, LinesOnly(report), jobs);
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,
+                             std::size_t jobs) {
     const std::string folder = CheckFileFolder(checkFilePath);
     VerifyResult result;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    // Entries are looked up beneath the folder one name at a time, so their length is not
+    // limited by the system's path length, whatever form the check file's path takes.
+    std::optional<FolderHandle> opened = FolderHandle::OpenForLookup(folder);
+    if (!opened) {
+        ThrowLastIoError();
+    }
+    // Shared with the workers, which look the entries up.
+    const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
+    DigestPipeline pipeline(jobs);
     std::string line;
     while (reader.NextLine(line)) {
-        const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
+        std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
         if (!entry) {
+            result.commentLines += line.starts_with(';') ? 1 : 0;
             continue;
         }
-        std::string path = ResolveEntryPath(folder, entry->relativePath);
-        const std::string quoted = Quoted(path);
-        std::optional<TDigest> digest;
-        if (!FileExists(path)) {
-            report("File does not exist ... " + quoted);
-            ++result.counts.missing;
-            result.missingFiles.push_back(std::move(path));
-        } else if (!OpenProbe(path) || !(digest = TryFileDigest(path))) {
-            report("Could not open file ... " + quoted);
-            ++result.counts.unopenable;
-            result.unopenableFiles.push_back(std::move(path));
-        } else if (DigestToHex(*digest) != entry->expectedDigest) {
-            ++result.counts.changed;
-            result.changedFiles.push_back(std::move(path));
-            report("File changed ... " + quoted);
-        } else {
-            ++result.counts.unchanged;
-            report("OK ... " + quoted);
-        }
+        pipeline.Hash([base, beneath = std::string(EntryPathBeneathFolder(
+                                 entry->relativePath))] { return base->LookUp(beneath); },
+                      [&result, &report, path = ResolveEntryPath(folder, entry->relativePath),
+                       expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
+                          const std::string quoted = Quoted(path);
+                          if (outcome.status == FileStatus::Missing) {
+                              report.Report("File does not exist ... " + quoted, LineKind::Failure);
+                              ++result.counts.missing;
+                              result.missingFiles.Add(path);
+                          } else if (outcome.status == FileStatus::NotOpened) {
+                              report.Report("Could not open file ... " + quoted, LineKind::Failure);
+                              ++result.counts.unopenable;
+                              result.unopenableFiles.Add(path);
+                          } else {
+                              report.Hashed(outcome.bytes);
+                              if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
+                                  ++result.counts.changed;
+                                  result.changedFiles.Add(path);
+                                  report.Report("File changed ... " + quoted, LineKind::Failure);
+                              } else {
+                                  ++result.counts.unchanged;
+                                  report.Report("OK ... " + quoted, LineKind::Progress);
+                              }
+                          }
+                      });
     }
+    pipeline.Finish();
 
-    report("");
-    report("Operation completes.");
-    report(VerifySummaryLine(result.counts));
+    report.Report("", LineKind::Closing);
+    report.Report("Operation completes.", LineKind::Closing);
+    report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);
     ReportList(report, "The following files are lost:", result.missingFiles);

@@ -3,7 +3,9 @@
 // Verifies the files a check file lists: one report line per entry, then the summary and
 // the lists of changed, lost and unreadable files.
 
+#include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
+#include "platform/PathList.h"
 
 #include <cstddef>
 #include <optional>
@@ -25,9 +27,17 @@ struct VerifyCounts {
 
 struct VerifyResult {
     VerifyCounts counts;
-    std::vector<std::string> changedFiles;
-    std::vector<std::string> missingFiles;
-    std::vector<std::string> unopenableFiles;
+    // Full paths in check-file order; past a small number they wait in a temporary file.
+    PathList changedFiles;
+    PathList missingFiles;
+    PathList unopenableFiles;
+    // Lines starting with ";": a file with neither these nor entries is no check file.
+    std::size_t commentLines = 0;
+
+    std::size_t Entries() const {
+        return counts.unchanged + counts.changed + counts.missing + counts.unopenable;
+    }
+    bool LooksLikeACheckFile() const { return Entries() + commentLines > 0; }
 
     bool AllUnchanged() const {
         return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0;
@@ -38,7 +48,11 @@ struct VerifyResult {
 std::string VerifySummaryLine(const VerifyCounts& counts);
 
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
-// cannot be opened or read throws IoError; the lines reported so far stay reported.
-VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report);
+// cannot be opened or read throws IoError; the lines reported so far stay reported. Files
+// are hashed by `jobs` threads; the lines are the same for any number.
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
+                             std::size_t jobs = DefaultJobCount());
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,
+                             std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

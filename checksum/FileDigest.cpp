@@ -27,11 +27,15 @@ std::optional<TDigest> TryFileDigest(const std::string& path) {
         return std::nullopt;
     }
     AdviseSequential(file->Get());
+    return TryDescriptorDigest(file->Get());
+}
+
+std::optional<TDigest> TryDescriptorDigest(int descriptor) {
     auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kReadBlockSize);
     TDigestContext context;
     DigestInit(context);
     for (;;) {
-        const long count = ReadRetrying(file->Get(), block.get(), kReadBlockSize);
+        const long count = ReadRetrying(descriptor, block.get(), kReadBlockSize);
         if (count < 0) {
             return std::nullopt;
         }

@@ -16,6 +16,10 @@ TDigest FileDigest(const std::string& path);
 // Like FileDigest, but nothing when the file cannot be opened or a read fails part way.
 std::optional<TDigest> TryFileDigest(const std::string& path);
 
+// The digest of everything left to read from an open descriptor (standard input, a pipe);
+// nothing when a read fails.
+std::optional<TDigest> TryDescriptorDigest(int descriptor);
+
 // 32 lower-case hexadecimal characters, high half of each byte first.
 std::string DigestToHex(const TDigest& digest);
 

@@ -2,24 +2,25 @@
 
 #include "checksum/FileDigest.h"
 #include "checksum/Report.h"
-#include "platform/Files.h"
 
 namespace sumwarden {
 
-FileDigestRow ComputeFileDigestRow(const std::string& path) {
-    if (OpenProbe(path)) {
-        if (const std::optional<TDigest> digest = TryFileDigest(path)) {
-            return {path, DigestToHex(*digest), true};
-        }
+FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcome) {
+    if (outcome.status == FileStatus::Hashed) {
+        return {path, DigestToHex(outcome.digest), true};
     }
     return {path, std::string(kCouldNotOpenFile), false};
 }
 
 void ListFileDigests(const std::vector<std::string>& paths,
-                     const std::function<void(const FileDigestRow&)>& onRow) {
+                     const std::function<void(const FileDigestRow&)>& onRow, std::size_t jobs) {
+    DigestPipeline pipeline(jobs);
     for (const std::string& path : paths) {
-        onRow(ComputeFileDigestRow(path));
+        pipeline.Hash(OpenByPath(path), [&onRow, path](const FileOutcome& outcome) {
+            onRow(FileDigestRowOf(path, outcome));
+        });
     }
+    pipeline.Finish();
 }
 
 } // namespace sumwarden

@@ -3,6 +3,8 @@
 // The rows of the file digest list: a file's path and its digest text, or
 // "Could not open file".
 
+#include "checksum/DigestPipeline.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,12 +17,13 @@ struct FileDigestRow {
     bool opened = false;
 };
 
-// A front end that shows the path before the digest is known adds the row first and fills
-// in the text from this.
-FileDigestRow ComputeFileDigestRow(const std::string& path);
+// The row of a file the pipeline hashed.
+FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcome);
 
-// One call per path, in order, each as soon as its digest is known.
+// One call per path, in order, each as soon as its digest and every earlier one are known;
+// `jobs` threads hash the files.
 void ListFileDigests(const std::vector<std::string>& paths,
-                     const std::function<void(const FileDigestRow&)>& onRow);
+                     const std::function<void(const FileDigestRow&)>& onRow,
+                     std::size_t jobs = DefaultJobCount());
 
 } // namespace sumwarden

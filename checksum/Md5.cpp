@@ -67,7 +67,9 @@ inline void StepI(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint3
     a = std::rotl(a, shift) + b;
 }
 
-void Compress(std::uint32_t state[4], const std::uint8_t* blocks, std::size_t count) {
+} // namespace
+
+void Md5CompressBlocks(std::uint32_t state[4], const std::uint8_t* blocks, std::size_t count) {
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     for (; count > 0; --count, blocks += 64) {
         std::uint32_t x[16];
@@ -155,8 +157,6 @@ void Compress(std::uint32_t state[4], const std::uint8_t* blocks, std::size_t co
     state[3] = d;
 }
 
-} // namespace
-
 void DigestInit(TDigestContext& context) {
     context.State[0] = 0x67452301;
     context.State[1] = 0xefcdab89;
@@ -181,10 +181,10 @@ void DigestUpdate(TDigestContext& context, const void* data, std::uint32_t lengt
     std::uint32_t offset = 0;
     if (length >= partLength) {
         std::memcpy(context.Buffer + index, bytes, partLength);
-        Compress(context.State, context.Buffer, 1);
+        Md5CompressBlocks(context.State, context.Buffer, 1);
         offset = partLength;
         const std::uint32_t wholeBlocks = (length - offset) / 64;
-        Compress(context.State, bytes + offset, wholeBlocks);
+        Md5CompressBlocks(context.State, bytes + offset, wholeBlocks);
         offset += wholeBlocks * 64;
         index = 0;
     }

@@ -11,6 +11,10 @@ std::string Quoted(std::string_view text) {
     return quoted;
 }
 
+JobObserver LinesOnly(const LineSink& sink) {
+    return {[sink](const std::string& line, LineKind) { sink(line); }, {}};
+}
+
 bool FieldIsBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char byte) { return static_cast<unsigned char>(byte) <= ' '; });

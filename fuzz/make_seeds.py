@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the small seed files of the skin-file fuzz target into the given folder:
-a valid tiny skin, a chain that loops back, and a truncated file."""
+"""Writes the small seed files of the skin-file fuzz target into the given folder (those
+in fuzz/seeds/skin_file_fuzz came from it): a valid tiny skin, a chain that loops back,
+and a truncated file."""
 import struct
 import sys
 from pathlib import Path

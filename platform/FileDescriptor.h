@@ -19,6 +19,8 @@ public:
 
     int Get() const { return descriptor_; }
     bool IsOpen() const { return descriptor_ >= 0; }
+    // Gives the descriptor up without closing it (its new owner closes it).
+    int Release() { return std::exchange(descriptor_, -1); }
     // Closes now and reports the close's own failure through errno (false).
     bool Close();
 

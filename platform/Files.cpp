@@ -2,12 +2,8 @@
 
 #include "platform/IoError.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,50 +14,10 @@ bool Nameable(const std::string& path) {
     return path.find('\0') == std::string::npos;
 }
 
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
-
-EntryKind KindOf(int folderDescriptor, const char* name, unsigned char type) {
-    if (type == DT_DIR) {
-        return EntryKind::Folder;
-    }
-    if (type == DT_UNKNOWN) {
-        struct stat status {};
-        if (::fstatat(folderDescriptor, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
-            return EntryKind::File;
-        }
-        if (S_ISDIR(status.st_mode)) {
-            return EntryKind::Folder;
-        }
-        if (!S_ISLNK(status.st_mode)) {
-            return EntryKind::File;
-        }
-    } else if (type != DT_LNK) {
-        return EntryKind::File;
-    }
-    struct stat target {};
-    if (::fstatat(folderDescriptor, name, &target, 0) == 0 && S_ISDIR(target.st_mode)) {
-        return EntryKind::LinkToFolder;
-    }
-    return EntryKind::File;
-}
-
 } // namespace
 
 std::optional<FileDescriptor> OpenFileForDigest(const std::string& path) {
-    if (!Nameable(path)) {
-        return std::nullopt;
-    }
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.IsOpen()) {
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return file;
+    return OpenRegularFileAt(AT_FDCWD, path);
 }
 
 bool OpenProbe(const std::string& path) {
@@ -69,14 +25,7 @@ bool OpenProbe(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    struct stat status {};
-    if (!Nameable(path) || ::lstat(path.c_str(), &status) != 0) {
-        return false;
-    }
-    if (!S_ISLNK(status.st_mode)) {
-        return !S_ISDIR(status.st_mode);
-    }
-    return !FolderExists(path);
+    return NamesNonFolderAt(AT_FDCWD, path);
 }
 
 bool FolderExists(const std::string& path) {
@@ -84,45 +33,30 @@ bool FolderExists(const std::string& path) {
     return Nameable(path) && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+bool RegularFileExists(const std::string& path) {
+    struct stat status {};
+    return Nameable(path) && ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path) {
-    if (!Nameable(path)) {
-        return std::nullopt;
-    }
-    std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path.empty() ? "." : path.c_str()));
-    if (!directory) {
-        return std::nullopt;
-    }
-    const int folderDescriptor = ::dirfd(directory.get());
-    std::vector<FolderEntry> entries;
-    errno = 0;
-    while (const dirent* entry = ::readdir(directory.get())) {
-        const char* name = entry->d_name;
-        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
-            entries.push_back({name, KindOf(folderDescriptor, name, entry->d_type)});
-        }
-        errno = 0;
-    }
-    if (errno != 0) {
-        return std::nullopt;
-    }
-    std::sort(
-        entries.begin(), entries.end(),
-        [](const FolderEntry& left, const FolderEntry& right) { return left.name < right.name; });
-    return entries;
+    const std::optional<FolderHandle> folder = FolderHandle::Open(path);
+    return folder ? folder->List() : std::nullopt;
 }
 
 FileDescriptor OpenForReading(const std::string& path) {
     if (!Nameable(path)) {
         throw IoError(ENOENT);
     }
-    // The open must not wait for a FIFO's writer; the reads then wait for its data.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.IsOpen()) {
         ThrowLastIoError();
     }
-    const int flags = ::fcntl(file.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0) {
         ThrowLastIoError();
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw IoError(EINVAL, "Not a regular file");
     }
     return file;
 }
@@ -134,6 +68,11 @@ long ReadRetrying(int descriptor, void* buffer, std::size_t size) {
             return static_cast<long>(count);
         }
     }
+}
+
+std::uint64_t ReadPosition(int descriptor) {
+    const off_t position = ::lseek(descriptor, 0, SEEK_CUR);
+    return position > 0 ? static_cast<std::uint64_t>(position) : 0;
 }
 
 void AdviseSequential(int descriptor) {

@@ -4,8 +4,10 @@
 // a path holding a NUL byte names nothing.
 
 #include "platform/FileDescriptor.h"
+#include "platform/FolderHandle.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,23 +24,22 @@ bool OpenProbe(const std::string& path);
 // True when the path names something other than a folder; a dangling link counts.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
-
-enum class EntryKind { File, Folder, LinkToFolder };
-
-struct FolderEntry {
-    std::string name;
-    EntryKind kind;
-};
+// True when the path names a regular file, links followed.
+bool RegularFileExists(const std::string& path);
 
 // The entries of a folder sorted by name in byte order, without "." and "..";
 // nothing when the folder cannot be listed.
 std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path);
 
-// Opens a file for reading; throws IoError.
+// Opens a regular file for reading without waiting for a FIFO's writer; throws IoError,
+// also for anything that is not a regular file.
 FileDescriptor OpenForReading(const std::string& path);
 
 // read(2) that retries on EINTR: bytes read, 0 at the end, -1 with errno on failure.
 long ReadRetrying(int descriptor, void* buffer, std::size_t size);
+
+// The descriptor's position: after reading a file to its end, the bytes read.
+std::uint64_t ReadPosition(int descriptor);
 
 // Gives the kernel the sequential-access hint for the whole file.
 void AdviseSequential(int descriptor);

@@ -21,6 +21,9 @@ std::string IoErrorText(int errorNumber) {
 IoError::IoError(int errorNumber)
     : std::runtime_error(IoErrorText(errorNumber)), errorNumber_(errorNumber) {}
 
+IoError::IoError(int errorNumber, const std::string& text)
+    : std::runtime_error(text), errorNumber_(errorNumber) {}
+
 void ThrowLastIoError() {
     throw IoError(errno);
 }

@@ -14,6 +14,8 @@ std::string IoErrorText(int errorNumber);
 class IoError : public std::runtime_error {
 public:
     explicit IoError(int errorNumber);
+    // A failure that errno does not name well, with a text of its own.
+    IoError(int errorNumber, const std::string& text);
     int ErrorNumber() const { return errorNumber_; }
 
 private:

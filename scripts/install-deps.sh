@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libcli11-dev
   libssl-dev openssl
   fonts-liberation2 fontconfig
   xvfb xauth xdotool x11-utils

@@ -46,6 +46,14 @@ int Usage(const QString& problem) {
 }
 
 int Write(const QList<TskSkinEntry>& entries, const QString& path) {
+    // Replacing a device or FIFO with a regular file is never what was meant.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return Fail(QStringLiteral("%1: not a regular file, left as it is").arg(path));
+    }
+    if (const QString problem = SkinEntriesProblem(entries); !problem.isEmpty()) {
+        return Fail(QStringLiteral("%1: %2").arg(path, problem));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
@@ -93,14 +101,11 @@ int Dump(const QStringList& arguments) {
         return Usage(QStringLiteral("dump takes one skin file"));
     }
     const QString& path = arguments[0];
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    const TskFileReadResult read = ReadBoundedFile(path, SkinFileSizeLimit);
+    if (!read.Ok()) {
+        return Fail(read.error);
     }
-    if (file.size() > SkinFileSizeLimit) {
-        return Fail(QStringLiteral("%1: the file is too large for a skin file").arg(path));
-    }
-    const TskSkinParseResult parsed = ParseSkinFile(file.readAll());
+    const TskSkinParseResult parsed = ParseSkinFile(read.data);
     if (!parsed.Ok()) {
         return Fail(QStringLiteral("%1: %2").arg(path, parsed.error));
     }

@@ -32,8 +32,19 @@ std::string PathToBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// Names are shown decoded as UTF-8, control characters as their visible symbols (U+2400
+// onwards), so a name can neither break a memo line nor hide what it holds.
 QString BytesToText(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    for (QChar& character : text) {
+        const char16_t code = character.unicode();
+        if (code < 0x20 && code != u'\t') {
+            character = QChar(char16_t(0x2400 + code));
+        } else if (code == 0x7f) {
+            character = QChar(char16_t(0x2421));
+        }
+    }
+    return text;
 }
 
 void ShowRefusal(std::string_view text) {
@@ -146,13 +157,20 @@ void TForm1::BtnSelectFileClick(TObject*) {
     }
     // The list may change under a nested run while messages are processed: keep a copy.
     const QStringList files = dlg2->Files();
+    // Each row shows its path at once; the digests are hashed several at a time and fill
+    // the rows in order, the window answering between them.
+    sumwarden::DigestPipeline pipeline(sumwarden::DefaultJobCount());
     for (const QString& file : files) {
         TListItem* row = LvwFile->Items()->Add();
         row->SetCaption(file);
-        // Shows the new row before a long digest, and keeps the window answering.
         Application->ProcessMessages();
-        const sumwarden::FileDigestRow digest = sumwarden::ComputeFileDigestRow(PathToBytes(file));
-        row->SubItems()->Add(BytesToText(digest.text));
-        Application->ProcessMessages();
+        std::string path = PathToBytes(file);
+        pipeline.Hash(
+            sumwarden::OpenByPath(path), [row, path](const sumwarden::FileOutcome& outcome) {
+                const sumwarden::FileDigestRow digest = sumwarden::FileDigestRowOf(path, outcome);
+                row->SubItems()->Add(BytesToText(digest.text));
+                Application->ProcessMessages();
+            });
     }
+    pipeline.Finish();
 }

@@ -106,6 +106,9 @@ class TControl : public TComponent {
     Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
     Q_PROPERTY(TAnchors Anchors READ Anchors WRITE SetAnchors)
     Q_PROPERTY(TComponent* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(TCursor DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(TDragMode DragMode READ DragMode WRITE SetDragMode)
 public:
     enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
     Q_ENUM(TAlign)
@@ -143,6 +146,11 @@ public:
     enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
     Q_FLAG(TAnchors)
+    // Stored for layouts: the framework has no drag and drop or docking of controls.
+    enum TDragKind { dkDrag, dkDock };
+    Q_ENUM(TDragKind)
+    enum TDragMode { dmManual, dmAutomatic };
+    Q_ENUM(TDragMode)
     enum TMouseButton { mbLeft, mbRight, mbMiddle };
     Q_ENUM(TMouseButton)
     enum TShiftStateFlag {
@@ -252,6 +260,12 @@ public:
     bool UseRightToLeftAlignment() const;
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors anchors) { FAnchors = anchors; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor cursor) { FDragCursor = cursor; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind kind) { FDragKind = kind; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode mode) { FDragMode = mode; }
     // The menu shown at the pointer on a context-menu request (a TPopupMenu).
     TComponent* PopupMenu() const { return FPopupMenu.Get(); }
     void SetPopupMenu(TComponent* menu) { FPopupMenu.Set(menu); }
@@ -415,6 +429,9 @@ private:
     bool FApplyingParentBiDiMode = false;
     TAnchors FAnchors = TAnchors(akLeft | akTop);
     TComponentReference<TComponent> FPopupMenu{this};
+    TCursor FDragCursor = crDrag;
+    TDragKind FDragKind = dkDrag;
+    TDragMode FDragMode = dmManual;
     TControlStyle FControlStyle;
     bool FMouseInClient = false;
     bool FClickPending = false;

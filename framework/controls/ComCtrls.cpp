@@ -470,6 +470,8 @@ TCustomListView::TCustomListView(TComponent* AOwner)
 
 TCustomListView::~TCustomListView() {
     FItems.reset();
+    // A collection is no child of its owner: the list view frees its columns itself.
+    delete FColumns;
 }
 
 QTreeWidget* TCustomListView::Tree() const {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdlib>
 #include <span>
+#include <unordered_map>
 
 struct TCanvas::State {
     TPoint origin;
@@ -730,21 +731,49 @@ void TCanvas::DrawTransparent(const TRect& dest, const QImage& image, const TRec
     if (!IntersectRect(visible, sourceRect, Rect(0, 0, image.width(), image.height()))) {
         return;
     }
-    TRect target = dest;
     const bool sameSize =
         dest.Width() == sourceRect.Width() && dest.Height() == sourceRect.Height();
-    QImage piece;
-    if (sameSize) {
-        piece = image.copy(visible.ToQRect());
-        target = Bounds(dest.Left + visible.Left - sourceRect.Left,
-                        dest.Top + visible.Top - sourceRect.Top, visible.Width(), visible.Height());
-    } else {
-        piece =
-            image.copy(sourceRect.ToQRect())
-                .scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const TRect target = sameSize ? Bounds(dest.Left + visible.Left - sourceRect.Left,
+                                           dest.Top + visible.Top - sourceRect.Top, visible.Width(),
+                                           visible.Height())
+                                  : dest;
+    const QImage piece = KeyedPiece(image, sameSize ? visible : sourceRect,
+                                    sameSize ? QSize() : dest.ToQRect().size(), key);
+    if (QPainter* painter = Prepare()) {
+        painter->drawImage(QPoint(target.Left, target.Top), piece);
+    }
+}
+
+QImage TCanvas::KeyedPiece(const QImage& image, const TRect& source, QSize scaledTo, TColor key) {
+    // Skinned controls draw the same pieces of the same pictures on every paint: the
+    // keyed piece is made once per picture (by its cache key), piece, size and key.
+    struct TPieceKey {
+        qint64 Image;
+        QRect Source;
+        QSize Size;
+        QRgb Key;
+        bool operator==(const TPieceKey&) const = default;
+    };
+    struct TPieceHash {
+        size_t operator()(const TPieceKey& k) const {
+            return qHashMulti(0, k.Image, k.Source.x(), k.Source.y(), k.Source.width(),
+                              k.Source.height(), k.Size.width(), k.Size.height(), k.Key);
+        }
+    };
+    constexpr size_t MaxPieces = 256;
+    static std::unordered_map<TPieceKey, QImage, TPieceHash> pieces;
+    const QRgb keyRgb = ColorToQRgb(key) & 0xFFFFFFu;
+    const TPieceKey pieceKey{image.cacheKey(), source.ToQRect(), scaledTo, keyRgb};
+    // An image being painted on keeps its cache key while its pixels change.
+    const bool cacheable = !image.paintingActive();
+    if (const auto found = pieces.find(pieceKey); cacheable && found != pieces.end()) {
+        return found->second;
+    }
+    QImage piece = image.copy(source.ToQRect());
+    if (scaledTo.isValid()) {
+        piece = piece.scaled(scaledTo, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
     piece = piece.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb keyRgb = ColorToQRgb(key) & 0xFFFFFFu;
     for (int y = 0; y < piece.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
         for (int x = 0; x < piece.width(); ++x) {
@@ -753,9 +782,13 @@ void TCanvas::DrawTransparent(const TRect& dest, const QImage& image, const TRec
             }
         }
     }
-    if (QPainter* painter = Prepare()) {
-        painter->drawImage(QPoint(target.Left, target.Top), piece);
+    if (cacheable) {
+        if (pieces.size() >= MaxPieces) {
+            pieces.clear();
+        }
+        pieces.insert_or_assign(pieceKey, piece);
     }
+    return piece;
 }
 
 void TCanvas::Draw(int x, int y, TGraphic* graphic) {

@@ -155,6 +155,8 @@ private:
     struct State;
 
     QImage* ImageDevice() const;
+    // source of image (scaled to scaledTo when valid) with the key colour's pixels cleared.
+    static QImage KeyedPiece(const QImage& image, const TRect& source, QSize scaledTo, TColor key);
     QPainter* Prepare();
     void ApplyClip();
     bool PenVisible() const;

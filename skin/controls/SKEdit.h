@@ -17,7 +17,28 @@ class TskEdit : public TCustomEdit {
     Q_PROPERTY(bool OEMConvert READ OEMConvert WRITE SetOEMConvert)
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(TEditCharCase CharCase READ CharCase WRITE SetCharCase)
+    Q_PROPERTY(TImeMode ImeMode READ ImeMode WRITE SetImeMode)
+    Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
 public:
+    enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+    Q_ENUM(TEditCharCase)
+    enum TImeMode {
+        imDisable,
+        imClose,
+        imOpen,
+        imDontCare,
+        imSAlpha,
+        imAlpha,
+        imHira,
+        imSKata,
+        imKata,
+        imChinese,
+        imSHanguel,
+        imHanguel
+    };
+    Q_ENUM(TImeMode)
+
     explicit TskEdit(TComponent* AOwner);
 
     TskFileTheme* FileTheme() const { return FFileTheme.Get(); }
@@ -36,6 +57,12 @@ public:
     void SetCtl3D(bool value) { FCtl3D = value; }
     bool ParentCtl3D() const { return FParentCtl3D; }
     void SetParentCtl3D(bool value) { FParentCtl3D = value; }
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase value) { FCharCase = value; }
+    TImeMode ImeMode() const { return FImeMode; }
+    void SetImeMode(TImeMode value) { FImeMode = value; }
+    QString ImeName() const { return FImeName; }
+    void SetImeName(const QString& value) { FImeName = value; }
 
 protected:
     // Called after every change of look.
@@ -51,4 +78,7 @@ private:
     bool FOEMConvert = false;
     bool FCtl3D = true;
     bool FParentCtl3D = true;
+    TEditCharCase FCharCase = ecNormal;
+    TImeMode FImeMode = imDontCare;
+    QString FImeName;
 };

@@ -77,22 +77,12 @@ bool IsSkinFile(const QString& path) {
 }
 
 TskThemeFileReader::TskThemeFileReader(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        FError = QStringLiteral("%1: %2").arg(path, file.errorString());
+    const TskFileReadResult read = ReadBoundedFile(path, SkinFileSizeLimit);
+    if (!read.Ok()) {
+        FError = read.error;
         return;
     }
-    if (file.size() > SkinFileSizeLimit) {
-        FError = QStringLiteral("%1: the file is larger than %2 MiB")
-                     .arg(path)
-                     .arg(SkinFileSizeLimit / (1024 * 1024));
-        return;
-    }
-    const QByteArray image = file.read(SkinFileSizeLimit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        FError = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return;
-    }
+    const QByteArray& image = read.data;
     const TskSkinParseResult parsed = ParseSkinFile(image);
     if (!parsed.Ok()) {
         FError = QStringLiteral("%1: %2").arg(path, parsed.error);

@@ -189,12 +189,12 @@ TskSkinBuildResult SkinEntriesFromFolder(const QString& folder, const QString& v
             result.error = QStringLiteral("%1: the name is not a picture element's key").arg(path);
             return result;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        const TskFileReadResult read = ReadBoundedFile(path, SkinFileSizeLimit);
+        if (!read.Ok()) {
+            result.error = read.error;
             return result;
         }
-        const QByteArray data = file.readAll();
+        const QByteArray& data = read.data;
         if (const QString problem = CheckBitmapImage(data); !problem.isEmpty()) {
             result.error = QStringLiteral("%1: not a valid bitmap: %2").arg(path, problem);
             return result;
@@ -203,13 +203,13 @@ TskSkinBuildResult SkinEntriesFromFolder(const QString& folder, const QString& v
             {QString::fromLatin1(ThemeElementKeyName(element)), TskSkinEntryType::Picture, data});
     }
     if (!valuesFile.isEmpty()) {
-        QFile file(valuesFile);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            result.error = QStringLiteral("%1: %2").arg(valuesFile, file.errorString());
+        const TskFileReadResult read = ReadBoundedFile(valuesFile, SkinValuesFileSizeLimit);
+        if (!read.Ok()) {
+            result.entries.clear();
+            result.error = read.error;
             return result;
         }
-        const TskSkinBuildResult values =
-            ParseSkinValues(QString::fromUtf8(file.readAll()), valuesFile);
+        const TskSkinBuildResult values = ParseSkinValues(QString::fromUtf8(read.data), valuesFile);
         if (!values.Ok()) {
             result.entries.clear();
             result.error = values.error;

@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <optional>
 
+// A values file holds one short line per element; anything near this size is no values file.
+inline constexpr qint64 SkinValuesFileSizeLimit = 1024 * 1024;
+
 struct TskSkinBuildResult {
     QList<TskSkinEntry> entries;
     // Empty on success; otherwise names the file (and line) and the problem.

@@ -1,6 +1,8 @@
 #include "skin/core/SKSkinFile.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
@@ -135,6 +137,84 @@ QString CheckBitmapImage(const QByteArray& data) {
     return {};
 }
 
+TskFileReadResult ReadBoundedFile(const QString& path, qint64 limit) {
+    TskFileReadResult result;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("%1: not a regular file").arg(path);
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return result;
+    }
+    result.data = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.data.clear();
+        result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    } else if (result.data.size() > limit) {
+        result.data.clear();
+        result.error = QStringLiteral("%1: the file is larger than %2 bytes").arg(path).arg(limit);
+    }
+    return result;
+}
+
+QString SkinEntryProblem(const TskSkinEntry& entry) {
+    switch (entry.type) {
+    case TskSkinEntryType::Integer:
+    case TskSkinEntryType::Flag: {
+        const bool integer = entry.type == TskSkinEntryType::Integer;
+        const int expected = integer ? 4 : 1;
+        if (entry.data.size() != expected) {
+            return QStringLiteral("the %1 entry \"%2\" has %3 bytes, not %4")
+                .arg(integer ? QStringLiteral("integer") : QStringLiteral("flag"), entry.key)
+                .arg(entry.data.size())
+                .arg(expected);
+        }
+        break;
+    }
+    case TskSkinEntryType::Picture:
+        if (const QString problem = CheckBitmapImage(entry.data); !problem.isEmpty()) {
+            return QStringLiteral("the picture entry \"%1\" is not a valid bitmap: %2")
+                .arg(entry.key, problem);
+        }
+        break;
+    case TskSkinEntryType::Text:
+        break;
+    }
+    return {};
+}
+
+QString SkinEntriesProblem(const QList<TskSkinEntry>& entries) {
+    QSet<QString> keys;
+    qint64 size = SkinHeaderSize + SkinRecordSize;
+    for (const TskSkinEntry& entry : entries) {
+        const QByteArray key = entry.key.toLatin1();
+        if (key.isEmpty() || key.size() > SkinKeySize || key.contains('\0') ||
+            QString::fromLatin1(key) != entry.key) {
+            return QStringLiteral("the key \"%1\" does not fit a skin file's key field")
+                .arg(entry.key);
+        }
+        if (const QString problem = SkinEntryProblem(entry); !problem.isEmpty()) {
+            return problem;
+        }
+        const QString folded = entry.key.toCaseFolded();
+        if (keys.contains(folded)) {
+            return QStringLiteral("the key \"%1\" is given twice").arg(entry.key);
+        }
+        keys.insert(folded);
+        size += SkinRecordSize + entry.data.size();
+    }
+    if (size > SkinFileSizeLimit) {
+        return QStringLiteral("the skin file would have %1 bytes, more than the %2 a skin file "
+                              "may have")
+            .arg(size)
+            .arg(SkinFileSizeLimit);
+    }
+    return {};
+}
+
 TskSkinParseResult ParseSkinFile(const QByteArray& image) {
     TskSkinParseResult result;
     auto refuse = [&result](const QString& problem) {
@@ -142,6 +222,9 @@ TskSkinParseResult ParseSkinFile(const QByteArray& image) {
         result.error = problem;
         return result;
     };
+    if (image.size() > SkinFileSizeLimit) {
+        return refuse(QStringLiteral("the file is larger than %1 bytes").arg(SkinFileSizeLimit));
+    }
     if (image.size() < SkinHeaderSize) {
         return refuse(QStringLiteral("the file is shorter than a skin-file header (%1 bytes)")
                           .arg(image.size()));
@@ -184,22 +267,8 @@ TskSkinParseResult ParseSkinFile(const QByteArray& image) {
                                   .arg(image.size()));
             }
             TskSkinEntry entry{key, TskSkinEntryType(type), image.mid(dataOffset, dataSize)};
-            if (entry.type == TskSkinEntryType::Integer && dataSize != 4) {
-                return refuse(QStringLiteral("the integer entry \"%1\" has %2 bytes, not 4")
-                                  .arg(key)
-                                  .arg(dataSize));
-            }
-            if (entry.type == TskSkinEntryType::Flag && dataSize != 1) {
-                return refuse(QStringLiteral("the flag entry \"%1\" has %2 bytes, not 1")
-                                  .arg(key)
-                                  .arg(dataSize));
-            }
-            if (entry.type == TskSkinEntryType::Picture) {
-                if (const QString problem = CheckBitmapImage(entry.data); !problem.isEmpty()) {
-                    return refuse(
-                        QStringLiteral("the picture entry \"%1\" is not a valid bitmap: %2")
-                            .arg(key, problem));
-                }
+            if (const QString problem = SkinEntryProblem(entry); !problem.isEmpty()) {
+                return refuse(problem);
             }
             result.entries.append(std::move(entry));
         }

@@ -41,6 +41,27 @@ struct TskSkinParseResult {
     bool Ok() const { return error.isEmpty(); }
 };
 
+struct TskFileReadResult {
+    QByteArray data;
+    // Empty when the file was read; otherwise names the file and the problem.
+    QString error;
+    bool Ok() const { return error.isEmpty(); }
+};
+
+// Reads a whole regular file of at most limit bytes, never reading more than limit + 1:
+// devices, FIFOs and folders are refused before they are opened, so nothing can make a
+// read grow without bound or wait forever.
+TskFileReadResult ReadBoundedFile(const QString& path, qint64 limit);
+
+// What the reader refuses in one entry (a type's data of the wrong size, a picture that is
+// not a sane bitmap), or an empty text. Reader and writer share it.
+QString SkinEntryProblem(const TskSkinEntry& entry);
+
+// What keeps entries from being written as a skin file that reads back the same: an entry
+// the reader refuses, a key that does not fit its 64-byte field, a key given twice (the
+// reader only ever finds the first), or a file larger than the reader takes.
+QString SkinEntriesProblem(const QList<TskSkinEntry>& entries);
+
 // Whether the first 12 bytes hold the signature followed by a zero byte (letter case counts).
 bool HasSkinSignature(const QByteArray& head);
 
@@ -52,7 +73,7 @@ TskSkinParseResult ParseSkinFile(const QByteArray& image);
 QString CheckBitmapImage(const QByteArray& data);
 
 // The file image of entries: header, then each record followed by its data, then the
-// terminating record.
+// terminating record. Entries should pass SkinEntriesProblem first.
 QByteArray WriteSkinFile(const QList<TskSkinEntry>& entries);
 
 // Data of an integer entry (colours in the platform's order, red in the low byte).

@@ -5,6 +5,7 @@
 #include "platform/IoError.h"
 #include "tests/platform/TestFiles.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -143,13 +144,14 @@ TEST(MakeCheckFile, ReportsFilesItCannotOpenAndGivesThemNoEntry) {
 
     const int result = testing::RunUnprivileged([&] {
         const Made made = Make(folder.Path());
-        const Lines expected = Joined({"Processing file \"a\" ... OK",
-                                       "Processing file \"b-secret\" ... Could not open file",
-                                       "Processing file \"c-fifo\" ... Could not open file",
-                                       "Processing file \"d-dangling\" ... Could not open file",
-                                       "Processing folder \"" + folder.Path() + "/e-locked\" ..."},
-                                      Closing(folder / "CheckSum.md5"));
-        if (made.lines != expected || made.result.filesNotOpened != 3) {
+        const Lines expected = Joined(
+            {"Processing file \"a\" ... OK", "Processing file \"b-secret\" ... Could not open file",
+             "Processing file \"c-fifo\" ... Could not open file",
+             "Processing file \"d-dangling\" ... Could not open file",
+             "Processing folder \"" + folder.Path() + "/e-locked\" ... Could not open folder"},
+            Closing(folder / "CheckSum.md5"));
+        if (made.lines != expected || made.result.filesNotOpened != 3 ||
+            made.result.foldersNotOpened != 1 || made.result.Complete()) {
             return 1;
         }
         return EntriesOf(folder / "CheckSum.md5") == kAbc + "\ta\r\n" ? 0 : 2;
@@ -253,6 +255,79 @@ TEST(MakeCheckFile, ProducesACheckFileThatVerifiesAfterAMove) {
               (Lines{"OK ... \"" + moved + "2005/img01.jpg\"", "OK ... \"" + moved + "empty\"",
                      "OK ... \"" + moved + "name with trailing blanks  \"", "",
                      "Operation completes.", "3 files were verified. 0 file changed. "}));
+}
+
+TEST(MakeCheckFile, TellsAnObserverWhichLinesFailedAndHowManyBytesWereHashed) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    folder.WriteFile("b\\c", "abc");
+    folder.WriteFile("sub/d", "abcdefgh");
+    std::vector<std::pair<std::string, LineKind>> lines;
+    std::vector<std::uint64_t> hashed;
+    const MakeResult result = MakeCheckFile(
+        folder.Path(), true,
+        JobObserver{[&](const std::string& line, LineKind kind) { lines.emplace_back(line, kind); },
+                    [&](std::uint64_t bytes) { hashed.push_back(bytes); }});
+    EXPECT_EQ(result.filesListed, 2u);
+    EXPECT_EQ(hashed, (std::vector<std::uint64_t>{3, 8}));
+    const std::vector<std::pair<std::string, LineKind>> expected = {
+        {"Processing file \"a\" ... OK", LineKind::Progress},
+        {"Processing file \"b\\c\" ... Name not supported", LineKind::Failure},
+        {"Processing folder \"" + folder / "sub\" ...", LineKind::Progress},
+        {"Processing file \"d\" ... OK", LineKind::Progress},
+        {"", LineKind::Closing},
+        {"Operation completed.", LineKind::Closing},
+        {"The MD5 checksum file is save at \"" + folder / "CheckSum.md5\"", LineKind::Closing}};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(MakeCheckFile, KeepsThePreviousCheckFileOfAFolderItCannotList) {
+    ScratchFolder folder;
+    const std::string locked = folder.MakeFolder("locked");
+    folder.WriteFile("locked/file", "abc");
+    const std::string previous = folder.WriteFile("locked/CheckSum.md5", kAbc + "\tfile\r\n");
+    ASSERT_EQ(::chmod(previous.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(locked.c_str(), 0333), 0);
+    const int result = testing::RunUnprivileged([&] {
+        try {
+            Make(locked);
+        } catch (const IoError& error) {
+            return error.ErrorNumber() == EACCES ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(::chmod(locked.c_str(), 0755), 0);
+    EXPECT_EQ(ReadWholeFile(previous), kAbc + "\tfile\r\n");
+}
+
+TEST(MakeCheckFile, NeverListsTheTemporaryCheckFileOfAnyRun) {
+    ScratchFolder folder;
+    folder.WriteFile(".CheckSum.md5.0123456789abcdef", "left by a make that was killed");
+    folder.WriteFile("sub/.CheckSum.md5.fedcba9876543210", "of a make under way");
+    folder.WriteFile("sub/.CheckSum.md5.not-ours", "abc");
+    const Made made = Make(folder.Path());
+    EXPECT_EQ(EntriesOf(folder / "CheckSum.md5"), kAbc + "\tsub\\.CheckSum.md5.not-ours\r\n");
+}
+
+TEST(MakeCheckFile, ListsTreesDeeperThanThePathLengthLimitAndVerifiesThem) {
+    ScratchFolder folder;
+    const std::string name(120, 'd');
+    const std::string leaf = testing::MakeDeepTree(folder.Path(), 40, name, "abc");
+    folder.WriteFile("top", "abc");
+    const Made made = Make(folder.Path());
+    EXPECT_TRUE(made.result.Complete());
+    EXPECT_EQ(made.result.filesListed, 2u);
+    std::string backslashed = leaf;
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    EXPECT_EQ(EntriesOf(folder / "CheckSum.md5"),
+              kAbc + "\t" + backslashed + "\r\n" + kAbc + "\ttop\r\n");
+
+    Lines lines;
+    const VerifyResult verified = VerifyCheckFile(
+        folder / "CheckSum.md5", [&](const std::string& line) { lines.push_back(line); });
+    EXPECT_EQ(verified.counts.unchanged, 2u) << ::testing::PrintToString(lines);
+    EXPECT_TRUE(verified.AllUnchanged());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "checksum/CheckFileReader.h"
 
+#include "checksum/CheckFileFormat.h"
 #include "platform/IoError.h"
 
 #include <algorithm>
@@ -51,11 +52,35 @@ TEST(CheckFileReader, StopsAtCode26) {
     EXPECT_EQ(LinesOf(ReaderOf("one\n\x1a", 1)), (Lines{"one", ""}));
 }
 
-TEST(CheckFileReader, KeepsAnyBytesAndLinesOfAnyLength) {
+TEST(CheckFileReader, KeepsAnyBytesAndSkipsLinesLongerThanAnyEntry) {
     const std::string binary("a\0b\xff\t", 5);
     EXPECT_EQ(LinesOf(ReaderOf(binary + "\n" + binary)), (Lines{binary, binary}));
-    const std::string longLine(5'000'000, 'x');
-    EXPECT_EQ(LinesOf(ReaderOf(longLine + "\nshort", 4096)), (Lines{longLine, "short"}));
+    const std::string longest(kMaxCheckFileLineLength, 'x');
+    EXPECT_EQ(LinesOf(ReaderOf(longest + "\nshort", 4096)), (Lines{longest, "short"}));
+    const std::string tooLong = longest + "y";
+    EXPECT_EQ(LinesOf(ReaderOf("first\n" + tooLong + "\r\nshort\n" + tooLong, 4096)),
+              (Lines{"first", "short"}));
+}
+
+TEST(CheckFileReader, ReadsALineWithoutEndInBoundedMemory) {
+    // 64 MiB without a line end, handed out by a source that makes it up as it goes.
+    std::size_t left = std::size_t(64) << 20;
+    CheckFileReader reader([&](char* buffer, std::size_t size) {
+        const std::size_t count = std::min(size, left);
+        std::memset(buffer, 0, count);
+        left -= count;
+        return count;
+    });
+    std::string line;
+    EXPECT_FALSE(reader.NextLine(line));
+    EXPECT_LE(line.capacity(), 2 * kMaxCheckFileLineLength);
+}
+
+TEST(CheckFileReader, SkipsAByteOrderMarkBeforeTheFirstLineOnly) {
+    const std::string mark = "\xef\xbb\xbf";
+    EXPECT_EQ(LinesOf(ReaderOf(mark + "one\r\n" + mark + "two")), (Lines{"one", mark + "two"}));
+    EXPECT_EQ(LinesOf(ReaderOf(mark + "one", 1)), (Lines{"one"}));
+    EXPECT_EQ(LinesOf(ReaderOf(mark)), (Lines{""}));
 }
 
 TEST(CheckFileReader, PassesReadFailuresOn) {

@@ -103,15 +103,59 @@ TEST(VerifyCheckFile, ReportsEachOutcomeAndListsThemInFixedOrder) {
     EXPECT_EQ(result, 0);
 }
 
-TEST(VerifyCheckFile, MatchesDigestsExactlyCaseIncluded) {
+TEST(VerifyCheckFile, TellsAnObserverWhichLinesFailedAndHowManyBytesWereHashed) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    folder.WriteFile("b", "abcd");
+    const std::string checkFile = folder.WriteFile(
+        "CheckSum.md5", kHeader + Entry(kAbc, "a") + Entry(kAbc, "b") + Entry(kAbc, "c"));
+    std::vector<LineKind> kinds;
+    std::vector<std::uint64_t> hashed;
+    VerifyCheckFile(checkFile,
+                    JobObserver{[&](const std::string&, LineKind kind) { kinds.push_back(kind); },
+                                [&](std::uint64_t bytes) { hashed.push_back(bytes); }});
+    EXPECT_EQ(hashed, (std::vector<std::uint64_t>{3, 4}));
+    // Three entry lines, the closing three, then two lists of a heading and one path each.
+    const std::vector<LineKind> expected = {
+        LineKind::Progress, LineKind::Failure, LineKind::Failure, LineKind::Closing,
+        LineKind::Closing,  LineKind::Closing, LineKind::Closing, LineKind::Closing,
+        LineKind::Closing,  LineKind::Closing, LineKind::Closing, LineKind::Closing};
+    EXPECT_EQ(kinds, expected);
+}
+
+TEST(VerifyCheckFile, MatchesHexDigitsWithoutRegardToCase) {
     ScratchFolder folder;
     folder.WriteFile("a", "abc");
     std::string upper = kAbc;
     std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
     const Verified verified = Verify(folder.WriteFile(
         "CheckSum.md5", kHeader + Entry(upper, "a") + Entry(std::string(32, 'z'), "a")));
-    EXPECT_EQ(verified.result.counts.changed, 2u);
-    EXPECT_EQ(verified.result.changedFiles, (Lines{folder / "a", folder / "a"}));
+    EXPECT_EQ(verified.result.counts.unchanged, 1u);
+    EXPECT_EQ(verified.result.counts.changed, 1u);
+    EXPECT_EQ(verified.result.changedFiles.Entries(), (Lines{folder / "a"}));
+}
+
+TEST(VerifyCheckFile, TakesTheFirstEntryAfterAByteOrderMark) {
+    ScratchFolder folder;
+    folder.WriteFile("a", "abc");
+    const Verified verified =
+        Verify(folder.WriteFile("CheckSum.md5", "\xef\xbb\xbf" + Entry(kAbc, "a")));
+    EXPECT_EQ(verified.result.counts.unchanged, 1u);
+    EXPECT_TRUE(verified.result.LooksLikeACheckFile());
+}
+
+TEST(VerifyCheckFile, TellsFilesWithNeitherEntriesNorCommentsApart) {
+    ScratchFolder folder;
+    const std::string md5sumStyle = kAbc + "  a\n";
+    for (const std::string& text : {std::string(), std::string(100000, '\0'), md5sumStyle,
+                                    std::string("\x89PNG\r\n\x1a\n")}) {
+        const Verified verified = Verify(folder.WriteFile("not.md5", text));
+        EXPECT_FALSE(verified.result.LooksLikeACheckFile());
+        EXPECT_EQ(verified.lines,
+                  (Lines{"", "Operation completes.", "0 file was verified. 0 file changed. "}));
+    }
+    // The check file of an empty folder holds only its header: still a check file.
+    EXPECT_TRUE(Verify(folder.WriteFile("empty.md5", kHeader)).result.LooksLikeACheckFile());
 }
 
 TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
@@ -119,7 +163,7 @@ TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {
     folder.MakeFolder("sub");
     const Verified verified =
         Verify(folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "sub") + Entry(kAbc, "")));
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "sub", folder.Path() + "/"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "sub", folder.Path() + "/"}));
 }
 
 TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
@@ -128,7 +172,8 @@ TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
     const Verified verified = Verify(
         folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "dangling") + Entry(kAbc, "fifo")));
-    EXPECT_EQ(verified.result.unopenableFiles, (Lines{folder / "dangling", folder / "fifo"}));
+    EXPECT_EQ(verified.result.unopenableFiles.Entries(),
+              (Lines{folder / "dangling", folder / "fifo"}));
 }
 
 TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
@@ -142,7 +187,7 @@ TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
                              Entry(kAbc, "a");
     const Verified verified = Verify(folder.WriteFile("CheckSum.md5", text));
     EXPECT_EQ(verified.result.counts.unchanged, 4u) << ::testing::PrintToString(verified.lines);
-    EXPECT_EQ(verified.result.missingFiles, (Lines{folder / "bnothing"}));
+    EXPECT_EQ(verified.result.missingFiles.Entries(), (Lines{folder / "bnothing"}));
     EXPECT_EQ(verified.lines.front(), "OK ... \"" + folder / "a" + "\"");
 }
 
@@ -160,37 +205,51 @@ TEST(VerifyCheckFile, ResolvesABareCheckFileNameInTheCurrentFolder) {
     EXPECT_EQ(result, 0);
 }
 
-// Scripts may pass a check file through a pipe whose writer is slower than the reader:
-// while a writer is there, the reader waits for the data instead of failing.
-TEST(VerifyCheckFile, WaitsForTheDataOfACheckFileInAFifo) {
+TEST(VerifyCheckFile, ResolvesEntriesBeneathItsFolderWhateverFormItsPathTakes) {
     ScratchFolder folder;
-    folder.WriteFile("a", "abc");
+    folder.WriteFile("etc/passwd", "abc");
+    folder.WriteFile("x.md5", kHeader + Entry(kAbc, "\\etc\\passwd"));
+    const auto verifyIn = [&](const std::string& current, const std::string& checkFile,
+                              const std::string& shown) {
+        return testing::RunInChild([&] {
+            if (::chdir(current.c_str()) != 0) {
+                return 2;
+            }
+            const Verified verified = Verify(checkFile);
+            return verified.lines.front() == "OK ... \"" + shown + "\"" &&
+                           verified.result.AllUnchanged()
+                       ? 0
+                       : 1;
+        });
+    };
+    EXPECT_EQ(verifyIn(folder.Path(), "x.md5", "./etc/passwd"), 0);
+    EXPECT_EQ(verifyIn(folder.Path(), "./x.md5", ".//etc/passwd"), 0);
+    EXPECT_EQ(verifyIn("/", folder / "x.md5", folder.Path() + "//etc/passwd"), 0);
+
+    // Nor does ".." lead out of it.
+    folder.WriteFile("outside", "abc");
+    const Verified escaping =
+        Verify(folder.WriteFile("sub/y.md5", kHeader + Entry(kAbc, "..\\outside")));
+    EXPECT_EQ(escaping.result.missingFiles.Entries(), (Lines{folder / "sub/../outside"}));
+}
+
+// A device or FIFO could feed lines forever, or block forever without a writer.
+TEST(VerifyCheckFile, RefusesCheckFilesThatAreNotRegularFiles) {
+    ScratchFolder folder;
     const std::string fifo = folder / "list.fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    const std::string text = kHeader + Entry(kAbc, "a");
-    // The holder lets the writer open at once; the writer says when it has.
-    const int holder = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-    int opened[2];
-    ASSERT_GE(holder, 0);
-    ASSERT_EQ(::pipe(opened), 0);
-    const pid_t writer = ::fork();
-    ASSERT_GE(writer, 0);
-    if (writer == 0) {
-        const int end = ::open(fifo.c_str(), O_WRONLY);
-        const bool written =
-            end >= 0 && ::write(opened[1], "o", 1) == 1 &&
-            ::write(end, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-        ::_exit(written ? 0 : 1);
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.md5");
+    std::filesystem::create_symlink(folder.WriteFile("real.md5", kHeader), folder / "link.md5");
+    for (const std::string& path : {fifo, std::string("/dev/zero"), folder / "zero.md5"}) {
+        EXPECT_EQ(RefuseCheckFile(path), "The check file is not a regular file.") << path;
+        try {
+            Verify(path);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const IoError& error) {
+            EXPECT_STREQ(error.what(), "Not a regular file");
+        }
     }
-    char signal = 0;
-    ASSERT_EQ(::read(opened[0], &signal, 1), 1);
-    const Verified verified = Verify(fifo);
-    int status = 0;
-    ::waitpid(writer, &status, 0);
-    ::close(holder);
-    ::close(opened[0]);
-    ::close(opened[1]);
-    EXPECT_EQ(verified.result.counts.unchanged, 1u) << ::testing::PrintToString(verified.lines);
+    EXPECT_EQ(RefuseCheckFile(folder / "link.md5"), std::nullopt);
 }
 
 TEST(VerifyCheckFile, ThrowsWhenTheCheckFileCannotBeRead) {

@@ -1,6 +1,7 @@
 #include "checksum/FileDigest.h"
 
 #include "checksum/FileDigestList.h"
+#include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
 #include <cstdio>
@@ -13,18 +14,10 @@
 namespace sumwarden {
 namespace {
 
+using testing::MemoryDigestHex;
 using testing::ScratchFolder;
 
 constexpr const char* kEmptyDigest = "d41d8cd98f00b204e9800998ecf8427e";
-
-std::string MemoryDigestHex(const std::string& content) {
-    TDigestContext context;
-    DigestInit(context);
-    DigestUpdate(context, content.data(), static_cast<std::uint32_t>(content.size()));
-    TDigest digest;
-    DigestFinal(context, digest);
-    return DigestToHex(digest);
-}
 
 std::string Md5sumOf(const std::string& path) {
     const std::string command = "md5sum '" + path + "'";

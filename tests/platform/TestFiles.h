@@ -45,4 +45,10 @@ int RunInChild(const std::function<int()>& body);
 
 std::string ReadWholeFile(const std::string& path);
 
+// Makes levels nested folders, each named name, below root, with a file "leaf" holding
+// content at the bottom; built by descriptor, so the tree may be deeper than any path the
+// system accepts. Returns the relative path of the leaf.
+std::string MakeDeepTree(const std::string& root, int levels, const std::string& name,
+                         std::string_view content);
+
 } // namespace sumwarden::testing

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -278,6 +279,51 @@ TEST_F(SkinTool, RefusesToDumpADamagedOrForeignFile) {
 
     const ToolRun absent = RunTool({QStringLiteral("dump"), Path(QStringLiteral("absent.skn"))});
     EXPECT_EQ(absent.exitCode, 1);
+}
+
+TEST_F(SkinTool, RefusesDevicesAndFifosAsInputAndAsTarget) {
+    const QString fifo = Path(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    for (const QString& input : {QStringLiteral("/dev/zero"), fifo}) {
+        const ToolRun dumped = RunTool({QStringLiteral("dump"), input});
+        EXPECT_EQ(dumped.exitCode, 1);
+        EXPECT_EQ(dumped.err.trimmed(),
+                  QStringLiteral("sumwarden-skin: %1: not a regular file").arg(input));
+        ASSERT_TRUE(QDir(scratch.path()).mkpath(QStringLiteral("empty")));
+        const ToolRun built = RunTool({QStringLiteral("build"), Path(QStringLiteral("empty")),
+                                       Path(QStringLiteral("out.skn")), input});
+        EXPECT_EQ(built.exitCode, 1);
+        EXPECT_EQ(built.err.trimmed(),
+                  QStringLiteral("sumwarden-skin: %1: not a regular file").arg(input));
+    }
+    // An existing target that is not a regular file stays what it is.
+    for (const QString& target : {fifo, QStringLiteral("/dev/full")}) {
+        const ToolRun exported =
+            RunTool({QStringLiteral("export"), QStringLiteral("MacOS"), target});
+        EXPECT_EQ(exported.exitCode, 1);
+        EXPECT_EQ(
+            exported.err.trimmed(),
+            QStringLiteral("sumwarden-skin: %1: not a regular file, left as it is").arg(target));
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    ASSERT_EQ(::stat("/dev/full", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(SkinTool, NeverWritesAFileItsOwnDumpWouldReadDifferently) {
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("twice")));
+    WriteText(Path(QStringLiteral("twice/values.txt")),
+              "FormBorderWidthInt = 3\nformborderwidthint = 4\n");
+    const QString out = Path(QStringLiteral("out.skn"));
+    const ToolRun built = RunTool({QStringLiteral("build"), Path(QStringLiteral("twice")), out});
+    EXPECT_EQ(built.exitCode, 1);
+    EXPECT_EQ(built.err.trimmed().toStdString(),
+              QStringLiteral("sumwarden-skin: %1: the key \"FormBorderWidthInt\" is given twice")
+                  .arg(out)
+                  .toStdString());
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 } // namespace

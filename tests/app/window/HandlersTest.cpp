@@ -185,6 +185,11 @@ TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     Form->EdtCheckfilePath->SetText(aFolder);
     ClickOn(Form->BtnVerify);
     ExpectOneError(*Dialogs.operator->(), QStringLiteral("The check file does not exists."));
+    // Nor is a device, which would feed lines for ever.
+    TFakeDialogsScope dialogs;
+    Form->EdtCheckfilePath->SetText(QStringLiteral("/dev/zero"));
+    ClickOn(Form->BtnVerify);
+    ExpectOneError(*dialogs.operator->(), QStringLiteral("The check file is not a regular file."));
 }
 
 TEST_F(WindowTest, AnEmptyFolderGivesTheThreeClosingLines) {
@@ -267,6 +272,20 @@ TEST_F(WindowTest, NamesThatAreNotUtf8AreShownReplaced) {
     ClickOn(Form->BtnMake);
     EXPECT_TRUE(Lines(Form->MemoMakeResult)
                     .contains(QStringLiteral("Processing file \"caf\uFFFD.txt\" ... OK")));
+}
+
+TEST_F(WindowTest, ControlCharactersInNamesAreShownAsVisibleSymbols) {
+    ScratchFolder folder;
+    folder.WriteFile("red\x1b[31m\x7f.txt", "abc");
+    folder.WriteFile("line\nfeed", "abc");
+    Form->EdtPath->SetText(Text(folder.Path()));
+    ClickOn(Form->BtnMake);
+    const QStringList shown = Lines(Form->MemoMakeResult);
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("Processing file \"line\u240Afeed\" ... Name not supported")))
+        << shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(
+        shown.contains(QStringLiteral("Processing file \"red\u241B[31m\u2421.txt\" ... OK")));
 }
 
 TEST_F(WindowTest, HelpOpensTheHelpFileBesideTheProgramWhenThereIsOne) {

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -145,6 +146,15 @@ TEST(ListViewTest, InsertingAndSubItemChangesUpdateTheRows) {
     EXPECT_EQ(first->Row()->text(1), QString());
     first->SetSelected(true);
     EXPECT_EQ(list.Selected(), first);
+}
+
+TEST(ListViewTest, FreesItsColumnsWithItself) {
+    auto list = std::make_unique<TListView>(nullptr);
+    const QPointer<TListColumns> columns = list->Columns();
+    const QPointer<TListColumn> column = list->Columns()->Add();
+    list.reset();
+    EXPECT_TRUE(columns.isNull());
+    EXPECT_TRUE(column.isNull());
 }
 
 TEST(TimerTest, AnExceptionFromOnTimerGoesToTheErrorReport) {

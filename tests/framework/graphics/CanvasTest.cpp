@@ -443,6 +443,22 @@ TEST(CanvasTransparent, SkipsExactlyTheKeyColour) {
     EXPECT_EQ(target->Pixel(5, 0), kMarker);
 }
 
+TEST(CanvasTransparent, DrawingAgainFollowsAChangedPictureOrKey) {
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(0xFF, 0x00, 0xFF));
+    picture.setPixel(1, 0, qRgb(0x00, 0x00, 0xFF));
+    auto target = MarkedBitmap(2, 1);
+    target->Canvas()->DrawTransparent(Rect(0, 0, 2, 1), picture, Rect(0, 0, 2, 1), clFuchsia);
+    EXPECT_EQ(target->Pixel(0, 0), kMarker);
+    picture.setPixel(0, 0, qRgb(0x00, 0xFF, 0x00));
+    target->Canvas()->DrawTransparent(Rect(0, 0, 2, 1), picture, Rect(0, 0, 2, 1), clFuchsia);
+    EXPECT_EQ(target->Pixel(0, 0), clLime);
+    auto other = MarkedBitmap(2, 1);
+    other->Canvas()->DrawTransparent(Rect(0, 0, 2, 1), picture, Rect(0, 0, 2, 1), clBlue);
+    EXPECT_EQ(other->Pixel(0, 0), clLime);
+    EXPECT_EQ(other->Pixel(1, 0), kMarker);
+}
+
 TEST(CanvasTransparent, StretchedDrawingKeysTheNearestNeighbourPicture) {
     QImage picture = PositionImage(5, 4);
     picture.setPixel(2, 1, qRgb(0xFF, 0x00, 0xFF));

@@ -162,6 +162,12 @@ TEST(SkinControls, ALayoutNamesEverySkinnedClassThroughTheProgramsRegistry) {
     BorderColor = 8355711
     Ctl3D = True
     HideSelection = True
+    CharCase = ecNormal
+    ImeMode = imDontCare
+    ImeName = ''
+    DragKind = dkDrag
+    DragMode = dmManual
+    DragCursor = crDrag
   end
   object Picture: TskImagePanel
     DrawStyle = skTile

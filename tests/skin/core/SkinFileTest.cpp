@@ -1,7 +1,10 @@
 #include "RawSkinImage.h"
 #include "skin/core/SKSkinFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -154,6 +157,55 @@ TEST(WriteSkinFile, WritesWhatTheParserReadsBack) {
         EXPECT_EQ(parsed.entries[index].data, entries[index].data);
     }
     EXPECT_TRUE(ParseSkinFile(WriteSkinFile({})).entries.isEmpty());
+}
+
+TEST(SkinEntriesProblem, HoldsTheWriterToTheReadersLimits) {
+    const TskSkinEntry border{QStringLiteral("FormBorderWidthInt"), TskSkinEntryType::Integer,
+                              SkinIntegerData(3)};
+    EXPECT_TRUE(SkinEntriesProblem({border}).isEmpty());
+    TskSkinEntry twice = border;
+    twice.key = QStringLiteral("formborderwidthint");
+    EXPECT_EQ(SkinEntriesProblem({border, twice}),
+              QStringLiteral("the key \"formborderwidthint\" is given twice"));
+    TskSkinEntry longKey = border;
+    longKey.key = QString(65, QLatin1Char('k'));
+    EXPECT_TRUE(SkinEntriesProblem({longKey}).contains(QStringLiteral("key field")));
+    longKey.key = QString(64, QLatin1Char('k'));
+    EXPECT_TRUE(SkinEntriesProblem({longKey}).isEmpty());
+    TskSkinEntry wrongSize = border;
+    wrongSize.data = QByteArray(2, '\0');
+    EXPECT_EQ(SkinEntriesProblem({wrongSize}),
+              QStringLiteral("the integer entry \"FormBorderWidthInt\" has 2 bytes, not 4"));
+    const TskSkinEntry large{QStringLiteral("Note"), TskSkinEntryType::Text,
+                             QByteArray(SkinFileSizeLimit, 'x')};
+    EXPECT_TRUE(SkinEntriesProblem({large}).contains(QStringLiteral("more than")));
+    // Whatever passes is read back whole by the reader.
+    const TskSkinEntry largest{
+        QStringLiteral("Note"), TskSkinEntryType::Text,
+        QByteArray(SkinFileSizeLimit - SkinHeaderSize - 2 * SkinRecordSize, 'x')};
+    ASSERT_TRUE(SkinEntriesProblem({largest}).isEmpty());
+    EXPECT_TRUE(ParseSkinFile(WriteSkinFile({largest})).Ok());
+    EXPECT_FALSE(ParseSkinFile(WriteSkinFile({large})).Ok());
+}
+
+TEST(ReadBoundedFile, ReadsRegularFilesUpToTheLimitAndRefusesTheRest) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("file"));
+    QFile writer(file);
+    ASSERT_TRUE(writer.open(QIODevice::WriteOnly));
+    writer.write("0123456789");
+    writer.close();
+    EXPECT_EQ(ReadBoundedFile(file, 10).data, QByteArray("0123456789"));
+    EXPECT_TRUE(ReadBoundedFile(file, 9).error.contains(QStringLiteral("larger than 9 bytes")));
+
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    // None of these is opened: no read grows without bound and none waits for a writer.
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, folder.path()}) {
+        EXPECT_EQ(ReadBoundedFile(path, 1 << 20).error,
+                  QStringLiteral("%1: not a regular file").arg(path));
+    }
+    EXPECT_FALSE(ReadBoundedFile(folder.filePath(QStringLiteral("missing")), 10).Ok());
 }
 
 } // namespace

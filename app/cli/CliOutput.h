@@ -1,0 +1,44 @@
+#pragma once
+
+// The command line's two streams: each line goes out at once, and a line that cannot be
+// written to standard output is an error of the run, never a silent loss.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace sumwarden::cli {
+
+// Standard output could not be written; carries errno.
+class OutputError : public std::runtime_error {
+public:
+    explicit OutputError(int errorNumber);
+    int ErrorNumber() const { return errorNumber_; }
+
+private:
+    int errorNumber_;
+};
+
+// Control characters as \xHH, so a name cannot drive the terminal it is shown on: the C0
+// controls but TAB, DEL, and the C1 controls as UTF-8 encodes them. Other bytes, invalid
+// UTF-8 included, stay as they are.
+std::string EscapeControlCharacters(std::string_view text);
+
+// Whether lines to standard output and standard error are escaped: on when the stream is
+// a terminal, so bytes go unchanged to files and other programs.
+void EscapeOutputFor(bool standardOutput, bool standardError);
+
+// Writes the line and its line end to standard output and flushes; throws OutputError.
+void PrintLine(std::string_view line);
+
+// Writes everything as it stands to standard output; throws OutputError.
+void PrintText(std::string_view text);
+
+// Flushes and checks standard output once the job is done; throws OutputError.
+void FinishOutput();
+
+// "sumwarden-cli: " followed by the text, on standard error. Errors while writing there
+// have nowhere to go and are ignored.
+void PrintError(std::string_view text);
+
+} // namespace sumwarden::cli

@@ -1,0 +1,286 @@
+#include "checksum/DigestPipeline.h"
+
+#include "checksum/FileDigest.h"
+#include "checksum/Md5LaneGroup.h"
+#include "platform/Files.h"
+#include "platform/Processors.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace sumwarden {
+namespace {
+
+// Queued items whose handlers have not run yet: enough to keep every lane of every worker
+// busy while one large file holds up the order, small enough to keep memory flat.
+constexpr std::size_t kMaxItemsInFlight = 4096;
+
+// All read buffers of all workers together.
+constexpr std::size_t kReadBufferBudget = std::size_t{64} << 20;
+constexpr std::size_t kMaxReadChunk = std::size_t{64} << 10;
+constexpr std::size_t kMinReadChunk = std::size_t{16} << 10;
+
+struct Item {
+    FileOpener open;
+    DigestPipeline::OutcomeHandler onOutcome;
+    std::function<void()> step;
+    FileOutcome outcome;
+    bool done = false;
+};
+
+// The outcome of a lookup that gave no file to read.
+FileOutcome Unopened(const EntryLookup& found) {
+    return {found.exists ? FileStatus::NotOpened : FileStatus::Missing, {}, 0};
+}
+
+void RunHandler(Item& item) {
+    if (item.step) {
+        item.step();
+    } else {
+        item.onOutcome(item.outcome);
+    }
+}
+
+std::size_t ReadChunkSize(std::size_t workers, std::size_t lanes) {
+    const std::size_t share = kReadBufferBudget / (workers * lanes);
+    return std::clamp(share, kMinReadChunk, kMaxReadChunk) / 64 * 64;
+}
+
+} // namespace
+
+std::size_t DefaultJobCount() {
+    return UsableProcessorCount();
+}
+
+FileOpener OpenByPath(std::string path) {
+    return [path = std::move(path)] { return EntryLookup{true, OpenFileForDigest(path)}; };
+}
+
+FileOutcome HashOpened(EntryLookup found) {
+    if (!found.file) {
+        return Unopened(found);
+    }
+    AdviseSequential(found.file->Get());
+    if (const std::optional<TDigest> digest = TryDescriptorDigest(found.file->Get())) {
+        return {FileStatus::Hashed, *digest, ReadPosition(found.file->Get())};
+    }
+    return {FileStatus::NotOpened, {}, 0};
+}
+
+class DigestPipeline::Shared {
+public:
+    explicit Shared(std::size_t jobs) : jobs_(std::max<std::size_t>(jobs, 1)) {
+        if (jobs_ > 1) {
+            activeFiles_.assign(jobs_, 0);
+            for (std::size_t worker = 0; worker < jobs_; ++worker) {
+                workers_.emplace_back([this, worker] { Work(worker); });
+            }
+        }
+    }
+
+    ~Shared() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        workAvailable_.notify_all();
+        for (std::thread& worker : workers_) {
+            worker.join();
+        }
+    }
+
+    void Add(std::unique_ptr<Item> item) {
+        if (workers_.empty()) {
+            if (!item->step) {
+                item->outcome = HashOpened(item->open());
+            }
+            RunHandler(*item);
+            return;
+        }
+        std::unique_lock lock(mutex_);
+        if (item->step) {
+            item->done = true;
+        } else {
+            queue_.push_back(item.get());
+            workAvailable_.notify_one();
+        }
+        window_.push_back(std::move(item));
+        RunReady(lock, kMaxItemsInFlight - 1);
+    }
+
+    void Finish() {
+        if (!workers_.empty()) {
+            std::unique_lock lock(mutex_);
+            RunReady(lock, 0);
+        }
+    }
+
+private:
+    // Runs the handlers of the finished items at the front of the window, in order, then
+    // waits until at most `limit` items are left in flight.
+    void RunReady(std::unique_lock<std::mutex>& lock, std::size_t limit) {
+        for (;;) {
+            if (workerError_) {
+                std::rethrow_exception(workerError_);
+            }
+            while (!window_.empty() && window_.front()->done) {
+                std::unique_ptr<Item> item = std::move(window_.front());
+                window_.pop_front();
+                lock.unlock();
+                RunHandler(*item);
+                item.reset();
+                lock.lock();
+            }
+            if (window_.size() <= limit) {
+                return;
+            }
+            frontDone_.wait(lock);
+        }
+    }
+
+    // A worker with files in its lanes takes another only while it holds no more than any
+    // other worker, so a few large files spread over all processors; one with nothing to
+    // do waits for work.
+    Item* Take(std::size_t worker, std::size_t active) {
+        std::unique_lock lock(mutex_);
+        activeFiles_[worker] = active;
+        for (;;) {
+            if (stopping_) {
+                return nullptr;
+            }
+            const std::size_t fewest = *std::min_element(activeFiles_.begin(), activeFiles_.end());
+            if (!queue_.empty() && (active == 0 || active <= fewest)) {
+                Item* item = queue_.front();
+                queue_.pop_front();
+                activeFiles_[worker] = active + 1;
+                return item;
+            }
+            if (active > 0) {
+                return nullptr;
+            }
+            workAvailable_.wait(lock);
+        }
+    }
+
+    void Complete(Item* item, const FileOutcome& outcome) {
+        std::lock_guard lock(mutex_);
+        item->outcome = outcome;
+        item->done = true;
+        if (item == window_.front().get()) {
+            frontDone_.notify_one();
+        }
+    }
+
+    void Work(std::size_t worker) {
+        try {
+            HashInLanes(worker);
+        } catch (...) {
+            std::lock_guard lock(mutex_);
+            workerError_ = std::current_exception();
+            stopping_ = true;
+            frontDone_.notify_one();
+        }
+    }
+
+    // Keeps every lane fed with a file: reads the next piece of each lane whose blocks are
+    // all hashed, and hashes the lanes in step.
+    void HashInLanes(std::size_t worker) {
+        struct Slot {
+            Item* item = nullptr;
+            FileDescriptor file;
+            std::uint64_t bytes = 0;
+        };
+        Md5LaneGroup lanes;
+        const std::size_t laneCount = lanes.LaneCount();
+        const std::size_t chunk = ReadChunkSize(jobs_, laneCount);
+        auto buffers = std::make_unique_for_overwrite<std::uint8_t[]>(laneCount * chunk);
+        std::vector<Slot> slots(laneCount);
+        std::size_t active = 0;
+        const auto release = [&](std::size_t lane, const FileOutcome& outcome) {
+            Complete(slots[lane].item, outcome);
+            slots[lane] = Slot{};
+            --active;
+        };
+        for (;;) {
+            for (std::size_t lane = 0; lane < laneCount; ++lane) {
+                while (slots[lane].item == nullptr) {
+                    Item* item = Take(worker, active);
+                    if (item == nullptr) {
+                        break;
+                    }
+                    EntryLookup found = item->open();
+                    if (!found.file) {
+                        Complete(item, Unopened(found));
+                        continue;
+                    }
+                    slots[lane] = Slot{item, std::move(*found.file), 0};
+                    lanes.Start(lane);
+                    ++active;
+                }
+            }
+            if (active == 0 || stopping_) {
+                return;
+            }
+            for (std::size_t lane = 0; lane < laneCount; ++lane) {
+                if (slots[lane].item == nullptr || lanes.HasPendingBlocks(lane)) {
+                    continue;
+                }
+                std::uint8_t* buffer = buffers.get() + lane * chunk;
+                const long count = ReadRetrying(slots[lane].file.Get(), buffer, chunk);
+                if (count < 0) {
+                    release(lane, {FileStatus::NotOpened, {}, 0});
+                } else if (count == 0) {
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slots[lane].bytes});
+                } else {
+                    // Read-ahead advice pays only for files larger than one piece.
+                    if (slots[lane].bytes == 0 && static_cast<std::size_t>(count) == chunk) {
+                        AdviseSequential(slots[lane].file.Get());
+                    }
+                    lanes.Feed(lane, buffer, static_cast<std::size_t>(count));
+                    slots[lane].bytes += static_cast<std::uint64_t>(count);
+                }
+            }
+            lanes.Compress();
+        }
+    }
+
+    const std::size_t jobs_;
+    std::mutex mutex_;
+    std::condition_variable workAvailable_;
+    std::condition_variable frontDone_;
+    std::deque<std::unique_ptr<Item>> window_; // every item whose handler has not run
+    std::deque<Item*> queue_;                  // the files no worker has taken yet
+    std::vector<std::size_t> activeFiles_;     // per worker
+    std::atomic<bool> stopping_ = false;       // read by busy workers without the lock
+    std::exception_ptr workerError_;
+    std::vector<std::thread> workers_;
+};
+
+DigestPipeline::DigestPipeline(std::size_t jobs) : shared_(std::make_unique<Shared>(jobs)) {}
+
+DigestPipeline::~DigestPipeline() = default;
+
+void DigestPipeline::Hash(FileOpener open, OutcomeHandler onOutcome) {
+    auto item = std::make_unique<Item>();
+    item->open = std::move(open);
+    item->onOutcome = std::move(onOutcome);
+    shared_->Add(std::move(item));
+}
+
+void DigestPipeline::Then(std::function<void()> step) {
+    auto item = std::make_unique<Item>();
+    item->step = std::move(step);
+    shared_->Add(std::move(item));
+}
+
+void DigestPipeline::Finish() {
+    shared_->Finish();
+}
+
+} // namespace sumwarden

@@ -1,0 +1,69 @@
+#pragma once
+
+// Hashes many files at once and hands back their outcomes in the order they were queued.
+// The caller (a walk, the check-file reader, an argument list) queues files and ordered
+// steps; worker threads open, read and hash the files, several at a time through the
+// multi-buffer lanes; every outcome and step then runs on the calling thread, in queue
+// order, so what a job prints and writes is exactly what one thread doing one file after
+// another would produce. With one job nothing is threaded: each file is hashed when
+// queued. The items in flight and the read buffers are bounded, whatever the job's size.
+
+#include "checksum/Md5.h"
+#include "platform/FolderHandle.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace sumwarden {
+
+enum class FileStatus {
+    Hashed,
+    NotOpened, // the open-probe failed or a read failed part way
+    Missing,   // the opener found nothing but a folder or nothing at all
+};
+
+struct FileOutcome {
+    FileStatus status = FileStatus::NotOpened;
+    TDigest digest{};
+    std::uint64_t bytes = 0; // read and hashed
+};
+
+// Opens the file of a queued item, on whichever thread hashes it.
+using FileOpener = std::function<EntryLookup()>;
+
+// Opens the file by its path with the open-probe's rules; it never counts as missing.
+FileOpener OpenByPath(std::string path);
+
+// Reads and hashes what the opener found, on the calling thread.
+FileOutcome HashOpened(EntryLookup found);
+
+// The processors this process may run on (its affinity mask), at least 1.
+std::size_t DefaultJobCount();
+
+class DigestPipeline {
+public:
+    using OutcomeHandler = std::function<void(const FileOutcome&)>;
+
+    explicit DigestPipeline(std::size_t jobs);
+    DigestPipeline(const DigestPipeline&) = delete;
+    DigestPipeline& operator=(const DigestPipeline&) = delete;
+    // Stops the workers; what is still queued is dropped.
+    ~DigestPipeline();
+
+    // Queues the file; onOutcome runs after every earlier item. May run earlier items'
+    // handlers and steps, and rethrows what they throw.
+    void Hash(FileOpener open, OutcomeHandler onOutcome);
+    // Queues a step that needs no file (a report line); it runs in its place in the order.
+    void Then(std::function<void()> step);
+    // Runs everything still queued, in order.
+    void Finish();
+
+private:
+    class Shared;
+    std::unique_ptr<Shared> shared_;
+};
+
+} // namespace sumwarden

@@ -1,0 +1,54 @@
+// The AVX2 back end: 8 lanes per vector, in two interleaved groups or one.
+
+#include "checksum/Md5LaneBackEnds.h"
+#include "checksum/Md5LanesKernel.h"
+
+#include <immintrin.h>
+
+namespace sumwarden::md5lanes {
+namespace {
+
+struct Avx2 {
+    using Vector = __m256i;
+    static constexpr int kWidth = 8;
+
+    static Vector Load(const std::uint32_t* words) {
+        return _mm256_load_si256(reinterpret_cast<const __m256i*>(words));
+    }
+    static void Store(std::uint32_t* words, Vector v) {
+        _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
+    }
+    static Vector Set1(std::uint32_t value) { return _mm256_set1_epi32(static_cast<int>(value)); }
+    static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
+    template <int S>
+    static Vector Rotl(Vector x) {
+        return _mm256_or_si256(_mm256_slli_epi32(x, S), _mm256_srli_epi32(x, 32 - S));
+    }
+    static Vector F(Vector b, Vector c, Vector d) {
+        return _mm256_xor_si256(_mm256_and_si256(_mm256_xor_si256(c, d), b), d);
+    }
+    static Vector G(Vector b, Vector c, Vector d) {
+        return _mm256_or_si256(_mm256_and_si256(b, d), _mm256_andnot_si256(d, c));
+    }
+    static Vector H(Vector b, Vector c, Vector d) {
+        return _mm256_xor_si256(_mm256_xor_si256(b, c), d);
+    }
+    static Vector I(Vector b, Vector c, Vector d) {
+        return _mm256_xor_si256(c, _mm256_or_si256(b, _mm256_xor_si256(d, _mm256_set1_epi32(-1))));
+    }
+};
+
+} // namespace
+
+void CompressAvx2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count) {
+    static_assert(kAvx2Lanes == 2 * Avx2::kWidth);
+    CompressLanes<Avx2, 2>(states, blocks, count);
+}
+
+void CompressAvx2Narrow(Md5LaneStates& states, const std::uint8_t* const* blocks,
+                        std::size_t count) {
+    static_assert(kAvx2NarrowLanes == Avx2::kWidth);
+    CompressLanes<Avx2, 1>(states, blocks, count);
+}
+
+} // namespace sumwarden::md5lanes

@@ -1,0 +1,52 @@
+// The SSE2 back end: 4 lanes per vector, in two interleaved groups or one.
+
+#include "checksum/Md5LaneBackEnds.h"
+#include "checksum/Md5LanesKernel.h"
+
+#include <emmintrin.h>
+
+namespace sumwarden::md5lanes {
+namespace {
+
+struct Sse2 {
+    using Vector = __m128i;
+    static constexpr int kWidth = 4;
+
+    static Vector Load(const std::uint32_t* words) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(words));
+    }
+    static void Store(std::uint32_t* words, Vector v) {
+        _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
+    }
+    static Vector Set1(std::uint32_t value) { return _mm_set1_epi32(static_cast<int>(value)); }
+    static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
+    template <int S>
+    static Vector Rotl(Vector x) {
+        return _mm_or_si128(_mm_slli_epi32(x, S), _mm_srli_epi32(x, 32 - S));
+    }
+    static Vector F(Vector b, Vector c, Vector d) {
+        return _mm_xor_si128(_mm_and_si128(_mm_xor_si128(c, d), b), d);
+    }
+    static Vector G(Vector b, Vector c, Vector d) {
+        return _mm_or_si128(_mm_and_si128(b, d), _mm_andnot_si128(d, c));
+    }
+    static Vector H(Vector b, Vector c, Vector d) { return _mm_xor_si128(_mm_xor_si128(b, c), d); }
+    static Vector I(Vector b, Vector c, Vector d) {
+        return _mm_xor_si128(c, _mm_or_si128(b, _mm_xor_si128(d, _mm_set1_epi32(-1))));
+    }
+};
+
+} // namespace
+
+void CompressSse2(Md5LaneStates& states, const std::uint8_t* const* blocks, std::size_t count) {
+    static_assert(kSse2Lanes == 2 * Sse2::kWidth);
+    CompressLanes<Sse2, 2>(states, blocks, count);
+}
+
+void CompressSse2Narrow(Md5LaneStates& states, const std::uint8_t* const* blocks,
+                        std::size_t count) {
+    static_assert(kSse2NarrowLanes == Sse2::kWidth);
+    CompressLanes<Sse2, 1>(states, blocks, count);
+}
+
+} // namespace sumwarden::md5lanes

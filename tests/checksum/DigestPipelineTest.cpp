@@ -1,0 +1,234 @@
+#include "checksum/DigestPipeline.h"
+
+#include "checksum/CheckFileMaker.h"
+#include "checksum/CheckFileVerifier.h"
+#include "checksum/FileDigest.h"
+#include "checksum/FileDigestList.h"
+#include "tests/checksum/DigestTestData.h"
+#include "tests/platform/TestFiles.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+#include <sched.h>
+#include <stdexcept>
+#include <sys/stat.h>
+
+namespace sumwarden {
+namespace {
+
+using testing::MemoryDigestHex;
+using testing::RandomBytes;
+using testing::ReadWholeFile;
+using testing::ScratchFolder;
+using Lines = std::vector<std::string>;
+
+constexpr std::size_t kJobCounts[] = {1, 2, 3, 8};
+
+// A tree with files of lengths around block, padding and read-chunk boundaries, a few
+// larger than any worker's read chunk, odd names, and things that cannot be hashed.
+struct OddTree {
+    ScratchFolder folder;
+    std::vector<std::string> files;   // every path, in the order a walk meets them
+    std::vector<std::string> digests; // expected text per path ("" when not hashable)
+
+    OddTree() {
+        std::mt19937 random(1321);
+        const std::size_t lengths[] = {0,     1,      55,     56,     63,      64,     65,
+                                       119,   120,    4095,   4096,   4097,    65535,  65536,
+                                       65537, 262143, 262144, 262145, 1048577, 3000000};
+        int index = 0;
+        for (const std::size_t length : lengths) {
+            AddFile("sizes/" + std::to_string(100 + index++) + " file",
+                    RandomBytes(length, random));
+        }
+        for (int i = 0; i < 150; ++i) {
+            AddFile("many/f" + std::to_string(1000 + i), RandomBytes(random() % 20000, random));
+        }
+        AddFile("names/with space", "abc");
+        AddFile("names/\xc3\xa9t\xc3\xa9 \xff", "abc");
+        AddFile("names/\"quoted\"", "abc");
+        AddFile("names/back\\slash", "abc");
+        AddFile("names/line\nbreak", "abc");
+        folder.MakeFolder("special");
+        ::mkfifo((folder / "special/fifo").c_str(), 0644);
+        std::filesystem::create_symlink(folder / "nowhere", folder / "special/dangling");
+        std::filesystem::create_symlink(folder / "sizes", folder / "special/folder-link");
+        std::filesystem::create_symlink(folder / "names/with space", folder / "special/file-link");
+        files.push_back(folder / "special/fifo");
+        digests.push_back("");
+        files.push_back(folder / "special/dangling");
+        digests.push_back("");
+        files.push_back(folder / "special/file-link");
+        digests.push_back(MemoryDigestHex("abc"));
+        files.push_back(folder / "missing");
+        digests.push_back("");
+    }
+
+    void AddFile(const std::string& relative, const std::string& content) {
+        files.push_back(folder.WriteFile(relative, content));
+        digests.push_back(MemoryDigestHex(content));
+    }
+};
+
+TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
+    const OddTree tree;
+    std::optional<FolderHandle> opened = FolderHandle::OpenForLookup("/");
+    ASSERT_TRUE(opened);
+    const auto root = std::make_shared<const FolderHandle>(std::move(*opened));
+    for (const std::size_t jobs : kJobCounts) {
+        Lines seen;
+        DigestPipeline pipeline(jobs);
+        for (std::size_t i = 0; i < tree.files.size(); ++i) {
+            if (i % 7 == 0) {
+                pipeline.Then([&seen, i] { seen.push_back("step " + std::to_string(i)); });
+            }
+            pipeline.Hash([root, path = tree.files[i]] { return root->LookUp(path); },
+                          [&seen](const FileOutcome& outcome) {
+                              seen.push_back(
+                                  outcome.status == FileStatus::Hashed ? DigestToHex(outcome.digest)
+                                  : outcome.status == FileStatus::Missing ? "missing"
+                                                                          : "not opened");
+                          });
+        }
+        pipeline.Finish();
+
+        Lines expected;
+        for (std::size_t i = 0; i < tree.files.size(); ++i) {
+            if (i % 7 == 0) {
+                expected.push_back("step " + std::to_string(i));
+            }
+            expected.push_back(tree.digests[i].empty() ? "not opened" : tree.digests[i]);
+        }
+        expected.back() = "missing";
+        EXPECT_EQ(seen, expected) << jobs << " jobs";
+    }
+}
+
+TEST(DigestPipeline, RunsHandlersWhileFilesAreStillQueued) {
+    ScratchFolder folder;
+    const std::string file = folder.WriteFile("small", "abc");
+    DigestPipeline pipeline(2);
+    std::size_t handled = 0;
+    std::size_t handledBeforeTheLastWasQueued = 0;
+    const std::size_t count = 10000;
+    for (std::size_t i = 0; i < count; ++i) {
+        handledBeforeTheLastWasQueued = handled;
+        pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) { ++handled; });
+    }
+    pipeline.Finish();
+    EXPECT_EQ(handled, count);
+    // The items in flight are bounded: most handlers ran before the queue was complete.
+    EXPECT_GT(handledBeforeTheLastWasQueued, count / 2);
+}
+
+TEST(DigestPipeline, PassesAHandlersExceptionToTheCallerAndRunsNothingAfterIt) {
+    const OddTree tree;
+    for (const std::size_t jobs : kJobCounts) {
+        std::size_t handled = 0;
+        const auto queueAll = [&] {
+            DigestPipeline pipeline(jobs);
+            for (const std::string& file : tree.files) {
+                pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) {
+                    if (++handled == 5) {
+                        throw std::runtime_error("disk full");
+                    }
+                });
+            }
+            pipeline.Finish();
+        };
+        EXPECT_THROW(queueAll(), std::runtime_error) << jobs << " jobs";
+        EXPECT_EQ(handled, 5u) << jobs << " jobs";
+    }
+}
+
+TEST(DigestPipeline, DefaultsToTheProcessorsOfTheAffinityMask) {
+    EXPECT_GE(DefaultJobCount(), 1u);
+    const int result = testing::RunInChild([] {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(0, &one);
+        if (::sched_setaffinity(0, sizeof one, &one) != 0) {
+            return 2;
+        }
+        return DefaultJobCount() == 1 ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// Runs make and verify with one job and with several and compares every line and byte;
+// as the unprivileged user, so files without read permission are among the outcomes.
+TEST(DigestPipeline, MakeAndVerifyWriteTheSameLinesAndCheckFileForAnyNumberOfJobs) {
+    const OddTree tree;
+    tree.folder.WriteFile("locked/secret", "abc");
+    ASSERT_EQ(::chmod((tree.folder / "locked/secret").c_str(), 0), 0);
+    const std::string checkFile = tree.folder / "CheckSum.md5";
+
+    const int made = testing::RunUnprivileged([&] {
+        Lines sequentialLines;
+        std::string sequentialEntries;
+        for (const std::size_t jobs : kJobCounts) {
+            Lines lines;
+            const MakeResult result = MakeCheckFile(
+                tree.folder.Path(), true, [&](const std::string& line) { lines.push_back(line); },
+                jobs);
+            const std::string text = ReadWholeFile(checkFile);
+            const std::string entries = text.substr(text.find("\r\n\r\n"));
+            if (jobs == 1) {
+                sequentialLines = lines;
+                sequentialEntries = entries;
+                if (result.filesNotOpened != 3 || result.namesNotSupported != 2) {
+                    return 100;
+                }
+            } else if (lines != sequentialLines || entries != sequentialEntries) {
+                return static_cast<int>(jobs);
+            }
+        }
+        return 0;
+    });
+    EXPECT_EQ(made, 0);
+
+    tree.folder.WriteFile("many/f1003", "changed");
+    std::filesystem::remove(tree.folder / "many/f1004");
+    ASSERT_EQ(::chmod((tree.folder / "many/f1005").c_str(), 0), 0);
+    const int verified = testing::RunUnprivileged([&] {
+        Lines sequentialLines;
+        for (const std::size_t jobs : kJobCounts) {
+            Lines lines;
+            const VerifyResult result = VerifyCheckFile(
+                checkFile, [&](const std::string& line) { lines.push_back(line); }, jobs);
+            if (result.changedFiles.Entries() != Lines{tree.folder / "many/f1003"} ||
+                result.missingFiles.Entries() != Lines{tree.folder / "many/f1004"} ||
+                result.unopenableFiles.Entries() != Lines{tree.folder / "many/f1005"}) {
+                return 100 + static_cast<int>(jobs);
+            }
+            if (jobs == 1) {
+                sequentialLines = lines;
+            } else if (lines != sequentialLines) {
+                return static_cast<int>(jobs);
+            }
+        }
+        return 0;
+    });
+    EXPECT_EQ(verified, 0);
+}
+
+TEST(ListFileDigests, GivesTheSameRowsForAnyNumberOfJobs) {
+    const OddTree tree;
+    for (const std::size_t jobs : kJobCounts) {
+        std::vector<FileDigestRow> rows;
+        ListFileDigests(
+            tree.files, [&rows](const FileDigestRow& row) { rows.push_back(row); }, jobs);
+        ASSERT_EQ(rows.size(), tree.files.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].path, tree.files[i]);
+            EXPECT_EQ(rows[i].text,
+                      tree.digests[i].empty() ? "Could not open file" : tree.digests[i])
+                << jobs << " jobs, " << tree.files[i];
+            EXPECT_EQ(rows[i].opened, !tree.digests[i].empty());
+        }
+    }
+}
+
+} // namespace
+} // namespace sumwarden
