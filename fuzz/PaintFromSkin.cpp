@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/controls/SKScrollBar.h"
 #include "skin/core/SKMgr.h"
 #include "skin/frame/SKImagePanel.h"
 
@@ -75,5 +76,15 @@ void PaintEveryControlFromSkin(const QByteArray& bytes) {
         auto* panel = new TskImagePanel(&form);
         panel->SetDrawStyle(large ? TskCustomPanel::skTile : TskCustomPanel::skStretch);
         PaintStates(form, panel);
+        auto* track = new TskTrackBar(&form);
+        track->SetFileTheme(theme);
+        track->SetUIStyle(FromThemeFile);
+        track->SetOrientation(large ? skVertical : skHorizontal);
+        PaintStates(form, track);
+        auto* bar = new TskScrollBar(&form);
+        bar->SetFileTheme(theme);
+        bar->SetUIStyle(FromThemeFile);
+        bar->SetOrientation(large ? skVertical : skHorizontal);
+        PaintStates(form, bar);
     }
 }

@@ -4,8 +4,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -421,6 +419,7 @@ TListItem* TListItems::Insert(int index) {
 
 void TListItems::Delete(int index) {
     FItems.erase(FItems.begin() + index);
+    FOwner->Perform(LVM_DELETEITEM, index);
 }
 
 void TListItems::Clear() {
@@ -428,6 +427,7 @@ void TListItems::Clear() {
     tree->setUpdatesEnabled(false);
     FItems.clear();
     tree->setUpdatesEnabled(true);
+    FOwner->Perform(LVM_DELETEITEM, -1);
 }
 
 int TListItems::IndexOf(const TListItem* item) const {
@@ -448,6 +448,7 @@ void TListItems::BeginUpdate() {
 void TListItems::EndUpdate() {
     if (FUpdateCount > 0 && --FUpdateCount == 0) {
         FOwner->Tree()->setUpdatesEnabled(true);
+        FOwner->Perform(WM_SETREDRAW, 1);
     }
 }
 
@@ -471,21 +472,6 @@ TCustomListView::~TCustomListView() {
     FItems.reset();
     // A collection is no child of its owner: the list view frees its columns itself.
     delete FColumns;
-}
-
-QWidget* TCustomListView::CreateHandle() {
-    auto* tree = new TForwardingWidget<QTreeWidget>(this);
-    tree->setRootIsDecorated(false);
-    tree->setItemsExpandable(false);
-    tree->setIndentation(0);
-    tree->setUniformRowHeights(true);
-    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree->setFocusPolicy(Qt::StrongFocus);
-    tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionsMovable(false);
-    tree->setColumnCount(0);
-    return tree;
 }
 
 QTreeWidget* TCustomListView::Tree() const {
@@ -557,42 +543,6 @@ TListItem* TCustomListView::Selected() const {
     return nullptr;
 }
 
-TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) const {
-    QTreeWidget* tree = Tree();
-    // The view lays its rows out lazily; the bars are right only after a layout.
-    tree->doItemsLayout();
-    QScrollBar* bar =
-        orientation == Qt::Vertical ? tree->verticalScrollBar() : tree->horizontalScrollBar();
-    TScrollBarState state;
-    // Qt shows an as-needed bar only at its next layout pass; decide as it will.
-    const Qt::ScrollBarPolicy policy = orientation == Qt::Vertical
-                                           ? tree->verticalScrollBarPolicy()
-                                           : tree->horizontalScrollBarPolicy();
-    state.Shown = policy == Qt::ScrollBarAlwaysOn ||
-                  (policy == Qt::ScrollBarAsNeeded && bar->maximum() > bar->minimum());
-    state.Min = bar->minimum();
-    state.Page = bar->pageStep();
-    state.Max = bar->maximum() + bar->pageStep() - 1;
-    state.Position = bar->value();
-    state.Usable = state.Shown && bar->isEnabled() && bar->maximum() > bar->minimum();
-    if (state.Shown) {
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = bar->orientation();
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.pageStep = bar->pageStep();
-        option.singleStep = bar->singleStep();
-        option.sliderPosition = bar->sliderPosition();
-        option.sliderValue = bar->value();
-        option.subControls = QStyle::SC_All;
-        const QRect slider = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                          QStyle::SC_ScrollBarSlider, bar);
-        state.ThumbLength = orientation == Qt::Vertical ? slider.height() : slider.width();
-    }
-    return state;
-}
-
 TNotifyEvent* TCustomListView::NotifyEvent(const QString& name) {
     return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
 }
@@ -605,12 +555,24 @@ void TCustomListView::ApplyColorToWidget() {
 
 void TCustomListView::ApplyFontToWidget() {
     TWinControl::ApplyFontToWidget();
+    FRowHeight = 0;
 }
 
 void TCustomListView::WndProc(TMessage& message) {
-    if (message.Msg == WM_GETDLGCODE) {
+    switch (message.Msg) {
+    case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (!FNotifyingScroll) {
+            ActOnScrollMessage(message);
+        }
+        return;
+    case LVM_DELETEITEM:
+    case WM_SETREDRAW:
+        return;
+    default:
+        TWinControl::WndProc(message);
     }
-    TWinControl::WndProc(message);
 }

@@ -188,6 +188,23 @@ private:
     int FUpdateCount = 0;
 };
 
+// WM_HSCROLL and WM_VSCROLL codes (low word of WParam; the high word carries the
+// position of SB_THUMBPOSITION and SB_THUMBTRACK).
+constexpr intptr_t SB_LINEUP = 0;
+constexpr intptr_t SB_LINEDOWN = 1;
+constexpr intptr_t SB_PAGEUP = 2;
+constexpr intptr_t SB_PAGEDOWN = 3;
+constexpr intptr_t SB_THUMBPOSITION = 4;
+constexpr intptr_t SB_THUMBTRACK = 5;
+constexpr intptr_t SB_TOP = 6;
+constexpr intptr_t SB_BOTTOM = 7;
+constexpr intptr_t SB_ENDSCROLL = 8;
+// Sent by the list view when the outermost EndUpdate switches redrawing back on
+// (WParam 1).
+constexpr uint32_t WM_SETREDRAW = 0x000B;
+// Sent by the list view after it deleted the item at WParam (-1: all items at once).
+constexpr uint32_t LVM_DELETEITEM = 0x1008;
+
 // The state of one of a control's own scroll bars, in the classic terms: the range
 // runs from Min to Max with the page included (Max = last position + Page - 1).
 struct TScrollBarState {
@@ -244,7 +261,13 @@ public:
     void Clear() { FItems->Clear(); }
 
     QTreeWidget* Tree() const;
+    // The state of the list's own bar, derived from the row count, the row height and
+    // the header's length without laying the rows out: it costs the same for any count.
+    // Vertically the list scrolls by whole rows: the range is 0..rows - 1 and the page
+    // is the number of rows that fit entirely.
     TScrollBarState ScrollBarState(Qt::Orientation orientation) const;
+    // Scrolls dx pixels horizontally and dy rows vertically.
+    void Scroll(int dx, int dy);
     TNotifyEvent* NotifyEvent(const QString& name) override;
 
     TNotifyEvent OnChange;
@@ -256,7 +279,14 @@ protected:
     void ApplyFontToWidget() override;
 
 private:
+    friend class TListItems;
+    friend class TListViewWidget;
     void ColumnsChanged();
+    // Acts on a WM_HSCROLL or WM_VSCROLL that someone sent the list.
+    void ActOnScrollMessage(const TMessage& message);
+    // Tells the window procedure that the list scrolled, however it happened.
+    void NotifyScrolled(Qt::Orientation orientation, int value);
+    int RowHeight() const;
 
     TListColumns* FColumns;
     std::unique_ptr<TListItems> FItems;
@@ -269,6 +299,8 @@ private:
     bool FColumnClick = true;
     TViewStyle FViewStyle = vsIcon;
     TCustomPanel::TBorderStyle FBorderStyle = TCustomPanel::bsSingle;
+    bool FNotifyingScroll = false;
+    mutable int FRowHeight = 0;
 };
 
 class TListView : public TCustomListView {

@@ -88,6 +88,7 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        gLastCursorPos = mouse->globalPosition().toPoint();
         const bool press = event->type() == QEvent::MouseButtonPress;
         if ((event->type() == QEvent::MouseMove || press) && mouse->buttons() != Qt::NoButton) {
             TranslateHeldMouseCrossing(mouse);

@@ -9,6 +9,7 @@ using namespace control_private;
 
 namespace control_private {
 TControl* gCaptureControl = nullptr;
+std::optional<QPoint> gLastCursorPos;
 } // namespace control_private
 
 const TMouse* Mouse = [] {
@@ -115,10 +116,12 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 TPoint TMouse::CursorPos() const {
-    return TPoint::FromQPoint(QCursor::pos());
+    // QCursor::pos() lags behind (or ignores) synthesised and offscreen events.
+    return TPoint::FromQPoint(gLastCursorPos.value_or(QCursor::pos()));
 }
 
 void TMouse::SetCursorPos(const TPoint& point) const {
+    gLastCursorPos = point.ToQPoint();
     QCursor::setPos(point.ToQPoint());
 }
 

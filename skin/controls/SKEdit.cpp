@@ -1,6 +1,7 @@
 #include "skin/controls/SKEdit.h"
 
 #include "skin/core/SKDraw.h"
+#include "skin/core/SKPictureCache.h"
 
 TskEdit::TskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     SetControlStyle(ControlStyle() | csOpaque);
@@ -17,10 +18,7 @@ void TskEdit::SetFileTheme(TskFileTheme* theme) {
 
 void TskEdit::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
-    TskUIStyle effective = style;
-    FBorderColor = UsingFileTheme(FileTheme(), style, effective)
-                       ? FileTheme()->GetColor(ControlBorderColor)
-                       : GetBuiltinThemeColor(effective, ControlBorderColor);
+    FBorderColor = ThemeColor(FileTheme(), style, ControlBorderColor);
     StyleChanged();
     Invalidate();
 }

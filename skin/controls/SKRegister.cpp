@@ -3,6 +3,7 @@
 #include "framework/layout/ClassRegistry.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/controls/SKListView.h"
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
 #include "skin/frame/SKImagePanel.h"
@@ -19,6 +20,9 @@ void RegisterSkinClasses() {
         RegisterComponentClass<TskImagePanel>("TskImagePanel");
         RegisterComponentClass<TskPageControl>("TskPageControl");
         RegisterComponentClass<TskTabSheet>("TskTabSheet");
+        RegisterComponentClass<TskTrackBar>("TskTrackBar");
+        RegisterComponentClass<TskScrollBar>("TskScrollBar");
+        RegisterComponentClass<TskListView>("TskListView");
         RegisterComponentClass<TskFileTheme>("TskFileTheme");
         RegisterComponentClass<TskForm>("TskForm");
         RegisterComponentClass<TskTitleBar>("TskTitleBar");

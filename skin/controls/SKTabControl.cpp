@@ -1,6 +1,7 @@
 #include "skin/controls/SKTabControl.h"
 
 #include "skin/core/SKDraw.h"
+#include "skin/core/SKPictureCache.h"
 
 #include <QFontMetrics>
 #include <QScopeGuard>
@@ -27,14 +28,6 @@ void LoadElement(TskFileTheme* theme, TskUIStyle style, int element, TBitmap& ta
     } else {
         GetBuiltinThemeBitmap(effective, element, &target, frameCount, frameIndex);
     }
-}
-
-TColor ElementColor(TskFileTheme* theme, TskUIStyle style, int element) {
-    TskUIStyle effective = style;
-    if (UsingFileTheme(theme, style, effective)) {
-        return theme->GetColor(element);
-    }
-    return GetBuiltinThemeColor(effective, element);
 }
 
 } // namespace
@@ -348,9 +341,9 @@ void TskTab::SetUIStyle(TskUIStyle style) {
     FTopPanel->SetFileTheme(FFileTheme);
     FTopPanel->SetUIStyle(style);
     UpdateUIStyle(style, FFileTheme);
-    const TColor background = ElementColor(FFileTheme, style, ControlBackgroundColor);
+    const TColor background = ThemeColor(FFileTheme, style, ControlBackgroundColor);
     FTopPanel->SetColor(background);
-    FBorderColor = ElementColor(FFileTheme, style, ControlBorderColor);
+    FBorderColor = ThemeColor(FFileTheme, style, ControlBorderColor);
     TskUIStyle effective = style;
     const bool fromFile = UsingFileTheme(FFileTheme, style, effective);
     SetColor(!fromFile && style == WinXP ? WinXPPageColor : background);

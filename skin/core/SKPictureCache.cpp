@@ -43,6 +43,14 @@ QImage Cut(const QImage& picture, int frameCount, int frameIndex) {
 
 } // namespace
 
+quint32 ThemeColor(const TskFileTheme* fileTheme, TskUIStyle style, int element) {
+    TskUIStyle effective = style;
+    if (UsingFileTheme(fileTheme, style, effective)) {
+        return fileTheme->GetColor(element);
+    }
+    return GetBuiltinThemeColor(effective, element);
+}
+
 QImage ThemeFrame(const TskFileTheme* fileTheme, TskUIStyle style, int element, int frameCount,
                   int frameIndex) {
     TskUIStyle effective = style;

@@ -21,6 +21,9 @@ QImage ThemeFrame(const TskFileTheme* fileTheme, TskUIStyle style, int element, 
 void LoadThemeFrame(const TskFileTheme* fileTheme, TskUIStyle style, int element, TBitmap* target,
                     int frameCount = 0, int frameIndex = 1);
 
+// The colour of a colour element, read like ThemeFrame reads pictures.
+quint32 ThemeColor(const TskFileTheme* fileTheme, TskUIStyle style, int element);
+
 // A generation number no file theme has used before (never 0).
 quint64 NewThemeGeneration();
 // Drops the frames cut from the file of that generation.

@@ -6,6 +6,7 @@
 #include "app/skintool/gallery/FrameGallery.h"
 #include "app/skintool/gallery/GallerySheet.h"
 #include "app/skintool/gallery/ImagePanelGallery.h"
+#include "app/skintool/gallery/ScrollGallery.h"
 #include "app/skintool/gallery/TabsGallery.h"
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKSkinBuilder.h"
@@ -53,7 +54,8 @@ int RunGalleryCommand(int argc, char** argv) {
     const QImage sheet = StackSections(
         {PaintButtonsGallery(look, theme.get()), PaintCheckBoxGallery(look, theme.get()),
          PaintEditGallery(look, theme.get()), PaintImagePanelGallery(look, theme.get()),
-         PaintTabsGallery(look, theme.get()), PaintFrameGallery(look, theme.get())});
+         PaintTabsGallery(look, theme.get()), PaintScrollGallery(look, theme.get()),
+         PaintFrameGallery(look, theme.get())});
     if (!sheet.save(arguments[1], "PNG")) {
         Print(stderr,
               QStringLiteral("sumwarden-skin: %1: cannot write the picture").arg(arguments[1]));

@@ -4,6 +4,7 @@
 #include "framework/layout/LayoutReader.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/controls/SKListView.h"
 #include "skin/controls/SKRegister.h"
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
@@ -90,6 +91,30 @@ TEST(SkinControls, EveryLookControlAndStatePaintsWithoutAWarning) {
             panel->SetCaption(QStringLiteral("Panel"));
             PaintEveryState(form.get(), panel);
             delete panel;
+            auto* track = new TskTrackBar(form.get());
+            track->SetFileTheme(theme);
+            track->SetUIStyle(look);
+            track->SetOrientation(checked ? skVertical : skHorizontal);
+            PaintEveryState(form.get(), track);
+            delete track;
+            auto* bar = new TskScrollBar(form.get());
+            bar->SetFileTheme(theme);
+            bar->SetUIStyle(look);
+            bar->SetOrientation(checked ? skVertical : skHorizontal);
+            PaintEveryState(form.get(), bar);
+            auto* list = new TskListView(form.get());
+            list->SetParent(form.get());
+            list->SetFileTheme(theme);
+            list->SetUIStyle(look);
+            list->SetViewStyle(TCustomListView::vsReport);
+            list->Columns()->Add()->SetWidth(400);
+            for (int row = 0; row < 30; ++row) {
+                list->Items()->Add()->SetCaption(QStringLiteral("row"));
+            }
+            list->SetVScrollBar(bar);
+            PaintEveryState(form.get(), list);
+            delete bar;
+            delete list;
         }
     }
     qInstallMessageHandler(previous);

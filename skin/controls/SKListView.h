@@ -1,0 +1,62 @@
+// The skinned list view: the framework's list view inside a flat border in the look's
+// colour, optionally with painted scroll bars laid over its own and kept in step with
+// them both ways.
+#pragma once
+
+#include "framework/controls/ComCtrls.h"
+#include "framework/core/ComponentReference.h"
+#include "skin/controls/SKScrollBar.h"
+#include "skin/core/SKMgr.h"
+#include "skin/core/SKThemes.h"
+
+class TskListView : public TCustomListView {
+    Q_OBJECT
+    Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(SkinStyles::TskUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
+    Q_PROPERTY(TskScrollBar* VScrollBar READ VScrollBar WRITE SetVScrollBar)
+    Q_PROPERTY(TskScrollBar* HScrollBar READ HScrollBar WRITE SetHScrollBar)
+public:
+    explicit TskListView(TComponent* AOwner);
+    ~TskListView() override;
+
+    TskFileTheme* FileTheme() const { return FFileTheme.Get(); }
+    void SetFileTheme(TskFileTheme* theme);
+    TskUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TskUIStyle style);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor color);
+    TskScrollBar* VScrollBar() const { return FVScrollBar.Get(); }
+    void SetVScrollBar(TskScrollBar* bar);
+    TskScrollBar* HScrollBar() const { return FHScrollBar.Get(); }
+    void SetHScrollBar(TskScrollBar* bar);
+
+    bool Syncing() const { return FSyncing; }
+    bool LeftButtonDown() const { return FLeftButtonDown; }
+    // Lays the linked bars over the list's own, then synchronises them.
+    void PlaceScrollBars();
+    // Copies the list's scroll state into the linked bars.
+    void SynchronizeScrollBars();
+
+protected:
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+
+private:
+    // The bar's layout is mirrored (vertical bar on the left).
+    bool MirroredLayout() const;
+    void LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar* bar, bool vertical);
+    void SynchronizeBar(TskScrollBar* bar, int objectId);
+    void VerticalBarChanged();
+    void HorizontalBarChanged();
+    void ApplyStyleToBars();
+
+    TColor FBorderColor = clBlack;
+    TskUIStyle FUIStyle = DeepBlue;
+    TComponentReference<TskFileTheme> FFileTheme{this};
+    TComponentReference<TskScrollBar> FVScrollBar{this};
+    TComponentReference<TskScrollBar> FHScrollBar{this};
+    bool FSyncing = false;
+    bool FLeftButtonDown = false;
+};
