@@ -8,6 +8,7 @@
 #include "framework/forms/Form.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/controls/SKListView.h"
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
 
@@ -38,7 +39,7 @@ class TForm1 : public TForm {
     Q_PROPERTY(TLabel* LblWebsite MEMBER LblWebsite)
     Q_PROPERTY(TLabel* LblEmail MEMBER LblEmail)
     Q_PROPERTY(TskTabSheet* SheetFileMD5 MEMBER SheetFileMD5)
-    Q_PROPERTY(TListView* LvwFile MEMBER LvwFile)
+    Q_PROPERTY(TskListView* LvwFile MEMBER LvwFile)
     Q_PROPERTY(TskButton* BtnSelectFile MEMBER BtnSelectFile)
     Q_PROPERTY(TOpenDialog* dlg2 MEMBER dlg2)
 
@@ -71,7 +72,7 @@ public:
     TLabel* LblWebsite = nullptr;
     TLabel* LblEmail = nullptr;
     TskTabSheet* SheetFileMD5 = nullptr;
-    TListView* LvwFile = nullptr;
+    TskListView* LvwFile = nullptr;
     TskButton* BtnSelectFile = nullptr;
     TOpenDialog* dlg2 = nullptr;
 

@@ -44,7 +44,7 @@ const std::vector<ControlRow> kControls = {
     {"LblEmail", "TLabel", "SheetAbout", 128, 201, -1, -1,
      "Support Email: support@sumwarden.example", -1},
     {"SheetFileMD5", "TskTabSheet", "PageControl", -1, -1, -1, -1, "Make file MD5", -1},
-    {"LvwFile", "TListView", "SheetFileMD5", 8, 8, 465, 177, "", 0},
+    {"LvwFile", "TskListView", "SheetFileMD5", 8, 8, 465, 177, "", 0},
     {"BtnSelectFile", "TskButton", "SheetFileMD5", 280, 192, 184, 27,
      "Select Files to calculate MD5", 1},
 };
@@ -182,7 +182,7 @@ TEST_F(WindowTest, TextIsTheUserInterfaceFontAtElevenPixels) {
 }
 
 TEST_F(WindowTest, ListViewIsAReadOnlyReportWithTwoColumns) {
-    TListView* list = Form->LvwFile;
+    TskListView* list = Form->LvwFile;
     EXPECT_EQ(list->ViewStyle(), TCustomListView::vsReport);
     EXPECT_TRUE(list->GridLines());
     EXPECT_TRUE(list->ReadOnly());
@@ -240,6 +240,8 @@ TEST_F(WindowTest, SkinnedControlsCarryTheMacOSLookAndTheirStoredValues) {
         EXPECT_EQ(edit->UIStyle(), MacOS);
         EXPECT_EQ(edit->BorderColor(), 0x7F7F7F);
     }
+    EXPECT_EQ(Form->LvwFile->UIStyle(), MacOS);
+    EXPECT_EQ(Form->LvwFile->BorderColor(), 0x7F7F7F);
     TskCheckBox* box = Form->ChkSubFolder;
     EXPECT_EQ(box->UIStyle(), MacOS);
     EXPECT_TRUE(box->AutoSize());
