@@ -16,6 +16,8 @@ TskCheckBox::TskCheckBox(TComponent* AOwner) : TCustomControl(AOwner) {
     SetBounds(Left(), Top(), CheckBoxDefaultWidth, CheckBoxDefaultHeight);
     SetControlStyle(ControlStyle() & ~TControlStyle(csDoubleClicks | csAcceptsControls));
     SetTabStop(true);
+    // An opaque check box fills with the colour of the page it sits on unless given its own.
+    SetParentColor(true);
     SetUIStyle(GetFormUIStyle(AOwner));
 }
 

@@ -38,6 +38,18 @@ TEST(SkinCheckBox, EachStateDrawsItsFrameOpaqueAtTheLeft) {
     }
 }
 
+TEST(SkinCheckBox, AnOpaqueBoxFillsWithItsParentsColourUntilGivenItsOwn) {
+    const std::unique_ptr<TForm> form = ShownForm();
+    form->SetColor(TColor(0xE7E7E7));
+    auto* box = new TskCheckBox(form.get());
+    box->SetParent(form.get());
+    box->SetUIStyle(MacOS);
+    const int right = box->Width() - 1;
+    EXPECT_EQ(Paint(*box).pixel(right, 0) & 0xFFFFFF, 0xE7E7E7u);
+    box->SetColor(TColor(0x0000FF));
+    EXPECT_EQ(Paint(*box).pixel(right, 0) & 0xFFFFFF, 0xFF0000u);
+}
+
 TEST(SkinCheckBox, AutoSizeFitsPictureAndCaptionInTheUiFont) {
     TskCheckBox box(nullptr);
     box.SetUIStyle(MacOS);
