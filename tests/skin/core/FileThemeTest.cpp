@@ -14,8 +14,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A skinned control as every control will be: FileTheme and UIStyle published, the
-// reference kept with the shared helpers. It records the order of assignments.
+// A skinned control as every control is: FileTheme and UIStyle published, the theme
+// held by a component reference that falls back to DeepBlue. It records the order of
+// assignments.
 class TskProbeControl : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
@@ -25,7 +26,7 @@ public:
     using TCustomControl::TCustomControl;
     TskFileTheme* FileTheme() const { return FFileTheme; }
     void SetFileTheme(TskFileTheme* theme) {
-        SetFileThemeReference(this, FFileTheme, theme);
+        FFileTheme.Set(theme);
         assignments << QStringLiteral("FileTheme");
     }
     TskUIStyle UIStyle() const { return FUIStyle; }
@@ -35,17 +36,12 @@ public:
     }
     QStringList assignments;
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override {
-        TCustomControl::Notification(component, operation);
-        if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-            assignments << QStringLiteral("dropped");
-        }
-    }
-
 private:
-    TskFileTheme* FFileTheme = nullptr;
     TskUIStyle FUIStyle = MacOS;
+    TComponentReference<TskFileTheme> FFileTheme{this, [this](TskFileTheme*) {
+                                                     FUIStyle = DeepBlue;
+                                                     assignments << QStringLiteral("dropped");
+                                                 }};
 };
 
 // Publishes a look but no file theme.
