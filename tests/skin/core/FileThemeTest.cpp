@@ -1,12 +1,18 @@
 #include "RawSkinImage.h"
 #include "framework/controls/Control.h"
+#include "framework/controls/Panel.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/layout/ClassRegistry.h"
+#include "skin/controls/SKListView.h"
+#include "skin/controls/SKRegister.h"
+#include "skin/controls/SKScrollBar.h"
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKSkinFile.h"
 #include "skin/core/SKThemes.h"
 #include "skin/frame/SKForm.h"
+#include "tests/support/ReferenceOrders.h"
 
 #include <QDir>
 #include <QFile>
@@ -320,6 +326,81 @@ TEST_F(FileThemeTest, ADestroyedThemeLeavesItsControlsInDeepBlue) {
     replaced.reset();
     EXPECT_EQ(control.FileTheme(), kept.get()) << "an earlier theme no longer matters";
     EXPECT_EQ(control.UIStyle(), MacOS);
+}
+
+TEST_F(FileThemeTest, EverySkinnedReferenceSurvivesEveryOrderOfFreeing) {
+    RegisterSkinClasses();
+    const QString skin = WriteSkin(root.filePath(QStringLiteral("refs.skn")), 2);
+    const auto makeTheme = [skin](TComponent* owner) -> TComponent* {
+        auto* theme = new TskFileTheme(owner);
+        theme->SetThemeFile(skin);
+        return theme;
+    };
+    QList<TReferenceKind> kinds;
+    // Every registered class that publishes FileTheme (the image button does not).
+    for (const char* name :
+         {"TskButton", "TskCheckBox", "TskEdit", "TskPageControl", "TskTrackBar", "TskScrollBar",
+          "TskListView", "TskForm", "TskTitleBar", "TskMainMenu", "TskPopupMenu"}) {
+        const TComponentFactory factory = FindClass(QString::fromLatin1(name));
+        ASSERT_TRUE(factory) << name;
+        const std::unique_ptr<TComponent> sample(factory(nullptr));
+        ASSERT_GE(sample->metaObject()->indexOfProperty("FileTheme"), 0) << name;
+        kinds.append({name, factory, makeTheme,
+                      [](TComponent* holder, TComponent* theme) {
+                          holder->setProperty("FileTheme", QVariant::fromValue(theme));
+                          holder->setProperty("UIStyle", QVariant::fromValue(FromThemeFile));
+                      },
+                      [](const TComponent* holder) -> TComponent* {
+                          return holder->property("FileTheme").value<TskFileTheme*>();
+                      },
+                      [](TComponent*) {},
+                      [](const TComponent* holder) {
+                          EXPECT_EQ(holder->property("UIStyle").value<TskUIStyle>(), DeepBlue);
+                      }});
+    }
+    // The menu bar's host and the list's bars are called back by their targets.
+    kinds.append(
+        {"skinned form menu", [](TComponent* owner) -> TComponent* { return new TskForm(owner); },
+         [](TComponent* owner) -> TComponent* { return new TskMainMenu(owner); },
+         [](TComponent* form, TComponent* menu) { static_cast<TskForm*>(form)->SetMenu(menu); },
+         [](const TComponent* form) { return static_cast<const TskForm*>(form)->Menu(); },
+         [](TComponent* menu) {
+             auto* skinned = static_cast<TskMainMenu*>(menu);
+             skinned->Items()->Add(new TMenuItem(skinned));
+             skinned->SetUseSystemFont(!skinned->UseSystemFont());
+         }});
+    kinds.append(
+        {"skinned form panel", [](TComponent* owner) -> TComponent* { return new TskForm(owner); },
+         [](TComponent* owner) -> TComponent* { return new TPanel(owner); },
+         [](TComponent* form, TComponent* panel) {
+             static_cast<TskForm*>(form)->SetFormPanel(panel);
+         },
+         [](const TComponent* form) { return static_cast<const TskForm*>(form)->FormPanel(); }});
+    for (const bool vertical : {true, false}) {
+        kinds.append({vertical ? "list view vertical bar" : "list view horizontal bar",
+                      [](TComponent* owner) -> TComponent* { return new TskListView(owner); },
+                      [](TComponent* owner) -> TComponent* { return new TskScrollBar(owner); },
+                      [vertical](TComponent* list, TComponent* bar) {
+                          auto* view = static_cast<TskListView*>(list);
+                          auto* scrollBar = static_cast<TskScrollBar*>(bar);
+                          vertical ? view->SetVScrollBar(scrollBar)
+                                   : view->SetHScrollBar(scrollBar);
+                      },
+                      [vertical](const TComponent* list) -> TComponent* {
+                          const auto* view = static_cast<const TskListView*>(list);
+                          return vertical ? view->VScrollBar() : view->HScrollBar();
+                      },
+                      [](TComponent* bar) {
+                          auto* scrollBar = static_cast<TskScrollBar*>(bar);
+                          scrollBar->SetPosition(scrollBar->Position() + 1);
+                          if (scrollBar->OnChange) {
+                              scrollBar->OnChange(scrollBar);
+                          }
+                      }});
+    }
+    for (const TReferenceKind& kind : kinds) {
+        CheckReferenceInEveryOrder(kind);
+    }
 }
 
 TEST_F(FileThemeTest, UsingFileThemeFallsBackToDeepBlue) {
