@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/controls/DragDock.h"
 #include "framework/core/Component.h"
 #include "framework/core/ComponentReference.h"
 #include "framework/core/Messages.h"
@@ -106,6 +107,7 @@ class TControl : public TComponent {
     Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
     Q_PROPERTY(TAnchors Anchors READ Anchors WRITE SetAnchors)
     Q_PROPERTY(TComponent* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(TComponent* Action READ Action WRITE SetAction)
     Q_PROPERTY(TCursor DragCursor READ DragCursor WRITE SetDragCursor)
     Q_PROPERTY(TDragKind DragKind READ DragKind WRITE SetDragKind)
     Q_PROPERTY(TDragMode DragMode READ DragMode WRITE SetDragMode)
@@ -180,6 +182,12 @@ public:
     using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
     using TKeyEvent = std::function<void(TObject* Sender, quint16& Key, TShiftState Shift)>;
     using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+    // MousePos in client coordinates; Handled true shows no popup menu.
+    using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+    using TCanResizeEvent =
+        std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
+    using TConstrainedResizeEvent = std::function<void(
+        TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
     using TWndMethod = std::function<void(TMessage& Message)>;
 
     explicit TControl(TComponent* AOwner);
@@ -269,6 +277,10 @@ public:
     // The menu shown at the pointer on a context-menu request (a TPopupMenu).
     TComponent* PopupMenu() const { return FPopupMenu.Get(); }
     void SetPopupMenu(TComponent* menu) { FPopupMenu.Set(menu); }
+    // Stored for layouts: the component named as the control's action. The framework
+    // has no action class, so any component may be named and nothing is taken from it.
+    TComponent* Action() const { return FAction.Get(); }
+    void SetAction(TComponent* action) { FAction.Set(action); }
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* parent);
@@ -319,6 +331,22 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    // Raised on a context-menu request, before the popup menu.
+    TContextPopupEvent OnContextPopup;
+    // Stored for layouts: the framework sizes controls by its constraints alone.
+    TCanResizeEvent OnCanResize;
+    TConstrainedResizeEvent OnConstrainedResize;
+    // Stored for layouts (see DragDock.h): bound by name, never raised.
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TEndDragEvent OnEndDrag;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDock;
+    TStartDockEvent OnStartDock;
+    TDockDropEvent OnDockDrop;
+    TDockOverEvent OnDockOver;
+    TUnDockEvent OnUnDock;
+    TGetSiteInfoEvent OnGetSiteInfo;
 
     static TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers,
                                     Qt::MouseButtons buttons = Qt::NoButton);
@@ -393,6 +421,8 @@ protected:
     friend class TWinControl;
 
 private:
+    // The drag and dock events by layout name (ControlDragDock.cpp).
+    std::optional<TEventSlot> DragDockEventSlot(const QString& name);
     void SendPaintMessages(QWidget* widget, QEvent* event);
     void LeaveFocusBeforeDisabling();
     // Hidden or its window deactivated: a held button or capture is let go.
@@ -428,6 +458,7 @@ private:
     bool FApplyingParentBiDiMode = false;
     TAnchors FAnchors = TAnchors(akLeft | akTop);
     TComponentReference<TComponent> FPopupMenu{this};
+    TComponentReference<TComponent> FAction{this};
     TCursor FDragCursor = crDrag;
     TDragKind FDragKind = dkDrag;
     TDragMode FDragMode = dmManual;

@@ -1,6 +1,7 @@
 #include "framework/controls/Control.h"
 
 #include "framework/controls/ControlPrivate.h"
+#include "framework/core/EventSlot.h"
 #include "framework/forms/Form.h"
 
 #include <QCursor>
@@ -392,36 +393,26 @@ void TControl::Loaded() {
 }
 
 std::optional<TComponent::TEventSlot> TControl::EventSlot(const QString& name) {
-    const QList<QMetaType> mouse{QMetaType::fromType<TMouseButton>(),
-                                 QMetaType::fromType<TShiftState>(), QMetaType::fromType<int>(),
-                                 QMetaType::fromType<int>()};
-    const auto mouseSlot = [&mouse](TMouseEvent& event) {
-        return TEventSlot{mouse, [&event](const TEventInvoker& invoke) {
-                              event = [invoke](TObject* sender, TMouseButton button,
-                                               TShiftState shift, int x, int y) {
-                                  QObject* from = sender;
-                                  void* arguments[] = {nullptr, &from, &button, &shift, &x, &y};
-                                  invoke(arguments);
-                              };
-                          }};
-    };
     if (name == QLatin1String("OnMouseDown")) {
-        return mouseSlot(OnMouseDown);
+        return MakeEventSlot(OnMouseDown);
     }
     if (name == QLatin1String("OnMouseUp")) {
-        return mouseSlot(OnMouseUp);
+        return MakeEventSlot(OnMouseUp);
     }
     if (name == QLatin1String("OnMouseMove")) {
-        return TEventSlot{{QMetaType::fromType<TShiftState>(), QMetaType::fromType<int>(),
-                           QMetaType::fromType<int>()},
-                          [this](const TEventInvoker& invoke) {
-                              OnMouseMove = [invoke](TObject* sender, TShiftState shift, int x,
-                                                     int y) {
-                                  QObject* from = sender;
-                                  void* arguments[] = {nullptr, &from, &shift, &x, &y};
-                                  invoke(arguments);
-                              };
-                          }};
+        return MakeEventSlot(OnMouseMove);
+    }
+    if (name == QLatin1String("OnContextPopup")) {
+        return MakeEventSlot(OnContextPopup);
+    }
+    if (name == QLatin1String("OnCanResize")) {
+        return MakeEventSlot(OnCanResize);
+    }
+    if (name == QLatin1String("OnConstrainedResize")) {
+        return MakeEventSlot(OnConstrainedResize);
+    }
+    if (std::optional<TEventSlot> slot = DragDockEventSlot(name)) {
+        return slot;
     }
     return TComponent::EventSlot(name);
 }

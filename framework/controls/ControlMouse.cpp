@@ -171,6 +171,15 @@ void TControl::ReleaseMouseHold() {
 }
 
 void TControl::WMContextMenu(TMessage& message) {
+    if (OnContextPopup) {
+        bool handled = false;
+        OnContextPopup(
+            this, ScreenToClient(Point(LParamX(message.LParam), LParamY(message.LParam))), handled);
+        if (handled) {
+            message.Result = 1;
+            return;
+        }
+    }
     auto* menu = qobject_cast<TPopupMenu*>(FPopupMenu.Get());
     if (menu == nullptr) {
         DefaultHandler(message);

@@ -290,5 +290,19 @@ TEST(PopupMenu, AContextMenuRequestShowsTheControlsMenuAtThePointer) {
     control.SetPopupMenu(&menu);
     QApplication::sendEvent(control.Handle(), &request);
     EXPECT_EQ(popups, 1);
+    // OnContextPopup comes first, with the pointer in client coordinates, and may take
+    // the request over.
+    TPoint asked;
+    bool takeOver = true;
+    control.OnContextPopup = [&](TObject*, TPoint mousePos, bool& handled) {
+        asked = mousePos;
+        handled = takeOver;
+    };
+    QApplication::sendEvent(control.Handle(), &request);
+    EXPECT_EQ(asked, control.ScreenToClient(Point(103, 204)));
+    EXPECT_EQ(popups, 1);
+    takeOver = false;
+    QApplication::sendEvent(control.Handle(), &request);
+    EXPECT_EQ(popups, 2);
     control.SetPopupMenu(nullptr);
 }

@@ -146,6 +146,10 @@ TEST(ComponentReference, EveryFrameworkReferenceSurvivesEveryOrderOfFreeing) {
             "popup menu", [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); },
             [](TPanel* panel, TComponent* menu) { panel->SetPopupMenu(menu); },
             [](const TPanel* panel) { return panel->PopupMenu(); }),
+        Kind<TPanel>(
+            "action", [](TComponent* owner) -> TComponent* { return new TComponent(owner); },
+            [](TPanel* panel, TComponent* action) { panel->SetAction(action); },
+            [](const TPanel* panel) { return panel->Action(); }),
         Kind<TLabel>(
             "focus control", [](TComponent* owner) -> TComponent* { return new TEdit(owner); },
             [](TLabel* label, TComponent* edit) {
