@@ -111,6 +111,10 @@ class TControl : public TComponent {
     Q_PROPERTY(TCursor DragCursor READ DragCursor WRITE SetDragCursor)
     Q_PROPERTY(TDragKind DragKind READ DragKind WRITE SetDragKind)
     Q_PROPERTY(TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(bool DockSite READ DockSite WRITE SetDockSite)
+    Q_PROPERTY(bool UseDockManager READ UseDockManager WRITE SetUseDockManager)
+    Q_PROPERTY(bool Locked READ Locked WRITE SetLocked)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
 public:
     enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
     Q_ENUM(TAlign)
@@ -274,6 +278,15 @@ public:
     void SetDragKind(TDragKind kind) { FDragKind = kind; }
     TDragMode DragMode() const { return FDragMode; }
     void SetDragMode(TDragMode mode) { FDragMode = mode; }
+    // Stored for layouts, like the drag properties: nothing docks, nothing is drawn 3D.
+    bool DockSite() const { return FDockSite; }
+    void SetDockSite(bool value) { FDockSite = value; }
+    bool UseDockManager() const { return FUseDockManager; }
+    void SetUseDockManager(bool value) { FUseDockManager = value; }
+    bool Locked() const { return FLocked; }
+    void SetLocked(bool value) { FLocked = value; }
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool value) { FParentCtl3D = value; }
     // The menu shown at the pointer on a context-menu request (a TPopupMenu).
     TComponent* PopupMenu() const { return FPopupMenu.Get(); }
     void SetPopupMenu(TComponent* menu) { FPopupMenu.Set(menu); }
@@ -462,6 +475,10 @@ private:
     TCursor FDragCursor = crDrag;
     TDragKind FDragKind = dkDrag;
     TDragMode FDragMode = dmManual;
+    bool FDockSite = false;
+    bool FUseDockManager = false;
+    bool FLocked = false;
+    bool FParentCtl3D = true;
     TControlStyle FControlStyle;
     bool FMouseInClient = false;
     bool FClickPending = false;

@@ -349,6 +349,10 @@ void TMenu::SetImages(TComponent* images) {
     Changed();
 }
 
+TNotifyEvent* TMenu::NotifyEvent(const QString& name) {
+    return name == QLatin1String("OnChange") ? &OnChange : TComponent::NotifyEvent(name);
+}
+
 void TMenu::ImagesCleared() {
     Changed();
 }

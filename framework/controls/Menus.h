@@ -142,6 +142,7 @@ public:
     // (user code).
     void Changed();
     TNotifyEvent OnChange;
+    TNotifyEvent* NotifyEvent(const QString& name) override;
     // The one listener that shows the menu (a form's menu bar); MenuChanged calls it.
     std::function<void(TMenu* menu)> ChangeListener;
 

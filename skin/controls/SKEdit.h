@@ -16,7 +16,6 @@ class TskEdit : public TCustomEdit {
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
     Q_PROPERTY(bool OEMConvert READ OEMConvert WRITE SetOEMConvert)
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
     Q_PROPERTY(TEditCharCase CharCase READ CharCase WRITE SetCharCase)
     Q_PROPERTY(TImeMode ImeMode READ ImeMode WRITE SetImeMode)
     Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
@@ -55,8 +54,6 @@ public:
     void SetOEMConvert(bool value) { FOEMConvert = value; }
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool value) { FCtl3D = value; }
-    bool ParentCtl3D() const { return FParentCtl3D; }
-    void SetParentCtl3D(bool value) { FParentCtl3D = value; }
     TEditCharCase CharCase() const { return FCharCase; }
     void SetCharCase(TEditCharCase value) { FCharCase = value; }
     TImeMode ImeMode() const { return FImeMode; }
@@ -78,7 +75,6 @@ private:
     bool FHideSelection = true;
     bool FOEMConvert = false;
     bool FCtl3D = true;
-    bool FParentCtl3D = true;
     TEditCharCase FCharCase = ecNormal;
     TImeMode FImeMode = imDontCare;
     QString FImeName;

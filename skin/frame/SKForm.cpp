@@ -1,6 +1,7 @@
 #include "skin/frame/SKForm.h"
 
 #include "framework/core/Application.h"
+#include "framework/core/EventSlot.h"
 #include "framework/forms/AppEvents.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
@@ -566,4 +567,14 @@ TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarCustomBtnsClick() {
 
 TskTitleBar::TskTitleBarButtonClickEvent& TskForm::OnTitleBarHelpBtnClick() {
     return FTitleBar->OnHelpBtnClick;
+}
+
+std::optional<TComponent::TEventSlot> TskForm::EventSlot(const QString& name) {
+    if (FTitleBar != nullptr && name == QLatin1String("OnTitleBarCustomBtnsClick")) {
+        return MakeEventSlot(OnTitleBarCustomBtnsClick());
+    }
+    if (FTitleBar != nullptr && name == QLatin1String("OnTitleBarHelpBtnClick")) {
+        return MakeEventSlot(OnTitleBarHelpBtnClick());
+    }
+    return TCustomPanel::EventSlot(name);
 }

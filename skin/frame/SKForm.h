@@ -119,6 +119,8 @@ public:
 
     TskTitleBar::TskTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick();
     TskTitleBar::TskTitleBarButtonClickEvent& OnTitleBarHelpBtnClick();
+    // The title bar's button events under the form's own names.
+    std::optional<TEventSlot> EventSlot(const QString& name) override;
 
 protected:
     void Paint() override;

@@ -1,6 +1,7 @@
 #include "skin/frame/SKTitleBar.h"
 
 #include "framework/core/Application.h"
+#include "framework/core/EventSlot.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/core/SKDraw.h"
@@ -721,4 +722,14 @@ void TskTitleBar::CMTextChanged(TMessage& message) {
 void TskTitleBar::CMFontChanged(TMessage& message) {
     TCustomPanel::CMFontChanged(message);
     Invalidate();
+}
+
+std::optional<TComponent::TEventSlot> TskTitleBar::EventSlot(const QString& name) {
+    if (name == QLatin1String("OnCustomBtnsClick")) {
+        return MakeEventSlot(OnCustomBtnsClick);
+    }
+    if (name == QLatin1String("OnHelpBtnClick")) {
+        return MakeEventSlot(OnHelpBtnClick);
+    }
+    return TCustomPanel::EventSlot(name);
 }

@@ -214,6 +214,7 @@ public:
 
     TskTitleBarButtonClickEvent OnCustomBtnsClick;
     TskTitleBarButtonClickEvent OnHelpBtnClick;
+    std::optional<TEventSlot> EventSlot(const QString& name) override;
 
 protected:
     void Paint() override;

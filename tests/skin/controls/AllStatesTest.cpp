@@ -5,12 +5,20 @@
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKEdit.h"
 #include "skin/controls/SKListView.h"
+#include "skin/controls/SKPageControl.h"
 #include "skin/controls/SKRegister.h"
+#include "skin/controls/SKScrollBar.h"
+#include "skin/controls/SKTrackBar.h"
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
+#include "skin/frame/SKForm.h"
 #include "skin/frame/SKImagePanel.h"
+#include "skin/frame/SKTitleBar.h"
+#include "skin/menus/SKMainMenu.h"
+#include "skin/menus/SKPopupMenu.h"
 
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,6 +53,72 @@ void PaintEveryState(TForm* form, TWinControl* control) {
     control->Handle()->grab();
     control->Perform(CM_MOUSELEAVE);
     Paint(*control);
+}
+
+// A form whose handlers fit every event the skinned classes publish.
+class TSkinnedLayoutForm : public TForm {
+    Q_OBJECT
+public:
+    using TForm::TForm;
+    Q_INVOKABLE void Notify(TObject*) {}
+    Q_INVOKABLE void MouseButton(TObject*, TMouseButton, TShiftState, int, int) {}
+    Q_INVOKABLE void MouseMove(TObject*, TShiftState, int, int) {}
+    Q_INVOKABLE void Key(TObject*, quint16&, TShiftState) {}
+    Q_INVOKABLE void KeyPress(TObject*, QChar&) {}
+    Q_INVOKABLE void ContextPopup(TObject*, TPoint, bool&) {}
+    Q_INVOKABLE void CanResize(TObject*, int&, int&, bool&) {}
+    Q_INVOKABLE void ConstrainedResize(TObject*, int&, int&, int&, int&) {}
+    Q_INVOKABLE void DragDrop(TObject*, TObject*, int, int) {}
+    Q_INVOKABLE void DragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
+    Q_INVOKABLE void EndDrag(TObject*, TObject*, int, int) {}
+    Q_INVOKABLE void StartDrag(TObject*, TDragObject*&) {}
+    Q_INVOKABLE void StartDock(TObject*, TDragDockObject*&) {}
+    Q_INVOKABLE void DockDrop(TObject*, TDragDockObject*, int, int) {}
+    Q_INVOKABLE void DockOver(TObject*, TDragDockObject*, int, int, TDragState, bool&) {}
+    Q_INVOKABLE void UnDock(TObject*, TControl*, TWinControl*, bool&) {}
+    Q_INVOKABLE void GetSiteInfo(TObject*, TControl*, TRect&, TPoint, bool&) {}
+    Q_INVOKABLE void TitleButton(TObject*, int) {}
+};
+
+// The handler of the form above that fits an event.
+QString HandlerFor(const QString& event) {
+    static const QHash<QString, QString> handlers{
+        {QStringLiteral("OnMouseDown"), QStringLiteral("MouseButton")},
+        {QStringLiteral("OnMouseUp"), QStringLiteral("MouseButton")},
+        {QStringLiteral("OnMouseMove"), QStringLiteral("MouseMove")},
+        {QStringLiteral("OnKeyDown"), QStringLiteral("Key")},
+        {QStringLiteral("OnKeyUp"), QStringLiteral("Key")},
+        {QStringLiteral("OnKeyPress"), QStringLiteral("KeyPress")},
+        {QStringLiteral("OnContextPopup"), QStringLiteral("ContextPopup")},
+        {QStringLiteral("OnCanResize"), QStringLiteral("CanResize")},
+        {QStringLiteral("OnConstrainedResize"), QStringLiteral("ConstrainedResize")},
+        {QStringLiteral("OnDragDrop"), QStringLiteral("DragDrop")},
+        {QStringLiteral("OnDragOver"), QStringLiteral("DragOver")},
+        {QStringLiteral("OnEndDrag"), QStringLiteral("EndDrag")},
+        {QStringLiteral("OnEndDock"), QStringLiteral("EndDrag")},
+        {QStringLiteral("OnStartDrag"), QStringLiteral("StartDrag")},
+        {QStringLiteral("OnStartDock"), QStringLiteral("StartDock")},
+        {QStringLiteral("OnDockDrop"), QStringLiteral("DockDrop")},
+        {QStringLiteral("OnDockOver"), QStringLiteral("DockOver")},
+        {QStringLiteral("OnUnDock"), QStringLiteral("UnDock")},
+        {QStringLiteral("OnGetSiteInfo"), QStringLiteral("GetSiteInfo")},
+        {QStringLiteral("OnCustomBtnsClick"), QStringLiteral("TitleButton")},
+        {QStringLiteral("OnHelpBtnClick"), QStringLiteral("TitleButton")},
+        {QStringLiteral("OnTitleBarCustomBtnsClick"), QStringLiteral("TitleButton")},
+        {QStringLiteral("OnTitleBarHelpBtnClick"), QStringLiteral("TitleButton")},
+    };
+    return handlers.value(event, QStringLiteral("Notify"));
+}
+
+struct TPublished {
+    const char* Class;
+    // Stored-only properties with a value each, as a layout writes them.
+    QStringList Properties;
+    QStringList Events;
+};
+
+QStringList Words(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -207,3 +281,102 @@ end
     panel->Picture()->SetData(QByteArray("\x04TJpg", 5));
     EXPECT_EQ(panel->Picture()->Graphic(), nullptr);
 }
+
+TEST(SkinControls, EveryEventAndStoredPropertyOfTheSkinnedClassesIsAcceptedFromALayout) {
+    RegisterSkinClasses();
+    const QString dragEvents =
+        QStringLiteral("OnDragDrop OnDragOver OnEndDock OnEndDrag OnStartDock OnStartDrag ");
+    const QString dockSiteEvents = QStringLiteral("OnDockDrop OnDockOver OnGetSiteInfo OnUnDock ");
+    const QString panelStored = QStringLiteral(
+        "UseDockManager=True DockSite=False Locked=False ParentCtl3D=True FullRepaint=True "
+        "DragCursor=crDrag DragKind=dkDrag DragMode=dmManual");
+    const QString buttonEvents = QStringLiteral(
+        "OnClick OnMouseMove OnMouseDown OnMouseUp OnKeyDown OnKeyUp OnKeyPress OnMouseEnter "
+        "OnMouseExit OnMouseContinuouslyDown OnEnter OnExit");
+    const QList<TPublished> published{
+        {"TskButton", Words("Action=Helper ResHandle=0"), buttonEvents.split(QLatin1Char(' '))},
+        {"TskImageButton", Words("Action=Helper"), buttonEvents.split(QLatin1Char(' '))},
+        {"TskCheckBox",
+         {},
+         (QStringLiteral("OnClick OnDblClick OnMouseMove OnMouseDown OnMouseUp OnKeyDown OnKeyUp "
+                         "OnKeyPress OnContextPopup OnEnter OnExit ") +
+          dragEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskEdit",
+         Words("Ctl3D=True ParentCtl3D=True DragCursor=crDrag DragKind=dkDock "
+               "DragMode=dmManual"),
+         (QStringLiteral("OnChange OnClick OnDblClick OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp "
+                         "OnMouseDown OnMouseMove OnMouseUp ") +
+          dragEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskImagePanel",
+         {},
+         (QStringLiteral("OnCanResize OnClick OnConstrainedResize OnDblClick OnEnter OnExit "
+                         "OnMouseDown OnMouseMove OnMouseUp OnResize ") +
+          dragEvents + dockSiteEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskPageControl", panelStored.split(QLatin1Char(' ')),
+         (QStringLiteral("OnCanResize OnClick OnConstrainedResize OnContextPopup OnDblClick "
+                         "OnEnter OnExit OnMouseDown OnMouseMove OnMouseUp OnResize OnChange ") +
+          dragEvents + dockSiteEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskTrackBar", Words("DragKind=dkDrag DragMode=dmManual"),
+         (QStringLiteral("OnChange OnCanResize OnClick OnContextPopup OnDblClick OnEnter OnExit "
+                         "OnMouseDown OnMouseMove OnMouseUp OnResize OnDockDrop OnDockOver "
+                         "OnUnDock ") +
+          dragEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskScrollBar", Words("DragCursor=crDrag DragKind=dkDrag DragMode=dmManual"),
+         (QStringLiteral("OnChange OnContextPopup OnEnter OnExit ") + dragEvents)
+             .split(QLatin1Char(' '), Qt::SkipEmptyParts)},
+        {"TskTitleBar", {}, Words("OnCustomBtnsClick OnHelpBtnClick OnResize")},
+        {"TskForm", Words("Version='5.8'"),
+         Words("OnTitleBarCustomBtnsClick OnTitleBarHelpBtnClick OnMouseDown OnMouseMove "
+               "OnClick OnMouseUp")},
+        {"TskMainMenu", {}, Words("OnChange")},
+        {"TskPopupMenu", {}, Words("OnPopup OnChange")},
+    };
+    QString layout =
+        QStringLiteral("object Form1: TSkinnedLayoutForm\n  object Helper: TTimer\n  end\n");
+    for (const TPublished& each : published) {
+        layout += QStringLiteral("  object %1Object: %1\n").arg(QLatin1String(each.Class));
+        for (const QString& property : each.Properties) {
+            layout += QStringLiteral("    %1\n")
+                          .arg(QString(property).replace(QLatin1Char('='), QStringLiteral(" = ")));
+        }
+        for (const QString& event : each.Events) {
+            layout += QStringLiteral("    %1 = %2\n").arg(event, HandlerFor(event));
+        }
+        layout += QStringLiteral("  end\n");
+    }
+    layout += QStringLiteral("end\n");
+    TSkinnedLayoutForm form(nullptr);
+    form.SetName(QStringLiteral("Form1"));
+    try {
+        ReadLayoutText(&form, layout, QStringLiteral("published.lay"));
+    } catch (const ELayoutError& error) {
+        FAIL() << error.what();
+    }
+    auto* edit = qobject_cast<TskEdit*>(form.FindComponent(QStringLiteral("TskEditObject")));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->OnStartDock != nullptr);
+    EXPECT_EQ(edit->DragKind(), TControl::dkDock);
+    auto* button = qobject_cast<TskButton*>(form.FindComponent(QStringLiteral("TskButtonObject")));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Action(), form.FindComponent(QStringLiteral("Helper")));
+    auto* pages =
+        qobject_cast<TskPageControl*>(form.FindComponent(QStringLiteral("TskPageControlObject")));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_TRUE(pages->UseDockManager());
+    EXPECT_TRUE(pages->OnGetSiteInfo != nullptr);
+    auto* skin = qobject_cast<TskForm*>(form.FindComponent(QStringLiteral("TskFormObject")));
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->TitleBar(), nullptr);
+    EXPECT_TRUE(skin->TitleBar()->OnHelpBtnClick != nullptr) << "bound through the form's name";
+    auto* popup =
+        qobject_cast<TskPopupMenu*>(form.FindComponent(QStringLiteral("TskPopupMenuObject")));
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->OnChange != nullptr);
+}
+
+#include "AllStatesTest.moc"
