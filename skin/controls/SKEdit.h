@@ -67,7 +67,7 @@ public:
 protected:
     // Called after every change of look.
     virtual void StyleChanged() {}
-    void WndProc(TMessage& message) override;
+    void WMNCPaint(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

@@ -9,7 +9,7 @@
 TskListView::TskListView(TComponent* AOwner) : TCustomListView(AOwner) {
     SetControlStyle(ControlStyle() | csOpaque);
     SetBorderStyle(TCustomPanel::bsNone);
-    SetNonClientBorderWidth(this, SkinControlBorderWidth);
+    SetBorderWidth(SkinControlBorderWidth);
     SetUIStyle(GetFormUIStyle(AOwner));
 }
 

@@ -4,6 +4,7 @@
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
+#include "skin/controls/SKListView.h"
 #include "skin/core/SKDraw.h"
 
 #include <QHeaderView>
@@ -19,7 +20,7 @@ namespace {
 // Keeps the content inside the border and lays the border over whatever the control
 // painted, as the skinned controls do.
 void DrawBorderAfterPainting(TWinControl& control, TColor border, TColor inner) {
-    SetNonClientBorderWidth(&control, SkinControlBorderWidth);
+    control.SetBorderWidth(SkinControlBorderWidth);
     TControl::TWndMethod previous = control.WindowProc;
     control.WindowProc = [&control, previous, border, inner](TMessage& message) {
         previous(message);
@@ -128,6 +129,31 @@ TEST(ControlBorder, KeepsAListViewsScrollBarInsideTheBorder) {
     const QRect onList(bar->mapTo(list.Tree(), QPoint(0, 0)), bar->size());
     EXPECT_EQ(onList.right(), 77);
     EXPECT_EQ(onList.top(), 2);
+}
+
+TEST(ControlBorder, TheSkinnedListViewDrawsItInItsFrameAroundItsRows) {
+    TskListView list(nullptr);
+    list.SetUIStyle(MacOS);
+    list.SetColor(clAqua);
+    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
+    for (int i = 0; i < 30; ++i) {
+        list.Items()->Add()->SetCaption(QStringLiteral("row"));
+    }
+    for (const auto& [width, height] : {std::pair{120, 80}, std::pair{90, 61}}) {
+        list.SetBounds(0, 0, width, height);
+        EXPECT_EQ(list.BorderWidth(), SkinControlBorderWidth);
+        EXPECT_EQ(list.ClientAreaInWindow(), Rect(2, 2, width - 2, height - 2));
+        const QImage image = Grab(list);
+        ASSERT_EQ(image.size(), QSize(width, height));
+        ExpectRing(image, 0, RGB(0x7F, 0x7F, 0x7F));
+        ExpectRing(image, 1, clAqua);
+        const QRect inside(2, 2, width - 4, height - 4);
+        const QTreeWidget* tree = list.Tree();
+        for (const QWidget* part : {tree->viewport(), static_cast<QWidget*>(tree->header()),
+                                    static_cast<QWidget*>(tree->verticalScrollBar())}) {
+            EXPECT_TRUE(inside.contains(QRect(part->mapTo(tree, QPoint(0, 0)), part->size())));
+        }
+    }
 }
 
 } // namespace
