@@ -532,6 +532,8 @@ void TCustomListView::SetViewStyle(TViewStyle value) {
 void TCustomListView::SetBorderStyle(TCustomPanel::TBorderStyle value) {
     FBorderStyle = value;
     Tree()->setFrameShape(value == TCustomPanel::bsSingle ? QFrame::StyledPanel : QFrame::NoFrame);
+    // A non-client band is carried by the widget's frame too: put it back.
+    RecreateFrame();
 }
 
 TListItem* TCustomListView::Selected() const {

@@ -135,6 +135,14 @@ TEST(NonClient, BorderWidthInsetsTheClientRectAndTheAlignedChildren) {
     EXPECT_EQ(host->Height(), 38);
     EXPECT_EQ(client->BoundsRect(), Rect(0, 10, 50, 30));
 
+    // Children already there when the frame comes move inside it.
+    TFramed* late = AddFramed(*form, 30, 30, 0);
+    TPanel* early = AddChild(late, alClient, 5);
+    EXPECT_EQ(RectInWindow(early, late), QRect(0, 0, 30, 30));
+    late->SetBorderWidth(3);
+    EXPECT_EQ(early->BoundsRect(), Rect(0, 0, 24, 24));
+    EXPECT_EQ(RectInWindow(early, late), QRect(3, 3, 24, 24));
+
     host->SetBorderWidth(0);
     EXPECT_EQ(host->ClientRect(), Rect(0, 0, 58, 38));
     EXPECT_EQ(RectInWindow(top, host), QRect(0, 0, 58, 10));
@@ -305,6 +313,12 @@ TEST(NonClient, NativeControlsKeepTheirContentInsideTheFrame) {
     EXPECT_TRUE(inside.contains(onList(tree->header())));
     ASSERT_TRUE(tree->verticalScrollBar()->isVisibleTo(tree));
     EXPECT_EQ(onList(tree->verticalScrollBar()).right(), 76);
+    // Its own border style, written afterwards, keeps the band.
+    list.SetBorderStyle(TCustomPanel::bsSingle);
+    list.SetBorderStyle(TCustomPanel::bsNone);
+    list.Handle()->grab();
+    EXPECT_EQ(onList(tree->viewport()).left(), 3);
+    EXPECT_EQ(onList(tree->header()).top(), 3);
 }
 
 } // namespace
