@@ -6,6 +6,7 @@
 #include "framework/controls/StdCtrls.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "tests/support/ListRows.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -297,10 +298,7 @@ TEST(NonClient, NativeControlsKeepTheirContentInsideTheFrame) {
     TListView list(nullptr);
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.SetBounds(0, 0, 80, 50);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    for (int i = 0; i < 20; ++i) {
-        list.Items()->Add()->SetCaption(QStringLiteral("row"));
-    }
+    AddNamedRows(list, 20);
     list.SetBorderWidth(3);
     EXPECT_EQ(list.ClientRect(), Rect(0, 0, 74, 44));
     list.Handle()->grab();

@@ -6,6 +6,7 @@
 #include "framework/graphics/Canvas.h"
 #include "skin/controls/SKListView.h"
 #include "skin/core/SKDraw.h"
+#include "tests/support/ListRows.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -100,8 +101,7 @@ TEST(ControlBorder, FramesARealListViewAroundItsRows) {
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.SetBounds(0, 0, 120, 80);
     list.SetColor(clAqua);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    list.Items()->Add()->SetCaption(QStringLiteral("row"));
+    AddNamedRows(list, 1);
     DrawBorderAfterPainting(list, clRed, list.Color());
     const QImage image = Grab(list);
     ASSERT_EQ(image.size(), QSize(120, 80));
@@ -116,10 +116,7 @@ TEST(ControlBorder, KeepsAListViewsScrollBarInsideTheBorder) {
     TListView list(nullptr);
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.SetBounds(0, 0, 80, 50);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    for (int i = 0; i < 20; ++i) {
-        list.Items()->Add()->SetCaption(QStringLiteral("row"));
-    }
+    AddNamedRows(list, 20);
     DrawBorderAfterPainting(list, clBlack, clWhite);
     const QImage image = Grab(list);
     ExpectRing(image, 0, clBlack);
@@ -135,10 +132,7 @@ TEST(ControlBorder, TheSkinnedListViewDrawsItInItsFrameAroundItsRows) {
     TskListView list(nullptr);
     list.SetUIStyle(MacOS);
     list.SetColor(clAqua);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    for (int i = 0; i < 30; ++i) {
-        list.Items()->Add()->SetCaption(QStringLiteral("row"));
-    }
+    AddNamedRows(list, 30);
     for (const auto& [width, height] : {std::pair{120, 80}, std::pair{90, 61}}) {
         list.SetBounds(0, 0, width, height);
         EXPECT_EQ(list.BorderWidth(), SkinControlBorderWidth);
