@@ -9,6 +9,7 @@
 #include "tests/support/ListRows.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -270,6 +271,26 @@ TEST(NonClient, MousePositionsAreClientCoordinates) {
     ASSERT_EQ(presses.size(), 2);
     EXPECT_EQ(presses[0], Point(6, 7));
     EXPECT_EQ(presses[1], Point(-3, -2)) << "a press on the frame lies outside the client";
+
+    // Entering and leaving the control is entering and leaving its client area.
+    QStringList crossings;
+    host->OnMouseEnter = [&crossings](TObject*) { crossings.append(QStringLiteral("enter")); };
+    host->OnMouseLeave = [&crossings](TObject*) { crossings.append(QStringLiteral("leave")); };
+    const auto cross = [](QWidget* widget, QEvent::Type type) {
+        if (type == QEvent::Enter) {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(widget, &enter);
+        } else {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(widget, &leave);
+        }
+    };
+    cross(host->Handle(), QEvent::Enter);
+    EXPECT_TRUE(crossings.isEmpty()) << "the frame is not the client area";
+    cross(clientWidget, QEvent::Enter);
+    cross(clientWidget, QEvent::Leave);
+    cross(host->Handle(), QEvent::Leave);
+    EXPECT_EQ(crossings, QStringList({QStringLiteral("enter"), QStringLiteral("leave")}));
 
     // A native control without a client widget gets the same coordinates.
     auto* edit = new TEdit(form.get());
