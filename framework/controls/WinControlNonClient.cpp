@@ -65,10 +65,16 @@ QWidget* TWinControl::CreateClientWidget() {
     client->setFocusPolicy(Qt::NoFocus);
     client->setGeometry(FClientInWindow.ToQRect());
     FClientWidget = client;
-    for (TControl* control : FControls) {
-        control->Handle()->setParent(client);
-        control->Handle()->setGeometry(control->Left(), control->Top(), control->Width(),
-                                       control->Height());
+    // The children's widgets move in their stacking order, bottom first, so each
+    // lands on top of the ones below it again.
+    const QList<QWidget*> widgets = Handle()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* widget : widgets) {
+        TControl* control = FindControl(widget);
+        if (control == nullptr || control == this || control->Parent() != this) {
+            continue;
+        }
+        widget->setParent(client);
+        widget->setGeometry(control->Left(), control->Top(), control->Width(), control->Height());
         control->UpdateWidgetVisibility();
     }
     client->show();

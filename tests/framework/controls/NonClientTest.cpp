@@ -141,9 +141,13 @@ TEST(NonClient, BorderWidthInsetsTheClientRectAndTheAlignedChildren) {
     TFramed* late = AddFramed(*form, 30, 30, 0);
     TPanel* early = AddChild(late, alClient, 5);
     EXPECT_EQ(RectInWindow(early, late), QRect(0, 0, 30, 30));
+    TPanel* front = AddChild(late, alNone, 5);
+    early->BringToFront();
     late->SetBorderWidth(3);
     EXPECT_EQ(early->BoundsRect(), Rect(0, 0, 24, 24));
     EXPECT_EQ(RectInWindow(early, late), QRect(3, 3, 24, 24));
+    EXPECT_EQ(late->Handle()->childAt(4, 4), early->Handle()) << "the stacking order is kept";
+    EXPECT_EQ(front->Handle()->parentWidget(), early->Handle()->parentWidget());
 
     host->SetBorderWidth(0);
     EXPECT_EQ(host->ClientRect(), Rect(0, 0, 58, 38));
