@@ -67,6 +67,8 @@ TEST(SkinEdit, ItsBorderFillsTheFrameAndTheTextAreaIsThePlainEdits) {
         ASSERT_EQ(edit.ClientAreaInWindow(), Rect(2, 2, width - 2, height - 2));
         const QImage image = Grab(edit);
         const QImage reference = Grab(plain);
+        ASSERT_EQ(Paint(edit).convertToFormat(QImage::Format_RGB32), image)
+            << "painted into an image as on the screen";
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 const int ring = std::min({x, y, width - 1 - x, height - 1 - y});
