@@ -7,6 +7,7 @@
 // Usage: sumwarden-listview-bench [ROWS]   (default 10000; the view lays every row out
 // again after each insertion, so the time per row grows with ROWS in both lists)
 
+#include "framework/controls/ListViewRows.h"
 #include "framework/core/Application.h"
 #include "framework/forms/Form.h"
 #include "skin/controls/SKListView.h"
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
     }
 
     const TScrollBarState plainState = plain->ScrollBarState(Qt::Vertical);
-    QScrollBar* ownBar = plain->Tree()->verticalScrollBar();
+    QScrollBar* ownBar = plain->Rows()->verticalScrollBar();
     const int step = std::max(1, plainState.Page * 10);
     const double plainStep = SecondsPerStep(plainState.Max - plainState.Page + 1, step,
                                             [ownBar](int position) { ownBar->setValue(position); });

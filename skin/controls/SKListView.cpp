@@ -1,5 +1,6 @@
 #include "skin/controls/SKListView.h"
 
+#include "framework/controls/ListViewRows.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKPictureCache.h"
 
@@ -63,7 +64,7 @@ void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar
     if (field.Get() == bar) {
         return;
     }
-    QScrollBar* own = vertical ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
+    QScrollBar* own = vertical ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     if (TskScrollBar* previous = field.Get()) {
         own->setUpdatesEnabled(true);
         previous->OnChange = nullptr;
@@ -138,7 +139,7 @@ void TskListView::SynchronizeScrollBars() {
 
 void TskListView::SynchronizeBar(TskScrollBar* bar, int objectId) {
     QScrollBar* own =
-        objectId == OBJID_VSCROLL ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
+        objectId == OBJID_VSCROLL ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     TScrollBarState state;
     const bool known = SafeGetScrollBarInfo(this, objectId, state) != 0;
     if (!known || !state.Shown || !state.Usable) {

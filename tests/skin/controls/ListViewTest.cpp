@@ -1,3 +1,4 @@
+#include "framework/controls/ListViewRows.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKListView.h"
 #include "skin/frame/SKImagePanel.h"
@@ -104,7 +105,7 @@ TEST(TskListView, BarsTakeTheListsRangeAndScrollItByTheirChange) {
 TEST(TskListView, WheelKeysAndTheDraggedThumbKeepBothSidesInStep) {
     TLinkedList linked = MakeLinkedList(100);
     TskListView* list = linked.List;
-    QWidget* viewport = list->Tree()->viewport();
+    QWidget* viewport = list->Rows()->viewport();
     const QPoint at(20, 20);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -113,7 +114,7 @@ TEST(TskListView, WheelKeysAndTheDraggedThumbKeepBothSidesInStep) {
     EXPECT_EQ(linked.Vertical->Position(), 3);
 
     list->SetFocus();
-    QTest::keyClick(list->Tree(), Qt::Key_End);
+    QTest::keyClick(list->Rows(), Qt::Key_End);
     EXPECT_EQ(linked.Vertical->Position(), linked.Vertical->Max());
 
     // Drag the painted thumb back to the top.
