@@ -192,9 +192,9 @@ TCustomListView::TCustomListView(TComponent* AOwner)
 }
 
 TCustomListView::~TCustomListView() {
-    Rows()->setModel(nullptr);
-    FItems.reset();
+    // The view falls back to an empty model when its model goes, before the rows go.
     delete FModel;
+    FItems.reset();
     // A collection is no child of its owner: the list view frees its columns itself.
     delete FColumns;
 }
