@@ -35,6 +35,7 @@ void TListRowsView::setModel(QAbstractItemModel* model) {
     }
     connect(model, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex&, int first, int) { RowsMoved(first); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { RowsMoved(0); });
     connect(model, &QAbstractItemModel::columnsInserted, this, [this] { doItemsLayout(); });
     connect(model, &QAbstractItemModel::columnsRemoved, this, [this] { doItemsLayout(); });
 }

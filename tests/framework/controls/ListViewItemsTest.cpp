@@ -194,6 +194,11 @@ TEST(ListViewItems, RowsComingAndGoingKeepTheRangeAndTheRowsInSight) {
     EXPECT_EQ(rows->verticalScrollBar()->maximum(), 5000 - state.Page);
     EXPECT_EQ(rows->TopRow(), 5000 - state.Page);
     EXPECT_EQ(rows->indexAt(QPoint(5, bottom)).data().toString(), QStringLiteral("9999"));
+    // Clearing empties the range at once, before any pending layout runs.
+    list->Clear();
+    EXPECT_EQ(rows->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(rows->TopRow(), 0);
+    EXPECT_EQ(rows->RowHeight(), 0);
 }
 
 // Records the regions the rows' viewport paints.
