@@ -10,6 +10,7 @@
 // whole list and compares a step with a step of the plain list's own bar.
 // Usage: sumwarden-listview-bench [ROWS]   (default 100000)
 
+#include "bench/Stopwatch.h"
 #include "framework/controls/ListViewRows.h"
 #include "framework/core/Application.h"
 #include "framework/forms/Form.h"
@@ -21,34 +22,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
-
-// Wall-clock seconds and seconds of this thread's processor time; the latter does not
-// count the time other programs on a busy machine took from it.
-struct TSpent {
-    double Wall = 0;
-    double Cpu = 0;
-};
-
-double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-class TStopwatch {
-public:
-    TSpent Spent() const {
-        return {std::chrono::duration<double>(std::chrono::steady_clock::now() - FWall).count(),
-                ThreadCpuSeconds() - FCpu};
-    }
-
-private:
-    std::chrono::steady_clock::time_point FWall = std::chrono::steady_clock::now();
-    double FCpu = ThreadCpuSeconds();
-};
 
 void PrepareColumns(TCustomListView* list, int top) {
     list->SetBounds(8, top, 490, 200);

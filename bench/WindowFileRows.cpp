@@ -7,6 +7,7 @@
 // Usage: sumwarden-window-rows-bench [ROWS [BATCHES]]   (default 100000 rows in 10 batches)
 
 #include "app/window/UnitFrmMain.h"
+#include "bench/Stopwatch.h"
 #include "framework/core/Application.h"
 #include "framework/dialogs/Dialogs.h"
 #include "resources/ThemeResources.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,19 +64,19 @@ int main(int argc, char** argv) {
     form->PageControl->ActivatePageIndex(0);
     form->Show();
 
-    std::printf("rows in the list before the batch, us per row of the batch\n");
+    std::printf("rows listed before the batch; us per row of the batch: wall, main thread cpu\n");
     int added = 0;
     for (int batch = 0; batch < batches; ++batch) {
         const int size = (rows - added) / (batches - batch);
         answers->Files = QStringList(size, file);
         const int before = form->LvwFile->Items()->Count();
-        const auto start = std::chrono::steady_clock::now();
+        const TStopwatch stopwatch;
         form->BtnSelectFileClick(nullptr);
         Application->ProcessMessages();
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const TSpent spent = stopwatch.Spent();
         added += size;
-        std::printf("%8d %10.2f\n", before, seconds * 1e6 / size);
+        std::printf("%8d %10.2f %10.2f\n", before, spent.Wall * 1e6 / size, spent.Cpu * 1e6 / size);
+        std::fflush(stdout);
     }
     const TListItems* items = form->LvwFile->Items();
     const bool filled = items->Count() == rows && items->Item(rows - 1)->SubItems()->Count() == 1;
