@@ -387,7 +387,6 @@ protected:
     virtual void ApplyColorToWidget();
 
     void Loaded() override;
-    void Notification(TComponent* component, TOperation operation) override;
     void UpdateWidgetVisibility();
 
     void SetParentFields(TWinControl* parent) { FParent = parent; }

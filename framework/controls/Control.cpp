@@ -476,11 +476,6 @@ void TControl::CMParentBiDiModeChanged(TMessage&) {
     }
 }
 
-void TControl::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    FPopupMenu.Removed(component, operation);
-}
-
 namespace {
 
 std::optional<bool>& LocaleOverride() {

@@ -345,21 +345,12 @@ void TMenu::SetOwnerDraw(bool value) {
 }
 
 void TMenu::SetImages(TComponent* images) {
-    if (FImages != nullptr) {
-        FImages->RemoveFreeNotification(this);
-    }
-    FImages = images;
-    if (images != nullptr) {
-        images->FreeNotification(this);
-    }
+    FImages.Set(images);
     Changed();
 }
 
-void TMenu::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    if (operation == opRemove && component == FImages) {
-        FImages = nullptr;
-    }
+void TMenu::ImagesCleared() {
+    Changed();
 }
 
 void TMenu::Changed() {

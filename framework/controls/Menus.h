@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/Component.h"
+#include "framework/core/ComponentReference.h"
 #include "framework/graphics/Canvas.h"
 
 #include <QList>
@@ -149,7 +150,8 @@ public:
     virtual bool DrawPopupFrame(TCanvas* canvas, const TRect& windowRect);
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override;
+    // The image list was freed or left the menu's owner; the default redraws.
+    virtual void ImagesCleared();
     // The items changed: tells ChangeListener. Runs before OnChange.
     virtual void MenuChanged(TMenuItem* source, bool rebuild);
     // An item (with its children) was inserted somewhere in this menu's tree.
@@ -159,7 +161,7 @@ private:
     friend class TMenuItem;
     TMenuItem* FItems;
     bool FOwnerDraw = false;
-    TComponent* FImages = nullptr;
+    TComponentReference<TComponent> FImages{this, [this](TComponent*) { ImagesCleared(); }};
 };
 
 // The menu of a form's menu bar.

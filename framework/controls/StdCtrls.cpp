@@ -119,11 +119,6 @@ void TLabel::SetFocusControl(TWinControl* control) {
     FFocusControl.Set(control);
 }
 
-void TLabel::Notification(TComponent* component, TOperation operation) {
-    TGraphicControl::Notification(component, operation);
-    FFocusControl.Removed(component, operation);
-}
-
 void TLabel::Loaded() {
     TGraphicControl::Loaded();
     AdjustBounds();

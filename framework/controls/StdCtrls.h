@@ -49,7 +49,6 @@ protected:
     void WndProc(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
 
 private:

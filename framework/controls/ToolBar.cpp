@@ -57,20 +57,9 @@ void TToolButton::SetImageIndex(int value) {
 }
 
 void TToolButton::SetMenuItem(TMenuItem* item) {
-    if (FMenuItem != nullptr) {
-        FMenuItem->RemoveFreeNotification(this);
-    }
-    FMenuItem = item;
+    FMenuItem.Set(item);
     if (item != nullptr) {
-        item->FreeNotification(this);
         SetCaption(item->Caption());
-    }
-}
-
-void TToolButton::Notification(TComponent* component, TOperation operation) {
-    TCustomControl::Notification(component, operation);
-    if (operation == opRemove && component == FMenuItem) {
-        FMenuItem = nullptr;
     }
 }
 
@@ -364,21 +353,8 @@ void TToolBar::SetAutoSize(bool value) {
 }
 
 void TToolBar::SetImages(TComponent* images) {
-    if (FImages != nullptr) {
-        FImages->RemoveFreeNotification(this);
-    }
-    FImages = images;
-    if (images != nullptr) {
-        images->FreeNotification(this);
-    }
+    FImages.Set(images);
     Invalidate();
-}
-
-void TToolBar::Notification(TComponent* component, TOperation operation) {
-    TCustomControl::Notification(component, operation);
-    if (operation == opRemove && component == FImages) {
-        FImages = nullptr;
-    }
 }
 
 int TToolBar::ButtonExtent(const TToolButton* button) const {

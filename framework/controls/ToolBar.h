@@ -1,12 +1,13 @@
 #pragma once
 
 #include "framework/controls/Control.h"
+#include "framework/controls/Menus.h"
+#include "framework/core/ComponentReference.h"
 
 #include <QPointer>
 
 class QMenu;
 
-class TMenuItem;
 class TToolBar;
 
 // A button of a tool bar: a caption, an optional menu item it stands for, a down
@@ -49,7 +50,6 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TToolButtonStyle FStyle = tbsButton;
@@ -57,7 +57,7 @@ private:
     bool FGrouped = false;
     bool FPressed = false;
     int FImageIndex = -1;
-    TMenuItem* FMenuItem = nullptr;
+    TComponentReference<TMenuItem> FMenuItem{this};
 };
 
 // A row of tool buttons laid out left to right in their order (wrapping into more rows
@@ -132,7 +132,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void ControlListChange(TControl* control, bool inserting) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TToolButton;
@@ -150,6 +149,6 @@ private:
     bool FShowCaptions = false;
     bool FFlat = true;
     bool FAutoSize = false;
-    TComponent* FImages = nullptr;
+    TComponentReference<TComponent> FImages{this, [this](TComponent*) { Invalidate(); }};
 };
 Q_DECLARE_OPERATORS_FOR_FLAGS(TToolBar::TCustomDrawState)

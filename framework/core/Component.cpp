@@ -1,5 +1,7 @@
 #include "framework/core/Component.h"
 
+#include "framework/core/ComponentReference.h"
+
 #include <QRegularExpression>
 
 TComponent::TComponent(TComponent* AOwner) {
@@ -14,6 +16,7 @@ TComponent::~TComponent() {
     while (!FFreeNotifies.isEmpty()) {
         TComponent* other = FFreeNotifies.takeLast();
         other->FFreeNotifies.removeAll(this);
+        other->ClearReferencesTo(this);
         other->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -79,11 +82,41 @@ void TComponent::Remove(TComponent* component) {
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {
     // The owner and all its components learn of an insertion or removal, as the
     // classic framework does, so siblings drop references to a leaving component.
+    if (operation == opRemove) {
+        ClearReferencesTo(component);
+    }
     Notification(component, operation);
     const QList<TComponent*> siblings = FComponents;
     for (TComponent* sibling : siblings) {
         if (sibling != component) {
+            if (operation == opRemove) {
+                sibling->ClearReferencesTo(component);
+            }
             sibling->Notification(component, operation);
+        }
+    }
+}
+
+void TComponent::ClearReferencesTo(TComponent* removed) {
+    QList<TComponentReferenceBase*> cleared;
+    for (TComponentReferenceBase* reference : FReferences) {
+        if (reference->FTarget == removed) {
+            reference->FTarget = nullptr;
+            cleared.append(reference);
+        }
+    }
+    if (cleared.isEmpty()) {
+        return;
+    }
+    RemoveFreeNotification(removed);
+    if (IsDestroying()) {
+        return;
+    }
+    TComponent* survivor = removed->IsDestroying() ? nullptr : removed;
+    for (TComponentReferenceBase* reference : cleared) {
+        // An earlier event may have set the reference again.
+        if (FReferences.contains(reference) && reference->FTarget == nullptr) {
+            reference->Cleared(survivor);
         }
     }
 }

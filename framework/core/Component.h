@@ -10,6 +10,8 @@
 
 enum TOperation { opInsert, opRemove };
 
+class TComponentReferenceBase;
+
 // A named object with an owner. The owner frees what it owns; whoever goes first, the
 // owner and every component that asked for a free notification are told, so nothing
 // keeps a dangling reference and nothing is freed twice.
@@ -96,13 +98,18 @@ protected:
                                 const QString& newName);
 
 private:
+    friend class TComponentReferenceBase;
+
     void Insert(TComponent* component);
     void Remove(TComponent* component);
     void NotifyAll(TComponent* component, TOperation operation);
+    // Clears this component's references to removed, then runs their cleared events.
+    void ClearReferencesTo(TComponent* removed);
 
     TComponent* FOwner = nullptr;
     QList<TComponent*> FComponents;
     QList<TComponent*> FFreeNotifies;
+    QList<TComponentReferenceBase*> FReferences;
     QString FName;
     int FTag = 0;
     TComponentState FComponentState;

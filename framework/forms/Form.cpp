@@ -370,31 +370,17 @@ void TCustomForm::SetMenu(TComponent* menu) {
     if (menu == FMenu) {
         return;
     }
-    if (FMenu != nullptr) {
-        FMenu->RemoveFreeNotification(this);
-        if (auto* oldMenu = qobject_cast<TMainMenu*>(FMenu)) {
-            oldMenu->ChangeListener = nullptr;
-        }
-    }
-    FMenu = menu;
-    if (menu != nullptr) {
-        menu->FreeNotification(this);
-    }
+    FMenu.Set(menu);
     if (auto* mainMenu = qobject_cast<TMainMenu*>(menu)) {
-        // The form follows its menu's changes; OnChange stays free for user code.
-        mainMenu->ChangeListener = [this](TMenu*) { Perform(CM_MENUCHANGED); };
+        // The form follows its menu's changes; OnChange stays free for user code. A
+        // menu may outlive the form or be handed on, so the listener checks both.
+        mainMenu->ChangeListener = [form = QPointer<TCustomForm>(this)](TMenu* changed) {
+            if (form != nullptr && !form->IsDestroying() && form->Menu() == changed) {
+                form->Perform(CM_MENUCHANGED);
+            }
+        };
     }
     Perform(CM_MENUCHANGED);
-}
-
-void TCustomForm::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == FMenu) {
-        FMenu = nullptr;
-        if (!IsDestroying()) {
-            RebuildMenuBar();
-        }
-    }
 }
 
 void TCustomForm::RebuildMenuBar() {

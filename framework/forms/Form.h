@@ -176,7 +176,6 @@ protected:
     virtual void DoShow();
     virtual void DoHide();
     void BeforeDestruction() override;
-    void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
 
 private:
@@ -207,7 +206,7 @@ private:
     TRect FNormalBounds;
     TWinControl* FActiveControl = nullptr;
     bool FActive = false;
-    TComponent* FMenu = nullptr;
+    TComponentReference<TComponent> FMenu{this, [this](TComponent*) { RebuildMenuBar(); }};
     QIcon FIcon;
     int FModalResult = 0;
     bool FModal = false;

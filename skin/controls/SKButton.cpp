@@ -346,13 +346,6 @@ void TskCustomButton::Loaded() {
     FActiveDefault = FDefault;
 }
 
-void TskCustomButton::Notification(TComponent* component, TOperation operation) {
-    TCustomControl::Notification(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
-}
-
 TskButton::TskButton(TComponent* AOwner) : TskCustomButton(AOwner), FGlyph(new TBitmap(this)) {
     SetBounds(Left(), Top(), ButtonDefaultWidth, ButtonDefaultHeight);
     FGlyph->OnChange = [this](TObject*) { Invalidate(); };

@@ -98,7 +98,6 @@ protected:
     void KeyDown(quint16& key, TShiftState shift) override;
     void KeyUp(quint16& key, TShiftState shift) override;
     void Loaded() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void StartRepeat();
@@ -113,7 +112,9 @@ private:
     bool FTransparent = false;
     int FModalResult = 0;
     TskUIStyle FUIStyle = DeepBlue;
-    TComponentReference<TskFileTheme> FFileTheme{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     bool FBoldCaption = false;
     bool FPicTransparent = false;
     TTimer* FRepeatTimer = nullptr;
@@ -275,7 +276,6 @@ protected:
     void CMFocusChanged(TMessage& message) override;
     void WMSetFocus(TMessage& message) override;
     void WMKillFocus(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Sizes the box to picture and caption (font, caption, look or picture changed).
@@ -284,7 +284,9 @@ private:
 
     bool FChecked = false;
     TskUIStyle FUIStyle = DeepBlue;
-    TComponentReference<TskFileTheme> FFileTheme{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     bool FTransparent = false;
     bool FAutoSize = true;
 };

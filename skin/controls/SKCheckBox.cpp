@@ -205,10 +205,3 @@ void TskCheckBox::WMKillFocus(TMessage& message) {
     TCustomControl::WMKillFocus(message);
     Invalidate();
 }
-
-void TskCheckBox::Notification(TComponent* component, TOperation operation) {
-    TCustomControl::Notification(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
-}

@@ -36,10 +36,3 @@ void TskEdit::WndProc(TMessage& message) {
                           true);
     }
 }
-
-void TskEdit::Notification(TComponent* component, TOperation operation) {
-    TCustomEdit::Notification(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
-}

@@ -68,12 +68,13 @@ protected:
     // Called after every change of look.
     virtual void StyleChanged() {}
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TColor FBorderColor = clBlack;
     TskUIStyle FUIStyle = DeepBlue;
-    TComponentReference<TskFileTheme> FFileTheme{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     bool FHideSelection = true;
     bool FOEMConvert = false;
     bool FCtl3D = true;

@@ -59,6 +59,16 @@ void TskListView::SetHScrollBar(TskScrollBar* bar) {
     LinkBar(FHScrollBar, bar, false);
 }
 
+void TskListView::ReleaseBar(TskScrollBar* bar) {
+    if (bar == nullptr) {
+        return;
+    }
+    bar->OnChange = nullptr;
+    bar->SetLineButton(0);
+    bar->SetMax(100);
+    bar->SetEnabled(true);
+}
+
 void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar* bar,
                           bool vertical) {
     if (field.Get() == bar) {
@@ -67,10 +77,7 @@ void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar
     QScrollBar* own = vertical ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     if (TskScrollBar* previous = field.Get()) {
         own->setUpdatesEnabled(true);
-        previous->OnChange = nullptr;
-        previous->SetLineButton(0);
-        previous->SetMax(100);
-        previous->SetEnabled(true);
+        ReleaseBar(previous);
     }
     field.Set(bar);
     if (bar == nullptr) {
@@ -242,13 +249,4 @@ void TskListView::WndProc(TMessage& message) {
 void TskListView::Loaded() {
     TCustomListView::Loaded();
     PlaceScrollBars();
-}
-
-void TskListView::Notification(TComponent* component, TOperation operation) {
-    TCustomListView::Notification(component, operation);
-    FVScrollBar.Removed(component, operation);
-    FHScrollBar.Removed(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
 }

@@ -40,13 +40,14 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
 
 private:
     // The bar's layout is mirrored (vertical bar on the left).
     bool MirroredLayout() const;
     void LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar* bar, bool vertical);
+    // Gives a bar back its own behaviour, no longer calling into the list.
+    static void ReleaseBar(TskScrollBar* bar);
     void SynchronizeBar(TskScrollBar* bar, int objectId);
     void VerticalBarChanged();
     void HorizontalBarChanged();
@@ -54,9 +55,12 @@ private:
 
     TColor FBorderColor = clBlack;
     TskUIStyle FUIStyle = DeepBlue;
-    TComponentReference<TskFileTheme> FFileTheme{this};
-    TComponentReference<TskScrollBar> FVScrollBar{this};
-    TComponentReference<TskScrollBar> FHScrollBar{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
+    // A bar that leaves the list's owner but lives on must not call back into the list.
+    TComponentReference<TskScrollBar> FVScrollBar{this, &ReleaseBar};
+    TComponentReference<TskScrollBar> FHScrollBar{this, &ReleaseBar};
     bool FSyncing = false;
     bool FLeftButtonDown = false;
 };

@@ -238,10 +238,3 @@ void TskScrollBar::CMVisibleChanged(TMessage& message) {
 TNotifyEvent* TskScrollBar::NotifyEvent(const QString& name) {
     return name == QLatin1String("OnChange") ? &OnChange : TCustomPanel::NotifyEvent(name);
 }
-
-void TskScrollBar::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
-}

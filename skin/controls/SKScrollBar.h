@@ -67,7 +67,6 @@ protected:
     void WMSize(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;
     void CMVisibleChanged(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool Vertical() const { return FOrientation == skVertical; }
@@ -82,7 +81,9 @@ private:
     TskScrollTrackBar* FTrack;
     TskImageButton* FSecondButton;
     TskImageButton* FFirstButton;
-    TComponentReference<TskFileTheme> FFileTheme{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     TskUIStyle FUIStyle = DeepBlue;
     TskProgressBarOrientation FOrientation = skHorizontal;
     int FLineButton = 0;

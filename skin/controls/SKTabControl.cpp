@@ -56,7 +56,7 @@ TskTabControlTopPanel::~TskTabControlTopPanel() {
 }
 
 void TskTabControlTopPanel::SetFileTheme(TskFileTheme* theme) {
-    SetFileThemeReference(this, FFileTheme, theme);
+    FFileTheme.Set(theme);
     SetUIStyle(FUIStyle);
 }
 
@@ -302,13 +302,6 @@ void TskTabControlTopPanel::CMMouseLeave(TMessage& message) {
     Invalidate();
 }
 
-void TskTabControlTopPanel::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-        SetUIStyle(FUIStyle);
-    }
-}
-
 // ---------------------------------------------------------------------------
 
 TskTab::TskTab(TComponent* AOwner, const TTopPanelFactory& createTopPanel)
@@ -332,7 +325,7 @@ TskTab::~TskTab() {
 }
 
 void TskTab::SetFileTheme(TskFileTheme* theme) {
-    SetFileThemeReference(this, FFileTheme, theme);
+    FFileTheme.Set(theme);
     SetUIStyle(FUIStyle);
 }
 
@@ -451,13 +444,6 @@ void TskTab::Paint() {
     } else {
         canvas.Polyline({Point(area.Right - 1, area.Bottom - 1), Point(area.Right - 1, area.Top),
                          Point(0, area.Top), Point(0, area.Bottom)});
-    }
-}
-
-void TskTab::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-        SetUIStyle(FUIStyle);
     }
 }
 

@@ -71,7 +71,6 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void CMMouseLeave(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TskTabStripMetrics Metrics() const;
@@ -86,7 +85,9 @@ private:
 
     TStringList* FTabs;
     TskUIStyle FUIStyle = DeepBlue;
-    TskFileTheme* FFileTheme = nullptr;
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     int FTabIndex = 0;
     int FLeftMargin = 10;
     bool FUserClick = false;
@@ -163,11 +164,12 @@ protected:
     void WMEraseBkgnd(TMessage& message) override;
     void AdjustClientRect(TRect& rect) const override;
     void AlignControls(TControl* control, TRect& rect) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TskUIStyle FUIStyle = DeepBlue;
-    TskFileTheme* FFileTheme = nullptr;
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     TColor FBorderColor = clBlack;
     TFont* FTabFont;
     TskTabPosition FTabPosition = skTop;

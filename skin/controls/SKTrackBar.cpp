@@ -438,13 +438,6 @@ TNotifyEvent* TskTrackBar::NotifyEvent(const QString& name) {
     return name == QLatin1String("OnChange") ? &OnChange : TCustomPanel::NotifyEvent(name);
 }
 
-void TskTrackBar::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (FFileTheme.Removed(component, operation) && !IsDestroying()) {
-        SetUIStyle(DeepBlue);
-    }
-}
-
 TskScrollTrackBar::TskScrollTrackBar(TComponent* AOwner) : TskTrackBar(AOwner) {
     SetTabStop(false);
     Slider()->SetTabStop(false);

@@ -98,7 +98,6 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(quint16& key, TShiftState shift) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool Vertical() const { return FOrientation == skVertical; }
@@ -116,7 +115,9 @@ private:
 
     TskProgressBarOrientation FOrientation = skHorizontal;
     TskUIStyle FUIStyle = DeepBlue;
-    TComponentReference<TskFileTheme> FFileTheme{this};
+    // A theme that goes leaves the control in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     TPicture* FBarImage;
     TBitmap FGroove;
     TskImagePanel* FSlider;

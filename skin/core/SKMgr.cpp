@@ -294,26 +294,3 @@ void TskFileTheme::ReapplyToOwnerForm(bool wasEmpty) {
         form->RecreateFrame();
     }
 }
-
-void SetFileThemeReference(TComponent* control, TskFileTheme*& field, TskFileTheme* theme) {
-    if (field == theme) {
-        return;
-    }
-    if (field != nullptr) {
-        field->RemoveFreeNotification(control);
-    }
-    field = theme;
-    if (field != nullptr) {
-        field->FreeNotification(control);
-    }
-}
-
-bool DropRemovedFileTheme(const TComponent* removed, TOperation operation, TskFileTheme*& field,
-                          TskUIStyle& style) {
-    if (operation != opRemove || removed == nullptr || removed != field) {
-        return false;
-    }
-    field = nullptr;
-    style = DeepBlue;
-    return true;
-}

@@ -128,13 +128,3 @@ private:
     QString FLastError;
     std::unique_ptr<TskFileThemeMgr> FMgr;
 };
-
-// The shared piece of every skinned control's FileTheme property: points field at
-// theme and keeps control's free notification in step, so control hears when the theme
-// is destroyed.
-void SetFileThemeReference(TComponent* control, TskFileTheme*& field, TskFileTheme* theme);
-// For a control's Notification: when the theme it refers to is being removed, the
-// reference is dropped and the look falls back to DeepBlue. True when that happened (the
-// control then reloads its pictures and repaints).
-bool DropRemovedFileTheme(const TComponent* removed, TOperation operation, TskFileTheme*& field,
-                          TskUIStyle& style);

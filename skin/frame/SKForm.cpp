@@ -122,12 +122,10 @@ void TskForm::TakeOver(TCustomForm* host) {
 }
 
 TskForm::~TskForm() {
+    TComponent::Destroying();
     FDestroying = true;
     FAppEvents.reset();
-    if (auto* menu = qobject_cast<TskMainMenu*>(FMenu.data());
-        menu != nullptr && menu->Host() == this) {
-        menu->SetHost(nullptr);
-    }
+    ReleaseMenu(FMenu);
     GiveBack();
 }
 
@@ -197,7 +195,7 @@ void TskForm::HookMessage(TMessage& message) {
 }
 
 bool TskForm::RunMenuShortCut(TMessage& message) {
-    auto* menu = qobject_cast<TMenu*>(FMenu.data());
+    auto* menu = qobject_cast<TMenu*>(FMenu.Get());
     TCustomForm* host = FHostForm;
     if (menu == nullptr || host == nullptr || !IsFormActive(host) || !host->Active()) {
         return false;
@@ -381,7 +379,7 @@ void TskForm::SetFileTheme(TskFileTheme* theme) {
     if (theme == FFileTheme) {
         return;
     }
-    SetFileThemeReference(this, FFileTheme, theme);
+    FFileTheme.Set(theme);
     SetUIStyle(FUIStyle);
 }
 
@@ -428,7 +426,7 @@ void TskForm::SetUIStyle(TskUIStyle style) {
     FTitleBar->SetUIStyle(style);
     FTitleBar->SetRoundCorner(theme.Int(FormRoundCornerInt));
     FTitleBar->SetRoundCornerBottom(theme.UsesFile() ? theme.Int(FormBottomRoundCornerInt) : 0);
-    if (auto* menu = qobject_cast<TskMainMenu*>(FMenu.data())) {
+    if (auto* menu = qobject_cast<TskMainMenu*>(FMenu.Get())) {
         menu->SetUIStyle(style);
         menu->SetFileTheme(FFileTheme);
     }
@@ -443,23 +441,9 @@ void TskForm::SetUIStyle(TskUIStyle style) {
     RebuildRegion();
 }
 
-void TskForm::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (operation != opRemove) {
-        return;
-    }
-    if (component == FFormPanel) {
-        FFormPanel = nullptr;
-    }
-    if (component == FMenu && !FDestroying) {
-        FMenu = nullptr;
-        RemoveMenuBar();
-    }
-    TskUIStyle style = FUIStyle;
-    if (DropRemovedFileTheme(component, operation, FFileTheme, style)) {
-        ApplyStyleToChildren(this, DeepBlue, nullptr);
-        SetUIStyle(DeepBlue);
-    }
+void TskForm::FileThemeGone() {
+    ApplyStyleToChildren(this, DeepBlue, nullptr);
+    SetUIStyle(DeepBlue);
 }
 
 bool TskForm::TitleBarCustom() const {
@@ -501,14 +485,10 @@ void TskForm::SetFormPanel(TComponent* panel) {
             QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
         return;
     }
-    if (!FFormPanel.isNull()) {
-        FFormPanel->RemoveFreeNotification(this);
-    }
-    FFormPanel = panel;
+    FFormPanel.Set(panel);
     if (panel == nullptr) {
         return;
     }
-    panel->FreeNotification(this);
     if (auto* control = qobject_cast<TControl*>(panel)) {
         control->SetAlign(alClient);
     }

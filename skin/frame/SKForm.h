@@ -122,7 +122,6 @@ public:
 
 protected:
     void Paint() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void TakeOver(TCustomForm* host);
@@ -133,6 +132,10 @@ private:
     bool RunMenuShortCut(TMessage& message);
     void CreateMenuBar();
     void RemoveMenuBar();
+    // Stops menu from calling on this form as its menu bar's host.
+    void ReleaseMenu(TComponent* menu);
+    // The file theme went: the form and its controls take DeepBlue.
+    void FileThemeGone();
     void PlaceOverlay();
     // The look and theme the menu bar draws with.
     TskUIStyle MenuStyle() const;
@@ -142,7 +145,10 @@ private:
     QPointer<TCustomForm> FHostForm;
     TskTitleBar* FTitleBar = nullptr;
     TskMenuBar* FMenuBar = nullptr;
-    QPointer<TComponent> FMenu;
+    TComponentReference<TComponent> FMenu{this, [this](TComponent* survivor) {
+                                              ReleaseMenu(survivor);
+                                              RemoveMenuBar();
+                                          }};
     TWndMethod FOldWindowProc;
     std::unique_ptr<TBitmap> FSideBitmap;
     // The file theme's left and bottom border pictures, kept with the side picture.
@@ -150,10 +156,10 @@ private:
     std::unique_ptr<TBitmap> FBottomBorder;
     int FBottomBorderHeight = 0;
     TColor FBorderColor = clBlack;
-    QPointer<TComponent> FFormPanel;
+    TComponentReference<TComponent> FFormPanel{this};
     int FFrameBorderWidth = 1;
     TskUIStyle FUIStyle = DeepBlue;
-    TskFileTheme* FFileTheme = nullptr;
+    TComponentReference<TskFileTheme> FFileTheme{this, [this](TskFileTheme*) { FileThemeGone(); }};
     TColor FMenuBarColor = clBtnFace;
     int FMenuBarHeight = 22;
     bool FUIStyleAutoUpdateSub = false;

@@ -17,33 +17,26 @@ constexpr int TextDrop = 2;
 } // namespace
 
 TskUIStyle TskForm::MenuStyle() const {
-    if (const auto* menu = qobject_cast<const TskMainMenu*>(FMenu.data())) {
+    if (const auto* menu = qobject_cast<const TskMainMenu*>(FMenu.Get())) {
         return menu->UIStyle();
     }
     return FUIStyle;
 }
 
 TskFileTheme* TskForm::MenuFileTheme() const {
-    if (const auto* menu = qobject_cast<const TskMainMenu*>(FMenu.data())) {
+    if (const auto* menu = qobject_cast<const TskMainMenu*>(FMenu.Get())) {
         return menu->FileTheme();
     }
     return FFileTheme;
 }
 
 void TskForm::SetMenu(TComponent* menu) {
-    if (auto* old = qobject_cast<TskMainMenu*>(FMenu.data());
-        old != nullptr && old->Host() == this) {
-        old->SetHost(nullptr);
-    }
-    if (!FMenu.isNull()) {
-        FMenu->RemoveFreeNotification(this);
-    }
-    FMenu = menu;
+    ReleaseMenu(FMenu);
+    FMenu.Set(menu);
     if (menu == nullptr) {
         RemoveMenuBar();
         return;
     }
-    menu->FreeNotification(this);
     if (auto* skinned = qobject_cast<TskMainMenu*>(menu)) {
         skinned->SetHost(this);
     }
@@ -90,22 +83,23 @@ void TskForm::CreateMenuBar() {
 void TskForm::RemoveMenuBar() {
     delete FMenuBar;
     FMenuBar = nullptr;
-    if (!FMenu.isNull()) {
-        FMenu->RemoveFreeNotification(this);
-        if (auto* old = qobject_cast<TskMainMenu*>(FMenu.data());
-            old != nullptr && old->Host() == this) {
-            old->SetHost(nullptr);
-        }
-    }
-    FMenu = nullptr;
+    ReleaseMenu(FMenu);
+    FMenu.Set(nullptr);
     InvalidateFrame();
+}
+
+void TskForm::ReleaseMenu(TComponent* menu) {
+    if (auto* skinned = qobject_cast<TskMainMenu*>(menu);
+        skinned != nullptr && skinned->Host() == this) {
+        skinned->SetHost(nullptr);
+    }
 }
 
 void TskForm::RebuildMenuBar() {
     if (FMenuBar == nullptr) {
         return;
     }
-    auto* menu = qobject_cast<TMenu*>(FMenu.data());
+    auto* menu = qobject_cast<TMenu*>(FMenu.Get());
     if (menu == nullptr) {
         RemoveMenuBar();
         return;
@@ -143,7 +137,7 @@ void TskForm::UpdateMenuBar() {
 }
 
 void TskForm::UpdateMenuBarFont() {
-    auto* menu = qobject_cast<TskMainMenu*>(FMenu.data());
+    auto* menu = qobject_cast<TskMainMenu*>(FMenu.Get());
     if (FMenuBar == nullptr || menu == nullptr) {
         return;
     }
@@ -172,7 +166,7 @@ void TskForm::DrawMenuBarButton(TToolBar* bar, TToolButton* button, bool& defaul
     TCanvas* canvas = bar->CustomDrawCanvas();
     const TskThemeSource theme = TskThemeSource::For(MenuFileTheme(), MenuStyle());
     canvas->SetFont(bar->Font());
-    if (auto* menu = qobject_cast<TskMainMenu*>(FMenu.data())) {
+    if (auto* menu = qobject_cast<TskMainMenu*>(FMenu.Get())) {
         menu->ApplyItemFont(canvas->Font());
         if (!menu->UseSystemFont()) {
             canvas->Font()->SetColor(menu->FontColor());

@@ -331,17 +331,10 @@ int TskTitleBar::SideBorderWidth() const {
 }
 
 void TskTitleBar::SetFileTheme(TskFileTheme* theme) {
-    SetFileThemeReference(this, FFileTheme, theme);
+    FFileTheme.Set(theme);
     FInFileThemeSwitch = true;
     SetUIStyle(FUIStyle);
     FInFileThemeSwitch = false;
-}
-
-void TskTitleBar::Notification(TComponent* component, TOperation operation) {
-    TCustomPanel::Notification(component, operation);
-    if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-        SetUIStyle(FUIStyle);
-    }
 }
 
 void TskTitleBar::SetUIStyle(TskUIStyle style) {

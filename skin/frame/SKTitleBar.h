@@ -225,7 +225,6 @@ protected:
     void CMMouseLeave(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TCustomForm* HostForm() const;
@@ -233,7 +232,9 @@ private:
     void HotFromPoint(TPoint point);
 
     TskUIStyle FUIStyle = DeepBlue;
-    TskFileTheme* FFileTheme = nullptr;
+    // A theme that goes leaves the bar in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme{this,
+                                                 [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     TskTitleBarSections* FSections;
     TskTitleBarButtons* FButtons;
     bool FAutoSize = false;

@@ -69,13 +69,9 @@ void TskMainMenu::MenuChanged(TMenuItem* source, bool rebuild) {
     }
 }
 
-void TskMainMenu::Notification(TComponent* component, TOperation operation) {
-    const bool userImagesGone = operation == opRemove && component == UserImages();
-    TMainMenu::Notification(component, operation);
-    FileThemeRemoved(component, operation);
-    if (userImagesGone && !IsDestroying()) {
-        TMenu::SetImages(FCheckMarks.get());
-    }
+void TskMainMenu::ImagesCleared() {
+    // Without the user's images the menu still shows its check marks.
+    TMenu::SetImages(FCheckMarks.get());
 }
 
 const TImageList* TskMainMenu::ItemImages() const {

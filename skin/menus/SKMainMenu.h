@@ -42,7 +42,7 @@ protected:
     void Loaded() override;
     void ItemInserted(TMenuItem* item) override;
     void MenuChanged(TMenuItem* source, bool rebuild) override;
-    void Notification(TComponent* component, TOperation operation) override;
+    void ImagesCleared() override;
     const TImageList* ItemImages() const override;
     const TImageList* CheckMarkImages() const override;
 

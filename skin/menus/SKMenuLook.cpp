@@ -44,8 +44,9 @@ QString ShortCutText(const TMenuItem* item) {
 }
 
 TskMenuLook::TskMenuLook(TMenu* menu)
-    : FMenu(menu), FMenuItemHeight(DefaultItemHeight), FSeparatorHeight(DefaultItemHeight),
-      FBarWidth(0), FBarColor(clBtnFace), FColor(clWhite), FSeparatorColor(UnstyledSeparatorColor),
+    : FMenu(menu), FFileTheme(menu, [this](TskFileTheme*) { ApplyStyle(DeepBlue); }),
+      FMenuItemHeight(DefaultItemHeight), FSeparatorHeight(DefaultItemHeight), FBarWidth(0),
+      FBarColor(clBtnFace), FColor(clWhite), FSeparatorColor(UnstyledSeparatorColor),
       FSelectedBorderColor(clHighlight), FSelectedColor(clHighlight), FSelectedFontColor(clWhite),
       FFontColor(clWhite), FBorderColor(clBlack), FFontName(QStringLiteral("MS Sans Serif")),
       FFontSize(DefaultFontPoints), FFontCharset(DefaultCharset) {
@@ -55,14 +56,8 @@ TskMenuLook::TskMenuLook(TMenu* menu)
 TskMenuLook::~TskMenuLook() = default;
 
 void TskMenuLook::SetFileTheme(TskFileTheme* theme) {
-    SetFileThemeReference(FMenu, FFileTheme, theme);
+    FFileTheme.Set(theme);
     ApplyStyle(FUIStyle);
-}
-
-void TskMenuLook::FileThemeRemoved(TComponent* component, TOperation operation) {
-    if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-        ApplyStyle(FUIStyle);
-    }
 }
 
 void TskMenuLook::SetMenuItemHeight(int value) {

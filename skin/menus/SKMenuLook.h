@@ -104,15 +104,14 @@ protected:
     virtual const TImageList* ItemImages() const;
     // The list holding the check-mark picture.
     virtual const TImageList* CheckMarkImages() const = 0;
-    // For the menu's Notification: a destroyed file theme resets the look to DeepBlue.
-    void FileThemeRemoved(TComponent* component, TOperation operation);
     TMenu* Menu() const { return FMenu; }
 
 private:
     void DrawBackground(const TRect& rect, TCanvas* canvas, bool leftToRight) const;
 
     TMenu* FMenu;
-    TskFileTheme* FFileTheme = nullptr;
+    // Held for the menu; a theme that goes leaves the menu in DeepBlue.
+    TComponentReference<TskFileTheme> FFileTheme;
     TskUIStyle FUIStyle = DeepBlue;
     int FMenuItemHeight;
     int FSeparatorHeight;

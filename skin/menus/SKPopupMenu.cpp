@@ -33,11 +33,6 @@ void TskPopupMenu::ItemInserted(TMenuItem* item) {
     InstallHandlers(item);
 }
 
-void TskPopupMenu::Notification(TComponent* component, TOperation operation) {
-    TPopupMenu::Notification(component, operation);
-    FileThemeRemoved(component, operation);
-}
-
 const TImageList* TskPopupMenu::CheckMarkImages() const {
     return SharedCheckMarks();
 }

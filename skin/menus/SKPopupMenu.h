@@ -17,6 +17,5 @@ public:
 protected:
     void Loaded() override;
     void ItemInserted(TMenuItem* item) override;
-    void Notification(TComponent* component, TOperation operation) override;
     const TImageList* CheckMarkImages() const override;
 };

@@ -60,14 +60,8 @@ protected:
 class THolder : public TComponent {
 public:
     using TComponent::TComponent;
-    TComponentReference<TComponent> Target{this};
     int Cleared = 0;
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override {
-        TComponent::Notification(component, operation);
-        Cleared += Target.Removed(component, operation);
-    }
+    TComponentReference<TComponent> Target{this, [this](TComponent*) { ++Cleared; }};
 };
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {

@@ -1,12 +1,18 @@
 #include "RawSkinImage.h"
 #include "framework/controls/Control.h"
+#include "framework/controls/Panel.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/layout/ClassRegistry.h"
+#include "skin/controls/SKListView.h"
+#include "skin/controls/SKRegister.h"
+#include "skin/controls/SKScrollBar.h"
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKSkinFile.h"
 #include "skin/core/SKThemes.h"
 #include "skin/frame/SKForm.h"
+#include "tests/support/ReferenceOrders.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +20,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A skinned control as every control will be: FileTheme and UIStyle published, the
-// reference kept with the shared helpers. It records the order of assignments.
+// A skinned control as every control is: FileTheme and UIStyle published, the theme
+// held by a component reference that falls back to DeepBlue. It records the order of
+// assignments.
 class TskProbeControl : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(TskFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
@@ -25,7 +32,7 @@ public:
     using TCustomControl::TCustomControl;
     TskFileTheme* FileTheme() const { return FFileTheme; }
     void SetFileTheme(TskFileTheme* theme) {
-        SetFileThemeReference(this, FFileTheme, theme);
+        FFileTheme.Set(theme);
         assignments << QStringLiteral("FileTheme");
     }
     TskUIStyle UIStyle() const { return FUIStyle; }
@@ -35,17 +42,12 @@ public:
     }
     QStringList assignments;
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override {
-        TCustomControl::Notification(component, operation);
-        if (DropRemovedFileTheme(component, operation, FFileTheme, FUIStyle)) {
-            assignments << QStringLiteral("dropped");
-        }
-    }
-
 private:
-    TskFileTheme* FFileTheme = nullptr;
     TskUIStyle FUIStyle = MacOS;
+    TComponentReference<TskFileTheme> FFileTheme{this, [this](TskFileTheme*) {
+                                                     FUIStyle = DeepBlue;
+                                                     assignments << QStringLiteral("dropped");
+                                                 }};
 };
 
 // Publishes a look but no file theme.
@@ -324,6 +326,81 @@ TEST_F(FileThemeTest, ADestroyedThemeLeavesItsControlsInDeepBlue) {
     replaced.reset();
     EXPECT_EQ(control.FileTheme(), kept.get()) << "an earlier theme no longer matters";
     EXPECT_EQ(control.UIStyle(), MacOS);
+}
+
+TEST_F(FileThemeTest, EverySkinnedReferenceSurvivesEveryOrderOfFreeing) {
+    RegisterSkinClasses();
+    const QString skin = WriteSkin(root.filePath(QStringLiteral("refs.skn")), 2);
+    const auto makeTheme = [skin](TComponent* owner) -> TComponent* {
+        auto* theme = new TskFileTheme(owner);
+        theme->SetThemeFile(skin);
+        return theme;
+    };
+    QList<TReferenceKind> kinds;
+    // Every registered class that publishes FileTheme (the image button does not).
+    for (const char* name :
+         {"TskButton", "TskCheckBox", "TskEdit", "TskPageControl", "TskTrackBar", "TskScrollBar",
+          "TskListView", "TskForm", "TskTitleBar", "TskMainMenu", "TskPopupMenu"}) {
+        const TComponentFactory factory = FindClass(QString::fromLatin1(name));
+        ASSERT_TRUE(factory) << name;
+        const std::unique_ptr<TComponent> sample(factory(nullptr));
+        ASSERT_GE(sample->metaObject()->indexOfProperty("FileTheme"), 0) << name;
+        kinds.append({name, factory, makeTheme,
+                      [](TComponent* holder, TComponent* theme) {
+                          holder->setProperty("FileTheme", QVariant::fromValue(theme));
+                          holder->setProperty("UIStyle", QVariant::fromValue(FromThemeFile));
+                      },
+                      [](const TComponent* holder) -> TComponent* {
+                          return holder->property("FileTheme").value<TskFileTheme*>();
+                      },
+                      [](TComponent*) {},
+                      [](const TComponent* holder) {
+                          EXPECT_EQ(holder->property("UIStyle").value<TskUIStyle>(), DeepBlue);
+                      }});
+    }
+    // The menu bar's host and the list's bars are called back by their targets.
+    kinds.append(
+        {"skinned form menu", [](TComponent* owner) -> TComponent* { return new TskForm(owner); },
+         [](TComponent* owner) -> TComponent* { return new TskMainMenu(owner); },
+         [](TComponent* form, TComponent* menu) { static_cast<TskForm*>(form)->SetMenu(menu); },
+         [](const TComponent* form) { return static_cast<const TskForm*>(form)->Menu(); },
+         [](TComponent* menu) {
+             auto* skinned = static_cast<TskMainMenu*>(menu);
+             skinned->Items()->Add(new TMenuItem(skinned));
+             skinned->SetUseSystemFont(!skinned->UseSystemFont());
+         }});
+    kinds.append(
+        {"skinned form panel", [](TComponent* owner) -> TComponent* { return new TskForm(owner); },
+         [](TComponent* owner) -> TComponent* { return new TPanel(owner); },
+         [](TComponent* form, TComponent* panel) {
+             static_cast<TskForm*>(form)->SetFormPanel(panel);
+         },
+         [](const TComponent* form) { return static_cast<const TskForm*>(form)->FormPanel(); }});
+    for (const bool vertical : {true, false}) {
+        kinds.append({vertical ? "list view vertical bar" : "list view horizontal bar",
+                      [](TComponent* owner) -> TComponent* { return new TskListView(owner); },
+                      [](TComponent* owner) -> TComponent* { return new TskScrollBar(owner); },
+                      [vertical](TComponent* list, TComponent* bar) {
+                          auto* view = static_cast<TskListView*>(list);
+                          auto* scrollBar = static_cast<TskScrollBar*>(bar);
+                          vertical ? view->SetVScrollBar(scrollBar)
+                                   : view->SetHScrollBar(scrollBar);
+                      },
+                      [vertical](const TComponent* list) -> TComponent* {
+                          const auto* view = static_cast<const TskListView*>(list);
+                          return vertical ? view->VScrollBar() : view->HScrollBar();
+                      },
+                      [](TComponent* bar) {
+                          auto* scrollBar = static_cast<TskScrollBar*>(bar);
+                          scrollBar->SetPosition(scrollBar->Position() + 1);
+                          if (scrollBar->OnChange) {
+                              scrollBar->OnChange(scrollBar);
+                          }
+                      }});
+    }
+    for (const TReferenceKind& kind : kinds) {
+        CheckReferenceInEveryOrder(kind);
+    }
 }
 
 TEST_F(FileThemeTest, UsingFileThemeFallsBackToDeepBlue) {
