@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <fcntl.h>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -59,7 +60,7 @@ std::size_t DefaultJobCount() {
 }
 
 FileOpener OpenByPath(std::string path) {
-    return [path = std::move(path)] { return EntryLookup{true, OpenFileForDigest(path)}; };
+    return [path = std::move(path)] { return OpenForDigestAt(AT_FDCWD, path); };
 }
 
 FileOutcome HashOpened(EntryLookup found) {
