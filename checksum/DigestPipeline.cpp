@@ -68,8 +68,9 @@ FileOutcome HashOpened(EntryLookup found) {
         return Unopened(found);
     }
     AdviseSequential(found.file->Get());
-    if (const std::optional<TDigest> digest = TryDescriptorDigest(found.file->Get())) {
-        return {FileStatus::Hashed, *digest, ReadPosition(found.file->Get())};
+    if (const std::optional<OpenedFileDigest> read =
+            TryOpenedFileDigest(found.file->Get(), found.size)) {
+        return {FileStatus::Hashed, read->digest, read->bytes};
     }
     return {FileStatus::NotOpened, {}, 0};
 }
@@ -195,7 +196,9 @@ private:
         struct Slot {
             Item* item = nullptr;
             FileDescriptor file;
+            std::uint64_t size = 0; // when opened
             std::uint64_t bytes = 0;
+            bool ended = false;
         };
         Md5LaneGroup lanes;
         const std::size_t laneCount = lanes.LaneCount();
@@ -220,7 +223,7 @@ private:
                         Complete(item, Unopened(found));
                         continue;
                     }
-                    slots[lane] = Slot{item, std::move(*found.file), 0};
+                    slots[lane] = Slot{item, std::move(*found.file), found.size};
                     lanes.Start(lane);
                     ++active;
                 }
@@ -232,19 +235,26 @@ private:
                 if (slots[lane].item == nullptr || lanes.HasPendingBlocks(lane)) {
                     continue;
                 }
+                Slot& slot = slots[lane];
+                if (slot.ended) {
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
+                    continue;
+                }
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
-                const long count = ReadRetrying(slots[lane].file.Get(), buffer, chunk);
+                const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
                 if (count < 0) {
                     release(lane, {FileStatus::NotOpened, {}, 0});
                 } else if (count == 0) {
-                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slots[lane].bytes});
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
                 } else {
+                    const auto got = static_cast<std::size_t>(count);
                     // Read-ahead advice pays only for files larger than one piece.
-                    if (slots[lane].bytes == 0 && static_cast<std::size_t>(count) == chunk) {
-                        AdviseSequential(slots[lane].file.Get());
+                    if (slot.bytes == 0 && got == chunk) {
+                        AdviseSequential(slot.file.Get());
                     }
-                    lanes.Feed(lane, buffer, static_cast<std::size_t>(count));
-                    slots[lane].bytes += static_cast<std::uint64_t>(count);
+                    lanes.Feed(lane, buffer, got);
+                    slot.bytes += got;
+                    slot.ended = ReadReachedEnd(chunk, got, slot.bytes, slot.size);
                 }
             }
             lanes.Compress();
