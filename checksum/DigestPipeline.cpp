@@ -22,6 +22,10 @@ namespace {
 // busy while one large file holds up the order, small enough to keep memory flat.
 constexpr std::size_t kMaxItemsInFlight = 4096;
 
+// A caller waiting for room is woken once this many items are done (or no file is left to
+// take), not for each: every wake costs a switch on a processor the workers need.
+constexpr std::size_t kWakeBatch = 64;
+
 // All read buffers of all workers together.
 constexpr std::size_t kReadBufferBudget = std::size_t{64} << 20;
 constexpr std::size_t kMaxReadChunk = std::size_t{64} << 10;
@@ -108,6 +112,7 @@ public:
         std::unique_lock lock(mutex_);
         if (item->step) {
             item->done = true;
+            ++doneUnhandled_;
         } else {
             queue_.push_back(item.get());
             workAvailable_.notify_one();
@@ -127,22 +132,32 @@ private:
     // Runs the handlers of the finished items at the front of the window, in order, then
     // waits until at most `limit` items are left in flight.
     void RunReady(std::unique_lock<std::mutex>& lock, std::size_t limit) {
+        std::vector<std::unique_ptr<Item>> ready;
         for (;;) {
             if (workerError_) {
                 std::rethrow_exception(workerError_);
             }
             while (!window_.empty() && window_.front()->done) {
-                std::unique_ptr<Item> item = std::move(window_.front());
+                ready.push_back(std::move(window_.front()));
                 window_.pop_front();
+            }
+            if (!ready.empty()) {
+                doneUnhandled_ -= ready.size();
                 lock.unlock();
-                RunHandler(*item);
-                item.reset();
+                for (std::unique_ptr<Item>& item : ready) {
+                    RunHandler(*item);
+                    item.reset();
+                }
+                ready.clear();
                 lock.lock();
+                continue;
             }
             if (window_.size() <= limit) {
                 return;
             }
+            callerWaiting_ = true;
             frontDone_.wait(lock);
+            callerWaiting_ = false;
         }
     }
 
@@ -174,7 +189,9 @@ private:
         std::lock_guard lock(mutex_);
         item->outcome = outcome;
         item->done = true;
-        if (item == window_.front().get()) {
+        ++doneUnhandled_;
+        if (callerWaiting_ && window_.front()->done &&
+            (doneUnhandled_ >= kWakeBatch || queue_.empty())) {
             frontDone_.notify_one();
         }
     }
@@ -268,6 +285,8 @@ private:
     std::deque<std::unique_ptr<Item>> window_; // every item whose handler has not run
     std::deque<Item*> queue_;                  // the files no worker has taken yet
     std::vector<std::size_t> activeFiles_;     // per worker
+    std::size_t doneUnhandled_ = 0;            // items in the window that are done
+    bool callerWaiting_ = false;               // for room in the window, or for the end
     std::atomic<bool> stopping_ = false;       // read by busy workers without the lock
     std::exception_ptr workerError_;
     std::vector<std::thread> workers_;
