@@ -27,11 +27,14 @@ struct Avx2 {
     static Vector F(Vector b, Vector c, Vector d) {
         return _mm256_xor_si256(_mm256_and_si256(_mm256_xor_si256(c, d), b), d);
     }
-    static Vector G(Vector b, Vector c, Vector d) {
-        return _mm256_or_si256(_mm256_and_si256(b, d), _mm256_andnot_si256(d, c));
+    // sum + G(b, c, d), with G's two halves (their bits never overlap) added one by one:
+    // the half without b, the newest value, is added while b is still being computed.
+    static Vector AddG(Vector sum, Vector b, Vector c, Vector d) {
+        return Add(Add(sum, _mm256_andnot_si256(d, c)), _mm256_and_si256(b, d));
     }
+    // b is the newest value: c ^ d is ready before it.
     static Vector H(Vector b, Vector c, Vector d) {
-        return _mm256_xor_si256(_mm256_xor_si256(b, c), d);
+        return _mm256_xor_si256(b, _mm256_xor_si256(c, d));
     }
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm256_xor_si256(c, _mm256_or_si256(b, _mm256_xor_si256(d, _mm256_set1_epi32(-1))));

@@ -79,7 +79,11 @@ inline void RunStep(typename Ops::Vector (&s)[4][G], const std::uint32_t* words,
         if constexpr (Step < 16) {
             sum = Ops::Add(sum, Ops::F(s[b][g], s[c][g], s[d][g]));
         } else if constexpr (Step < 32) {
-            sum = Ops::Add(sum, Ops::G(s[b][g], s[c][g], s[d][g]));
+            if constexpr (requires { Ops::AddG(sum, s[b][g], s[c][g], s[d][g]); }) {
+                sum = Ops::AddG(sum, s[b][g], s[c][g], s[d][g]);
+            } else {
+                sum = Ops::Add(sum, Ops::G(s[b][g], s[c][g], s[d][g]));
+            }
         } else if constexpr (Step < 48) {
             sum = Ops::Add(sum, Ops::H(s[b][g], s[c][g], s[d][g]));
         } else {

@@ -27,10 +27,13 @@ struct Sse2 {
     static Vector F(Vector b, Vector c, Vector d) {
         return _mm_xor_si128(_mm_and_si128(_mm_xor_si128(c, d), b), d);
     }
-    static Vector G(Vector b, Vector c, Vector d) {
-        return _mm_or_si128(_mm_and_si128(b, d), _mm_andnot_si128(d, c));
+    // sum + G(b, c, d), with G's two halves (their bits never overlap) added one by one:
+    // the half without b, the newest value, is added while b is still being computed.
+    static Vector AddG(Vector sum, Vector b, Vector c, Vector d) {
+        return Add(Add(sum, _mm_andnot_si128(d, c)), _mm_and_si128(b, d));
     }
-    static Vector H(Vector b, Vector c, Vector d) { return _mm_xor_si128(_mm_xor_si128(b, c), d); }
+    // b is the newest value: c ^ d is ready before it.
+    static Vector H(Vector b, Vector c, Vector d) { return _mm_xor_si128(b, _mm_xor_si128(c, d)); }
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm_xor_si128(c, _mm_or_si128(b, _mm_xor_si128(d, _mm_set1_epi32(-1))));
     }
