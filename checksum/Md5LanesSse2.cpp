@@ -18,7 +18,6 @@ struct Sse2 {
     static void Store(std::uint32_t* words, Vector v) {
         _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
     }
-    static Vector Set1(std::uint32_t value) { return _mm_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {
