@@ -46,7 +46,7 @@ constexpr std::array kKernels = {
                   HasAvx512Vl},
     Md5LaneKernel{"avx2", md5lanes::kAvx2Lanes, 6.7, md5lanes::CompressAvx2, HasAvx2},
     Md5LaneKernel{"avx2", md5lanes::kAvx2NarrowLanes, 5.4, md5lanes::CompressAvx2Narrow, HasAvx2},
-    Md5LaneKernel{"sse2", md5lanes::kSse2Lanes, 3.8, md5lanes::CompressSse2, Always},
+    Md5LaneKernel{"sse2", md5lanes::kSse2Lanes, 4.6, md5lanes::CompressSse2, Always},
     Md5LaneKernel{"sse2", md5lanes::kSse2NarrowLanes, 2.8, md5lanes::CompressSse2Narrow, Always},
 #endif
     Md5LaneKernel{"scalar", 1, 1.0, CompressScalar, Always},

@@ -36,6 +36,28 @@ struct Sse2 {
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm_xor_si128(c, _mm_or_si128(b, _mm_xor_si128(d, _mm_set1_epi32(-1))));
     }
+
+    // Word i of four lanes' blocks into row i (rows rowStride words apart): each quarter
+    // of the blocks is a 4 x 4 transpose of 32-bit words, in two rounds of unpacks.
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            Vector r[4];
+            for (int lane = 0; lane < 4; ++lane) {
+                r[lane] = _mm_loadu_si128(
+                    reinterpret_cast<const __m128i*>(blocks[lane] + offset + 16 * quarter));
+            }
+            const Vector low01 = _mm_unpacklo_epi32(r[0], r[1]);  // words 0, 1 of lanes 0, 1
+            const Vector high01 = _mm_unpackhi_epi32(r[0], r[1]); // words 2, 3 of lanes 0, 1
+            const Vector low23 = _mm_unpacklo_epi32(r[2], r[3]);
+            const Vector high23 = _mm_unpackhi_epi32(r[2], r[3]);
+            std::uint32_t* quarterRows = rows + 4 * quarter * rowStride;
+            Store(quarterRows, _mm_unpacklo_epi64(low01, low23));
+            Store(quarterRows + rowStride, _mm_unpackhi_epi64(low01, low23));
+            Store(quarterRows + 2 * rowStride, _mm_unpacklo_epi64(high01, high23));
+            Store(quarterRows + 3 * rowStride, _mm_unpackhi_epi64(high01, high23));
+        }
+    }
 };
 
 } // namespace
