@@ -197,6 +197,9 @@ TEST(Cli, RefusesFilesThatAreNoCheckFiles) {
     EXPECT_EQ(run.err,
               "sumwarden-cli: " + md5sumStyle + ": the file holds no check-file entries\n");
     EXPECT_EQ(run.out, "\nOperation completes.\n0 file was verified. 0 file changed. \n");
+    // Lines to a file wait a moment before they go out, but never behind a later error.
+    const CliRun merged = RunCli({"verify", md5sumStyle}, As::Caller, [] { ::dup2(1, 2); });
+    EXPECT_EQ(merged.out, run.out + run.err);
     // The check file of an empty folder is a check file.
     const std::string empty = folder.MakeFolder("empty");
     ASSERT_EQ(RunCli({"make", empty}).exitCode, 0);
