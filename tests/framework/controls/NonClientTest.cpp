@@ -2,6 +2,7 @@
 // WM_NCCALCSIZE leaves, children laid out in it, the frame painted on WM_NCPAINT.
 #include "framework/controls/ComCtrls.h"
 #include "framework/controls/Control.h"
+#include "framework/controls/ListViewRows.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/forms/Form.h"
@@ -13,7 +14,6 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -328,12 +328,12 @@ TEST(NonClient, NativeControlsKeepTheirContentInsideTheFrame) {
     EXPECT_EQ(list.ClientRect(), Rect(0, 0, 74, 44));
     list.Handle()->grab();
     const QRect inside(3, 3, 74, 44);
-    const QTreeWidget* tree = list.Tree();
+    const TListRowsView* tree = list.Rows();
     const auto onList = [tree](const QWidget* widget) {
         return QRect(widget->mapTo(tree, QPoint(0, 0)), widget->size());
     };
     EXPECT_TRUE(inside.contains(onList(tree->viewport())));
-    EXPECT_TRUE(inside.contains(onList(tree->header())));
+    EXPECT_TRUE(inside.contains(onList(tree->Header())));
     ASSERT_TRUE(tree->verticalScrollBar()->isVisibleTo(tree));
     EXPECT_EQ(onList(tree->verticalScrollBar()).right(), 76);
     // Its own border style, written afterwards, keeps the band.
@@ -341,7 +341,7 @@ TEST(NonClient, NativeControlsKeepTheirContentInsideTheFrame) {
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.Handle()->grab();
     EXPECT_EQ(onList(tree->viewport()).left(), 3);
-    EXPECT_EQ(onList(tree->header()).top(), 3);
+    EXPECT_EQ(onList(tree->Header()).top(), 3);
 }
 
 } // namespace

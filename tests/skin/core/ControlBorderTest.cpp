@@ -1,6 +1,7 @@
 // The border of the skinned edit and list view, drawn on real framework controls the way
 // those controls draw it: after the control's own painting, on its frame-paint canvas.
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListViewRows.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -108,8 +108,8 @@ TEST(ControlBorder, FramesARealListViewAroundItsRows) {
     ExpectRing(image, 0, clRed);
     ExpectRing(image, 1, clAqua);
     const QRect inside(2, 2, 116, 76);
-    EXPECT_TRUE(inside.contains(list.Tree()->viewport()->geometry()));
-    EXPECT_TRUE(inside.contains(list.Tree()->header()->geometry()));
+    EXPECT_TRUE(inside.contains(list.Rows()->viewport()->geometry()));
+    EXPECT_TRUE(inside.contains(list.Rows()->Header()->geometry()));
 }
 
 TEST(ControlBorder, KeepsAListViewsScrollBarInsideTheBorder) {
@@ -121,9 +121,9 @@ TEST(ControlBorder, KeepsAListViewsScrollBarInsideTheBorder) {
     const QImage image = Grab(list);
     ExpectRing(image, 0, clBlack);
     ExpectRing(image, 1, clWhite);
-    const QScrollBar* bar = list.Tree()->verticalScrollBar();
-    ASSERT_TRUE(bar->isVisibleTo(list.Tree()));
-    const QRect onList(bar->mapTo(list.Tree(), QPoint(0, 0)), bar->size());
+    const QScrollBar* bar = list.Rows()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisibleTo(list.Rows()));
+    const QRect onList(bar->mapTo(list.Rows(), QPoint(0, 0)), bar->size());
     EXPECT_EQ(onList.right(), 77);
     EXPECT_EQ(onList.top(), 2);
 }
@@ -142,8 +142,8 @@ TEST(ControlBorder, TheSkinnedListViewDrawsItInItsFrameAroundItsRows) {
         ExpectRing(image, 0, RGB(0x7F, 0x7F, 0x7F));
         ExpectRing(image, 1, clAqua);
         const QRect inside(2, 2, width - 4, height - 4);
-        const QTreeWidget* tree = list.Tree();
-        for (const QWidget* part : {tree->viewport(), static_cast<QWidget*>(tree->header()),
+        const TListRowsView* tree = list.Rows();
+        for (const QWidget* part : {tree->viewport(), static_cast<QWidget*>(tree->Header()),
                                     static_cast<QWidget*>(tree->verticalScrollBar())}) {
             EXPECT_TRUE(inside.contains(QRect(part->mapTo(tree, QPoint(0, 0)), part->size())));
         }
