@@ -10,6 +10,7 @@
 #include "platform/ReplacingFile.h"
 
 #include <climits>
+#include <memory>
 
 namespace sumwarden {
 namespace {
@@ -17,10 +18,12 @@ namespace {
 // Writes an entry and reports a line for each file of the walk, a line for each folder.
 class CheckFileWriter final : public FolderVisitor {
 public:
-    CheckFileWriter(ReplacingFile& checkFile, std::size_t baseFolderLength,
-                    const JobObserver& report, MakeResult& result, DigestPipeline& pipeline)
-        : checkFile_(checkFile), baseFolderLength_(baseFolderLength), report_(report),
-          result_(result), pipeline_(pipeline) {}
+    CheckFileWriter(ReplacingFile& checkFile, std::shared_ptr<const FolderHandle> baseFolder,
+                    std::size_t baseFolderLength, const JobObserver& report, MakeResult& result,
+                    DigestPipeline& pipeline)
+        : checkFile_(checkFile), baseFolder_(std::move(baseFolder)),
+          baseFolderLength_(baseFolderLength), report_(report), result_(result),
+          pipeline_(pipeline) {}
 
     bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
         if (name.starts_with('.')) {
@@ -58,6 +61,14 @@ public:
                           &MakeResult::namesNotSupported);
             return;
         }
+        // Opened relative to the chosen folder, on whichever thread hashes it: a short path
+        // for the system to follow, whatever the length of the folder's own path.
+        FileOpener open;
+        if (relativePath.size() < PATH_MAX) {
+            open = [baseFolder = baseFolder_, relativePath] {
+                return OpenForDigestAt(baseFolder->Get(), relativePath);
+            };
+        }
         auto listFile = [this, line = std::move(line),
                          relativePath = std::move(relativePath)](const FileOutcome& outcome) {
             if (outcome.status == FileStatus::Hashed) {
@@ -70,8 +81,8 @@ public:
                 report_.Report(line + std::string(kCouldNotOpenFile), LineKind::Failure);
             }
         };
-        if (fullPath.size() < PATH_MAX) {
-            pipeline_.Hash(OpenByPath(fullPath), std::move(listFile));
+        if (open) {
+            pipeline_.Hash(std::move(open), std::move(listFile));
             return;
         }
         // Too long to open by name on another thread once the walk has left its folder:
@@ -97,6 +108,7 @@ private:
     }
 
     ReplacingFile& checkFile_;
+    const std::shared_ptr<const FolderHandle> baseFolder_;
     const std::size_t baseFolderLength_;
     const JobObserver& report_;
     MakeResult& result_;
@@ -128,13 +140,15 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
 
     // A folder that cannot be listed would get a check file listing nothing in place of the
     // one it has: the make fails as a whole instead.
-    if (!FolderHandle::Open(folder)) {
+    std::optional<FolderHandle> baseFolder = FolderHandle::Open(folder);
+    if (!baseFolder) {
         ThrowLastIoError();
     }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
     DigestPipeline pipeline(jobs);
-    CheckFileWriter writer(checkFile, folder.size(), report, result, pipeline);
+    CheckFileWriter writer(checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)),
+                           folder.size(), report, result, pipeline);
     WalkFolder(folder, includeSubFolders, writer);
     pipeline.Finish();
     checkFile.Commit();

@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <fcntl.h>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -20,6 +21,10 @@ namespace {
 // Queued items whose handlers have not run yet: enough to keep every lane of every worker
 // busy while one large file holds up the order, small enough to keep memory flat.
 constexpr std::size_t kMaxItemsInFlight = 4096;
+
+// A caller waiting for room is woken once this many items are done (or no file is left to
+// take), not for each: every wake costs a switch on a processor the workers need.
+constexpr std::size_t kWakeBatch = 64;
 
 // All read buffers of all workers together.
 constexpr std::size_t kReadBufferBudget = std::size_t{64} << 20;
@@ -59,7 +64,7 @@ std::size_t DefaultJobCount() {
 }
 
 FileOpener OpenByPath(std::string path) {
-    return [path = std::move(path)] { return EntryLookup{true, OpenFileForDigest(path)}; };
+    return [path = std::move(path)] { return OpenForDigestAt(AT_FDCWD, path); };
 }
 
 FileOutcome HashOpened(EntryLookup found) {
@@ -67,8 +72,9 @@ FileOutcome HashOpened(EntryLookup found) {
         return Unopened(found);
     }
     AdviseSequential(found.file->Get());
-    if (const std::optional<TDigest> digest = TryDescriptorDigest(found.file->Get())) {
-        return {FileStatus::Hashed, *digest, ReadPosition(found.file->Get())};
+    if (const std::optional<OpenedFileDigest> read =
+            TryOpenedFileDigest(found.file->Get(), found.size)) {
+        return {FileStatus::Hashed, read->digest, read->bytes};
     }
     return {FileStatus::NotOpened, {}, 0};
 }
@@ -106,6 +112,7 @@ public:
         std::unique_lock lock(mutex_);
         if (item->step) {
             item->done = true;
+            ++doneUnhandled_;
         } else {
             queue_.push_back(item.get());
             workAvailable_.notify_one();
@@ -125,22 +132,32 @@ private:
     // Runs the handlers of the finished items at the front of the window, in order, then
     // waits until at most `limit` items are left in flight.
     void RunReady(std::unique_lock<std::mutex>& lock, std::size_t limit) {
+        std::vector<std::unique_ptr<Item>> ready;
         for (;;) {
             if (workerError_) {
                 std::rethrow_exception(workerError_);
             }
             while (!window_.empty() && window_.front()->done) {
-                std::unique_ptr<Item> item = std::move(window_.front());
+                ready.push_back(std::move(window_.front()));
                 window_.pop_front();
+            }
+            if (!ready.empty()) {
+                doneUnhandled_ -= ready.size();
                 lock.unlock();
-                RunHandler(*item);
-                item.reset();
+                for (std::unique_ptr<Item>& item : ready) {
+                    RunHandler(*item);
+                    item.reset();
+                }
+                ready.clear();
                 lock.lock();
+                continue;
             }
             if (window_.size() <= limit) {
                 return;
             }
+            callerWaiting_ = true;
             frontDone_.wait(lock);
+            callerWaiting_ = false;
         }
     }
 
@@ -172,7 +189,9 @@ private:
         std::lock_guard lock(mutex_);
         item->outcome = outcome;
         item->done = true;
-        if (item == window_.front().get()) {
+        ++doneUnhandled_;
+        if (callerWaiting_ && window_.front()->done &&
+            (doneUnhandled_ >= kWakeBatch || queue_.empty())) {
             frontDone_.notify_one();
         }
     }
@@ -194,7 +213,9 @@ private:
         struct Slot {
             Item* item = nullptr;
             FileDescriptor file;
+            std::uint64_t size = 0; // when opened
             std::uint64_t bytes = 0;
+            bool ended = false;
         };
         Md5LaneGroup lanes;
         const std::size_t laneCount = lanes.LaneCount();
@@ -219,7 +240,7 @@ private:
                         Complete(item, Unopened(found));
                         continue;
                     }
-                    slots[lane] = Slot{item, std::move(*found.file), 0};
+                    slots[lane] = Slot{item, std::move(*found.file), found.size};
                     lanes.Start(lane);
                     ++active;
                 }
@@ -231,19 +252,26 @@ private:
                 if (slots[lane].item == nullptr || lanes.HasPendingBlocks(lane)) {
                     continue;
                 }
+                Slot& slot = slots[lane];
+                if (slot.ended) {
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
+                    continue;
+                }
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
-                const long count = ReadRetrying(slots[lane].file.Get(), buffer, chunk);
+                const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
                 if (count < 0) {
                     release(lane, {FileStatus::NotOpened, {}, 0});
                 } else if (count == 0) {
-                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slots[lane].bytes});
+                    release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
                 } else {
+                    const auto got = static_cast<std::size_t>(count);
                     // Read-ahead advice pays only for files larger than one piece.
-                    if (slots[lane].bytes == 0 && static_cast<std::size_t>(count) == chunk) {
-                        AdviseSequential(slots[lane].file.Get());
+                    if (slot.bytes == 0 && got == chunk) {
+                        AdviseSequential(slot.file.Get());
                     }
-                    lanes.Feed(lane, buffer, static_cast<std::size_t>(count));
-                    slots[lane].bytes += static_cast<std::uint64_t>(count);
+                    lanes.Feed(lane, buffer, got);
+                    slot.bytes += got;
+                    slot.ended = ReadReachedEnd(chunk, got, slot.bytes, slot.size);
                 }
             }
             lanes.Compress();
@@ -257,6 +285,8 @@ private:
     std::deque<std::unique_ptr<Item>> window_; // every item whose handler has not run
     std::deque<Item*> queue_;                  // the files no worker has taken yet
     std::vector<std::size_t> activeFiles_;     // per worker
+    std::size_t doneUnhandled_ = 0;            // items in the window that are done
+    bool callerWaiting_ = false;               // for room in the window, or for the end
     std::atomic<bool> stopping_ = false;       // read by busy workers without the lock
     std::exception_ptr workerError_;
     std::vector<std::thread> workers_;

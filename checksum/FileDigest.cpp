@@ -31,9 +31,15 @@ std::optional<TDigest> TryFileDigest(const std::string& path) {
 }
 
 std::optional<TDigest> TryDescriptorDigest(int descriptor) {
+    const std::optional<OpenedFileDigest> read = TryOpenedFileDigest(descriptor, kUnknownSize);
+    return read ? std::optional(read->digest) : std::nullopt;
+}
+
+std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened) {
     auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kReadBlockSize);
     TDigestContext context;
     DigestInit(context);
+    OpenedFileDigest result;
     for (;;) {
         const long count = ReadRetrying(descriptor, block.get(), kReadBlockSize);
         if (count < 0) {
@@ -43,10 +49,14 @@ std::optional<TDigest> TryDescriptorDigest(int descriptor) {
             break;
         }
         DigestUpdate(context, block.get(), static_cast<std::uint32_t>(count));
+        result.bytes += static_cast<std::uint64_t>(count);
+        if (ReadReachedEnd(kReadBlockSize, static_cast<std::size_t>(count), result.bytes,
+                           sizeWhenOpened)) {
+            break;
+        }
     }
-    TDigest digest;
-    DigestFinal(context, digest);
-    return digest;
+    DigestFinal(context, result.digest);
+    return result;
 }
 
 TDigest FileDigest(const std::string& path) {

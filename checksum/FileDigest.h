@@ -4,6 +4,9 @@
 
 #include "checksum/Md5.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,6 +22,27 @@ std::optional<TDigest> TryFileDigest(const std::string& path);
 // The digest of everything left to read from an open descriptor (standard input, a pipe);
 // nothing when a read fails.
 std::optional<TDigest> TryDescriptorDigest(int descriptor);
+
+// A file's size when its size is not known.
+inline constexpr std::uint64_t kUnknownSize = std::numeric_limits<std::uint64_t>::max();
+
+// Whether a read of a file that had sizeWhenOpened bytes when it was opened reached its
+// end: the read came up short (got fewer bytes than asked) just as the bytes read so far
+// (total) made up that size. It saves the read that would return nothing; a file that grew
+// or shrank meanwhile is read on until a read returns nothing.
+inline bool ReadReachedEnd(std::size_t asked, std::size_t got, std::uint64_t total,
+                           std::uint64_t sizeWhenOpened) {
+    return got < asked && total == sizeWhenOpened;
+}
+
+struct OpenedFileDigest {
+    TDigest digest;
+    std::uint64_t bytes = 0; // read and hashed
+};
+
+// The digest of everything left to read from an open file, and how many bytes that was;
+// nothing when a read fails.
+std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened);
 
 // 32 lower-case hexadecimal characters, high half of each byte first.
 std::string DigestToHex(const TDigest& digest);

@@ -39,15 +39,15 @@ bool HasAvx2() {
 
 constexpr std::array kKernels = {
 #ifdef SUMWARDEN_MD5_SIMD
-    Md5LaneKernel{"avx512", md5lanes::kAvx512Lanes, 8.5, md5lanes::CompressAvx512, HasAvx512},
-    Md5LaneKernel{"avx512", md5lanes::kAvx512NarrowLanes, 5.5, md5lanes::CompressAvx512Narrow,
+    Md5LaneKernel{"avx512", md5lanes::kAvx512Lanes, 8.4, md5lanes::CompressAvx512, HasAvx512},
+    Md5LaneKernel{"avx512", md5lanes::kAvx512NarrowLanes, 5.9, md5lanes::CompressAvx512Narrow,
                   HasAvx512Vl},
-    Md5LaneKernel{"avx512", md5lanes::kAvx512NarrowestLanes, 3.3, md5lanes::CompressAvx512Narrowest,
+    Md5LaneKernel{"avx512", md5lanes::kAvx512NarrowestLanes, 2.8, md5lanes::CompressAvx512Narrowest,
                   HasAvx512Vl},
-    Md5LaneKernel{"avx2", md5lanes::kAvx2Lanes, 6.8, md5lanes::CompressAvx2, HasAvx2},
-    Md5LaneKernel{"avx2", md5lanes::kAvx2NarrowLanes, 4.5, md5lanes::CompressAvx2Narrow, HasAvx2},
+    Md5LaneKernel{"avx2", md5lanes::kAvx2Lanes, 6.7, md5lanes::CompressAvx2, HasAvx2},
+    Md5LaneKernel{"avx2", md5lanes::kAvx2NarrowLanes, 5.4, md5lanes::CompressAvx2Narrow, HasAvx2},
     Md5LaneKernel{"sse2", md5lanes::kSse2Lanes, 4.6, md5lanes::CompressSse2, Always},
-    Md5LaneKernel{"sse2", md5lanes::kSse2NarrowLanes, 3.2, md5lanes::CompressSse2Narrow, Always},
+    Md5LaneKernel{"sse2", md5lanes::kSse2NarrowLanes, 2.8, md5lanes::CompressSse2Narrow, Always},
 #endif
     Md5LaneKernel{"scalar", 1, 1.0, CompressScalar, Always},
 };

@@ -2,6 +2,7 @@
 
 #include "checksum/Md5LaneBackEnds.h"
 #include "checksum/Md5LanesKernel.h"
+#include "checksum/Md5LanesTranspose256.h"
 
 #include <immintrin.h>
 
@@ -18,7 +19,6 @@ struct Avx2 {
     static void Store(std::uint32_t* words, Vector v) {
         _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
     }
-    static Vector Set1(std::uint32_t value) { return _mm256_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {
@@ -27,14 +27,22 @@ struct Avx2 {
     static Vector F(Vector b, Vector c, Vector d) {
         return _mm256_xor_si256(_mm256_and_si256(_mm256_xor_si256(c, d), b), d);
     }
-    static Vector G(Vector b, Vector c, Vector d) {
-        return _mm256_or_si256(_mm256_and_si256(b, d), _mm256_andnot_si256(d, c));
+    // sum + G(b, c, d), with G's two halves (their bits never overlap) added one by one:
+    // the half without b, the newest value, is added while b is still being computed.
+    static Vector AddG(Vector sum, Vector b, Vector c, Vector d) {
+        return Add(Add(sum, _mm256_andnot_si256(d, c)), _mm256_and_si256(b, d));
     }
+    // b is the newest value: c ^ d is ready before it.
     static Vector H(Vector b, Vector c, Vector d) {
-        return _mm256_xor_si256(_mm256_xor_si256(b, c), d);
+        return _mm256_xor_si256(b, _mm256_xor_si256(c, d));
     }
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm256_xor_si256(c, _mm256_or_si256(b, _mm256_xor_si256(d, _mm256_set1_epi32(-1))));
+    }
+
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        TransposeEightLanes(rows, rowStride, blocks, offset);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "checksum/Md5LaneBackEnds.h"
 #include "checksum/Md5LanesKernel.h"
+#include "checksum/Md5LanesTranspose256.h"
 
 #include <immintrin.h>
 
@@ -23,7 +24,6 @@ struct Avx512 {
 
     static Vector Load(const std::uint32_t* words) { return _mm512_load_si512(words); }
     static void Store(std::uint32_t* words, Vector v) { _mm512_store_si512(words, v); }
-    static Vector Set1(std::uint32_t value) { return _mm512_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm512_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {
@@ -43,6 +43,11 @@ struct Avx512 {
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm512_ternarylogic_epi32(b, c, d, kTableI);
     }
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        TransposeEightLanes(rows, rowStride, blocks, offset);
+        TransposeEightLanes(rows + 8, rowStride, blocks + 8, offset);
+    }
 };
 
 struct Avx512Narrow {
@@ -55,7 +60,6 @@ struct Avx512Narrow {
     static void Store(std::uint32_t* words, Vector v) {
         _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
     }
-    static Vector Set1(std::uint32_t value) { return _mm256_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {
@@ -73,6 +77,10 @@ struct Avx512Narrow {
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm256_ternarylogic_epi32(b, c, d, kTableI);
     }
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        TransposeEightLanes(rows, rowStride, blocks, offset);
+    }
 };
 
 struct Avx512Narrowest {
@@ -85,7 +93,6 @@ struct Avx512Narrowest {
     static void Store(std::uint32_t* words, Vector v) {
         _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
     }
-    static Vector Set1(std::uint32_t value) { return _mm_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {

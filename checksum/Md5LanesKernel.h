@@ -33,6 +33,27 @@ constexpr std::uint32_t kConstants[64] = {
 
 constexpr int kShifts[4][4] = {{7, 12, 17, 22}, {5, 9, 14, 20}, {4, 11, 16, 23}, {6, 10, 15, 21}};
 
+// Every step's constant repeated across a vector, so a step adds it straight from memory
+// instead of building it in a register first.
+template <int kWidth>
+struct ConstantRows {
+    alignas(64) std::uint32_t row[64][kWidth];
+};
+
+template <int kWidth>
+constexpr ConstantRows<kWidth> MakeConstantRows() {
+    ConstantRows<kWidth> rows{};
+    for (int step = 0; step < 64; ++step) {
+        for (int lane = 0; lane < kWidth; ++lane) {
+            rows.row[step][lane] = kConstants[step];
+        }
+    }
+    return rows;
+}
+
+template <int kWidth>
+constexpr ConstantRows<kWidth> kConstantRows = MakeConstantRows<kWidth>();
+
 constexpr StepShape ShapeOf(int step) {
     const int round = step / 16;
     const int i = step % 16;
@@ -43,21 +64,26 @@ constexpr StepShape ShapeOf(int step) {
 // One step on every group: a := b + rotl(a + f(b, c, d) + word + constant, shift). The
 // roles of the four chaining values turn by one each step.
 template <class Ops, int G, int Step>
-inline void RunStep(typename Ops::Vector (&s)[4][G], const std::uint32_t* words) {
+inline void RunStep(typename Ops::Vector (&s)[4][G], const std::uint32_t* words,
+                    const std::uint32_t* constants) {
     constexpr StepShape shape = ShapeOf(Step);
     constexpr int a = (4 - Step % 4) % 4;
     constexpr int b = (a + 1) % 4;
     constexpr int c = (a + 2) % 4;
     constexpr int d = (a + 3) % 4;
     constexpr int kLanes = Ops::kWidth * G;
-    const typename Ops::Vector constant = Ops::Set1(shape.constant);
+    const typename Ops::Vector constant = Ops::Load(constants + Step * Ops::kWidth);
     for (int g = 0; g < G; ++g) {
         typename Ops::Vector sum = Ops::Add(
             Ops::Add(s[a][g], constant), Ops::Load(words + shape.word * kLanes + g * Ops::kWidth));
         if constexpr (Step < 16) {
             sum = Ops::Add(sum, Ops::F(s[b][g], s[c][g], s[d][g]));
         } else if constexpr (Step < 32) {
-            sum = Ops::Add(sum, Ops::G(s[b][g], s[c][g], s[d][g]));
+            if constexpr (requires { Ops::AddG(sum, s[b][g], s[c][g], s[d][g]); }) {
+                sum = Ops::AddG(sum, s[b][g], s[c][g], s[d][g]);
+            } else {
+                sum = Ops::Add(sum, Ops::G(s[b][g], s[c][g], s[d][g]));
+            }
         } else if constexpr (Step < 48) {
             sum = Ops::Add(sum, Ops::H(s[b][g], s[c][g], s[d][g]));
         } else {
@@ -69,19 +95,26 @@ inline void RunStep(typename Ops::Vector (&s)[4][G], const std::uint32_t* words)
 
 template <class Ops, int G, int... Steps>
 inline void RunSteps(typename Ops::Vector (&s)[4][G], const std::uint32_t* words,
-                     std::integer_sequence<int, Steps...>) {
-    (RunStep<Ops, G, Steps>(s, words), ...);
+                     const std::uint32_t* constants, std::integer_sequence<int, Steps...>) {
+    (RunStep<Ops, G, Steps>(s, words, constants), ...);
 }
 
 // Gathers word i of every lane's block into row i, so one vector load takes a word of
-// each message.
-template <int kLanes>
+// each message. A back end that can transpose a vector's worth of lanes at once supplies
+// TransposeWords(row0, rowStride, blocks, offset); the others take each word on its own.
+template <class Ops, int kLanes>
 inline void GatherWords(std::uint32_t (&words)[16][kLanes], const std::uint8_t* const* blocks,
                         std::size_t offset) {
-    for (int lane = 0; lane < kLanes; ++lane) {
-        const std::uint8_t* block = blocks[lane] + offset;
-        for (int i = 0; i < 16; ++i) {
-            std::memcpy(&words[i][lane], block + 4 * i, 4);
+    if constexpr (requires { Ops::TransposeWords(&words[0][0], kLanes, blocks, offset); }) {
+        for (int first = 0; first < kLanes; first += Ops::kWidth) {
+            Ops::TransposeWords(&words[0][first], kLanes, blocks + first, offset);
+        }
+    } else {
+        for (int lane = 0; lane < kLanes; ++lane) {
+            const std::uint8_t* block = blocks[lane] + offset;
+            for (int i = 0; i < 16; ++i) {
+                std::memcpy(&words[i][lane], block + 4 * i, 4);
+            }
         }
     }
 }
@@ -92,6 +125,10 @@ void CompressLanes(Md5LaneStates& states, const std::uint8_t* const* blocks, std
     constexpr int kLanes = Ops::kWidth * G;
     static_assert(kLanes <= static_cast<int>(kMaxMd5Lanes));
     alignas(64) std::uint32_t words[16][kLanes];
+    // Hidden from the optimiser, which would otherwise build each constant from an
+    // immediate again: two instructions more per step than adding it from memory.
+    const std::uint32_t* constants = &kConstantRows<Ops::kWidth>.row[0][0];
+    asm("" : "+r"(constants));
     Vector s[4][G];
     for (int r = 0; r < 4; ++r) {
         for (int g = 0; g < G; ++g) {
@@ -99,10 +136,10 @@ void CompressLanes(Md5LaneStates& states, const std::uint8_t* const* blocks, std
         }
     }
     for (std::size_t block = 0; block < count; ++block) {
-        GatherWords<kLanes>(words, blocks, 64 * block);
+        GatherWords<Ops, kLanes>(words, blocks, 64 * block);
         Vector old[4][G];
         std::memcpy(old, s, sizeof s);
-        RunSteps<Ops, G>(s, &words[0][0], std::make_integer_sequence<int, 64>{});
+        RunSteps<Ops, G>(s, &words[0][0], constants, std::make_integer_sequence<int, 64>{});
         for (int r = 0; r < 4; ++r) {
             for (int g = 0; g < G; ++g) {
                 s[r][g] = Ops::Add(s[r][g], old[r][g]);

@@ -18,7 +18,6 @@ struct Sse2 {
     static void Store(std::uint32_t* words, Vector v) {
         _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
     }
-    static Vector Set1(std::uint32_t value) { return _mm_set1_epi32(static_cast<int>(value)); }
     static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
     template <int S>
     static Vector Rotl(Vector x) {
@@ -27,12 +26,37 @@ struct Sse2 {
     static Vector F(Vector b, Vector c, Vector d) {
         return _mm_xor_si128(_mm_and_si128(_mm_xor_si128(c, d), b), d);
     }
-    static Vector G(Vector b, Vector c, Vector d) {
-        return _mm_or_si128(_mm_and_si128(b, d), _mm_andnot_si128(d, c));
+    // sum + G(b, c, d), with G's two halves (their bits never overlap) added one by one:
+    // the half without b, the newest value, is added while b is still being computed.
+    static Vector AddG(Vector sum, Vector b, Vector c, Vector d) {
+        return Add(Add(sum, _mm_andnot_si128(d, c)), _mm_and_si128(b, d));
     }
-    static Vector H(Vector b, Vector c, Vector d) { return _mm_xor_si128(_mm_xor_si128(b, c), d); }
+    // b is the newest value: c ^ d is ready before it.
+    static Vector H(Vector b, Vector c, Vector d) { return _mm_xor_si128(b, _mm_xor_si128(c, d)); }
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm_xor_si128(c, _mm_or_si128(b, _mm_xor_si128(d, _mm_set1_epi32(-1))));
+    }
+
+    // Word i of four lanes' blocks into row i (rows rowStride words apart): each quarter
+    // of the blocks is a 4 x 4 transpose of 32-bit words, in two rounds of unpacks.
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            Vector r[4];
+            for (int lane = 0; lane < 4; ++lane) {
+                r[lane] = _mm_loadu_si128(
+                    reinterpret_cast<const __m128i*>(blocks[lane] + offset + 16 * quarter));
+            }
+            const Vector low01 = _mm_unpacklo_epi32(r[0], r[1]);  // words 0, 1 of lanes 0, 1
+            const Vector high01 = _mm_unpackhi_epi32(r[0], r[1]); // words 2, 3 of lanes 0, 1
+            const Vector low23 = _mm_unpacklo_epi32(r[2], r[3]);
+            const Vector high23 = _mm_unpackhi_epi32(r[2], r[3]);
+            std::uint32_t* quarterRows = rows + 4 * quarter * rowStride;
+            Store(quarterRows, _mm_unpacklo_epi64(low01, low23));
+            Store(quarterRows + rowStride, _mm_unpackhi_epi64(low01, low23));
+            Store(quarterRows + 2 * rowStride, _mm_unpacklo_epi64(high01, high23));
+            Store(quarterRows + 3 * rowStride, _mm_unpackhi_epi64(high01, high23));
+        }
     }
 };
 

@@ -66,11 +66,6 @@ long ReadRetrying(int descriptor, void* buffer, std::size_t size) {
     }
 }
 
-std::uint64_t ReadPosition(int descriptor) {
-    const off_t position = ::lseek(descriptor, 0, SEEK_CUR);
-    return position > 0 ? static_cast<std::uint64_t>(position) : 0;
-}
-
 void AdviseSequential(int descriptor) {
     ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
 }

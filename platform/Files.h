@@ -35,9 +35,6 @@ FileDescriptor OpenForReading(const std::string& path);
 // read(2) that retries on EINTR: bytes read, 0 at the end, -1 with errno on failure.
 long ReadRetrying(int descriptor, void* buffer, std::size_t size);
 
-// The descriptor's position: after reading a file to its end, the bytes read.
-std::uint64_t ReadPosition(int descriptor);
-
 // Gives the kernel the sequential-access hint for the whole file.
 void AdviseSequential(int descriptor);
 

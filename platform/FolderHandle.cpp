@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -49,21 +50,37 @@ EntryKind KindOf(int folderDescriptor, const char* name, unsigned char type) {
     return EntryKind::File;
 }
 
+struct OpenedEntry {
+    FileDescriptor descriptor;
+    struct stat status;
+};
+
+// Opens with the hashing flags and asks what was opened; nothing when either fails.
+std::optional<OpenedEntry> OpenWithStatus(int folder, const char* path) {
+    OpenedEntry opened{FileDescriptor(::openat(folder, path, kFileFlags)), {}};
+    if (!opened.descriptor.IsOpen() || ::fstat(opened.descriptor.Get(), &opened.status) != 0) {
+        return std::nullopt;
+    }
+    return opened;
+}
+
+EntryLookup HashableFile(OpenedEntry opened) {
+    return {true, std::move(opened.descriptor), static_cast<std::uint64_t>(opened.status.st_size)};
+}
+
 } // namespace
 
+EntryLookup OpenForDigestAt(int folder, const std::string& name) {
+    std::optional<OpenedEntry> opened =
+        Nameable(name) ? OpenWithStatus(folder, name.c_str()) : std::nullopt;
+    if (!opened || !S_ISREG(opened->status.st_mode)) {
+        return {true, std::nullopt};
+    }
+    return HashableFile(std::move(*opened));
+}
+
 std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name) {
-    if (!Nameable(name)) {
-        return std::nullopt;
-    }
-    FileDescriptor file(::openat(folder, name.c_str(), kFileFlags));
-    if (!file.IsOpen()) {
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return file;
+    return OpenForDigestAt(folder, name).file;
 }
 
 bool NamesNonFolderAt(int folder, const std::string& name) {
@@ -163,6 +180,25 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
         std::find(components.begin(), components.end(), "..") != components.end()) {
         return {};
     }
+    // One open through the whole path settles nearly every entry. What it cannot settle (a
+    // failed open, a path longer than the system takes) is looked up name by name, which
+    // tells a missing name from one that exists but cannot be opened.
+    std::string joined = components.front();
+    for (std::size_t index = 1; index < components.size(); ++index) {
+        joined += '/';
+        joined += components[index];
+    }
+    if (joined.size() < PATH_MAX) {
+        if (std::optional<OpenedEntry> opened = OpenWithStatus(Get(), joined.c_str())) {
+            if (S_ISDIR(opened->status.st_mode)) {
+                return {};
+            }
+            if (!S_ISREG(opened->status.st_mode)) {
+                return {true, std::nullopt};
+            }
+            return HashableFile(std::move(*opened));
+        }
+    }
     std::optional<FolderHandle> current;
     int folder = Get();
     for (std::size_t index = 0; index + 1 < components.size(); ++index) {
@@ -176,7 +212,7 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
     if (!NamesNonFolderAt(folder, name)) {
         return {};
     }
-    return {true, OpenRegularFileAt(folder, name)};
+    return OpenForDigestAt(folder, name);
 }
 
 std::optional<FolderIdentity> FolderHandle::Identity() const {

@@ -6,6 +6,7 @@
 
 #include "platform/FileDescriptor.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,11 +35,14 @@ struct FolderIdentity {
 struct EntryLookup {
     bool exists = false;
     std::optional<FileDescriptor> file;
+    std::uint64_t size = 0; // of the file as it was opened
 };
 
 // Opens a regular file read-only without blocking, by a name relative to a folder
 // descriptor (AT_FDCWD: the current folder); links are followed; folders, FIFOs, sockets
-// and devices fail.
+// and devices fail. The lookup counts the name as existing whether or not it opened.
+EntryLookup OpenForDigestAt(int folder, const std::string& name);
+
 std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name);
 
 // True when the name exists and, links followed, is not a folder; a dangling link counts.

@@ -1,20 +1,37 @@
 #include "app/cli/CliOutput.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
 namespace sumwarden::cli {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// Lines to a file or a pipe go out at least this often, not one system call each.
+constexpr Clock::duration kFlushInterval = std::chrono::milliseconds(100);
+
 bool escapeStandardOutput = false;
 bool escapeStandardError = false;
+bool flushEachLine = true;
+Clock::time_point lastFlush;
+
+void Flush() {
+    if (std::fflush(stdout) != 0) {
+        throw OutputError(errno != 0 ? errno : EIO);
+    }
+    lastFlush = Clock::now();
+}
 
 void Write(std::string_view bytes) {
     errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
         throw OutputError(errno != 0 ? errno : EIO);
+    }
+    if (flushEachLine || Clock::now() - lastFlush >= kFlushInterval) {
+        Flush();
     }
 }
 
@@ -56,6 +73,10 @@ void EscapeOutputFor(bool standardOutput, bool standardError) {
     escapeStandardError = standardError;
 }
 
+void FlushEachLine(bool eachLine) {
+    flushEachLine = eachLine;
+}
+
 void PrintLine(std::string_view line) {
     std::string text = escapeStandardOutput ? EscapeControlCharacters(line) : std::string(line);
     text += '\n';
@@ -67,13 +88,16 @@ void PrintText(std::string_view text) {
 }
 
 void FinishOutput() {
-    Write({});
+    errno = 0;
+    Flush();
     if (std::ferror(stdout)) {
         throw OutputError(EIO);
     }
 }
 
 void PrintError(std::string_view text) {
+    // Whatever standard output holds comes first, also when both streams go to one file.
+    std::fflush(stdout);
     std::string line = "sumwarden-cli: ";
     line += escapeStandardError ? EscapeControlCharacters(text) : std::string(text);
     line += '\n';

@@ -1,7 +1,8 @@
 #pragma once
 
-// The command line's two streams: each line goes out at once, and a line that cannot be
-// written to standard output is an error of the run, never a silent loss.
+// The command line's two streams: each line goes out at once to a terminal, and at least
+// every tenth of a second to a file or pipe; a line that cannot be written to standard
+// output is an error of the run, never a silent loss.
 
 #include <stdexcept>
 #include <string>
@@ -28,7 +29,11 @@ std::string EscapeControlCharacters(std::string_view text);
 // a terminal, so bytes go unchanged to files and other programs.
 void EscapeOutputFor(bool standardOutput, bool standardError);
 
-// Writes the line and its line end to standard output and flushes; throws OutputError.
+// Whether every line is flushed at once (on when standard output is a terminal, whose
+// lines mix with the progress line on standard error) or at least every tenth of a second.
+void FlushEachLine(bool eachLine);
+
+// Writes the line and its line end to standard output; throws OutputError.
 void PrintLine(std::string_view line);
 
 // Writes everything as it stands to standard output; throws OutputError.

@@ -279,6 +279,7 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     OccupyClosedStandardStreams();
     EscapeOutputFor(::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1);
+    FlushEachLine(::isatty(STDOUT_FILENO) == 1);
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();

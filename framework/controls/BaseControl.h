@@ -216,6 +216,9 @@ public:
         SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
     }
     virtual TRect ClientRect() const;
+    // The client area in the control's window coordinates (all of it for a control
+    // without a frame).
+    virtual TRect ClientAreaInWindow() const;
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
     virtual void SetClientSize(int width, int height);
@@ -325,6 +328,9 @@ public:
     // Paints this control's own background and content (no children) into canvas,
     // with the control's (0, 0) at offset in the canvas.
     virtual void PaintTo(TCanvas& canvas, TPoint offset);
+    // Erases and paints the client area alone (never the frame), with the client's
+    // (0, 0) at offset in the canvas.
+    void PaintClientTo(TCanvas& canvas, TPoint offset);
     // Paints the parent's background and content into canvas so that this control's
     // (0, 0) lands at the canvas's (0, 0): what a transparent control lies on.
     void PaintParentBackground(TCanvas& canvas);
@@ -412,9 +418,6 @@ protected:
     // canvas that PaintTo was given).
     TCanvas* PaintCanvas() const { return FPaintCanvas; }
     void SetPaintCanvas(TCanvas* canvas) { FPaintCanvas = canvas; }
-    // Whether WM_NCPAINT follows WM_PAINT on the widget (a form paints its frame on
-    // its window widget instead).
-    virtual bool PaintsBorderAfterContent() const { return true; }
     void SetBoundsFields(int left, int top, int width, int height);
     // Runs paint with PaintCanvas set to the canvas of a WM_PAINT (the widget's, or
     // the one in WParam), its state saved around the call.
@@ -441,9 +444,12 @@ private:
     // Hidden or its window deactivated: a held button or capture is let go.
     void ReleaseMouseHold();
     void FontChanged();
-    TMessage MouseMessage(uint32_t msg, QMouseEvent* event) const;
+    TMessage MouseMessage(uint32_t msg, const QWidget* widget, QMouseEvent* event) const;
+    // A point of widget (the window or the client widget) in client coordinates.
+    QPoint ClientPointOf(const QWidget* widget, QPoint point) const;
     // Mouse enter and leave while a button is held (see TranslateEvent).
-    bool TranslateHeldMouseCrossing(QEvent* event);
+    // point: the pointer in client coordinates.
+    bool TranslateHeldMouseCrossing(QPoint point);
 
     QWidget* FHandle = nullptr;
     IControlWidget* FBridge = nullptr;

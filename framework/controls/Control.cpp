@@ -94,6 +94,10 @@ TRect TControl::ClientRect() const {
     return Rect(0, 0, FWidth, FHeight);
 }
 
+TRect TControl::ClientAreaInWindow() const {
+    return Rect(0, 0, FWidth, FHeight);
+}
+
 void TControl::SetClientSize(int width, int height) {
     const TRect client = ClientRect();
     SetBounds(FLeft, FTop, FWidth - client.Width() + width, FHeight - client.Height() + height);

@@ -50,7 +50,17 @@ bool TControl::WidgetEvent(QWidget* widget, QEvent* event) {
     }
 }
 
-TMessage TControl::MouseMessage(uint32_t msg, QMouseEvent* event) const {
+QPoint TControl::ClientPointOf(const QWidget* widget, QPoint point) const {
+    // The window widget has the frame around the client area; a client widget of its
+    // own starts at the client's (0, 0).
+    if (widget == FHandle) {
+        const TRect client = ClientAreaInWindow();
+        point -= QPoint(client.Left, client.Top);
+    }
+    return point;
+}
+
+TMessage TControl::MouseMessage(uint32_t msg, const QWidget* widget, QMouseEvent* event) const {
     TMessage message;
     message.Msg = msg;
     intptr_t keys = 0;
@@ -71,7 +81,7 @@ TMessage TControl::MouseMessage(uint32_t msg, QMouseEvent* event) const {
         keys |= MK_CONTROL;
     }
     message.WParam = keys;
-    const QPoint position = event->position().toPoint();
+    const QPoint position = ClientPointOf(widget, event->position().toPoint());
     message.LParam = MakeLParam(position.x(), position.y());
     message.Event = event;
     return message;
@@ -91,7 +101,7 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
         gLastCursorPos = mouse->globalPosition().toPoint();
         const bool press = event->type() == QEvent::MouseButtonPress;
         if ((event->type() == QEvent::MouseMove || press) && mouse->buttons() != Qt::NoButton) {
-            TranslateHeldMouseCrossing(mouse);
+            TranslateHeldMouseCrossing(ClientPointOf(widget, mouse->position().toPoint()));
         }
         const bool dbl = event->type() == QEvent::MouseButtonDblClick;
         uint32_t msg = WM_MOUSEMOVE;
@@ -110,7 +120,7 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
                 return false;
             }
         }
-        TMessage message = MouseMessage(msg, mouse);
+        TMessage message = MouseMessage(msg, widget, mouse);
         Dispatch(message);
         // The framework, not Qt's propagation, decides who sees a mouse message.
         event->accept();
@@ -129,6 +139,11 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
     }
     case QEvent::Enter:
     case QEvent::Leave: {
+        // With a client widget of its own, entering and leaving the control is entering
+        // and leaving its client area: the frame around it does not count.
+        if (widget == FHandle && ClientWidget() != FHandle) {
+            return false;
+        }
         // A crossing already reported while a button was held arrives late from Qt.
         if ((event->type() == QEvent::Enter) == FMouseInClient) {
             return true;
@@ -141,6 +156,10 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
         return true;
     }
     case QEvent::Resize: {
+        // A client widget only follows the window.
+        if (widget != FHandle) {
+            return false;
+        }
         handled = gEventBridge->DefaultEvent(event);
         const QSize size = static_cast<QResizeEvent*>(event)->size();
         TMessage message;
@@ -151,6 +170,9 @@ bool TControl::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) {
         return true;
     }
     case QEvent::Move: {
+        if (widget != FHandle) {
+            return false;
+        }
         handled = gEventBridge->DefaultEvent(event);
         const QPoint position = static_cast<QMoveEvent*>(event)->pos();
         TMessage message;

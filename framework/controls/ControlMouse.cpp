@@ -146,11 +146,10 @@ TControl* FindControl(const QWidget* widget) {
     return nullptr;
 }
 
-bool TControl::TranslateHeldMouseCrossing(QEvent* event) {
+bool TControl::TranslateHeldMouseCrossing(QPoint point) {
     // Qt reports crossings only after the button is released; the control hears them
-    // at the first move across its edge, as without a held button.
-    const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
-    const bool inside = QRect(0, 0, FWidth, FHeight).contains(position);
+    // at the first move across the edge of its client area, as without a held button.
+    const bool inside = PtInRect(ClientRect(), Point(point.x(), point.y()));
     if (inside == FMouseInClient) {
         return false;
     }

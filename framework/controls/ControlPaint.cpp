@@ -18,6 +18,10 @@ void TControl::Update() {
 }
 
 void TControl::PaintTo(TCanvas& canvas, TPoint offset) {
+    PaintClientTo(canvas, offset);
+}
+
+void TControl::PaintClientTo(TCanvas& canvas, TPoint offset) {
     canvas.SaveState();
     canvas.MoveOrigin(offset.X, offset.Y);
     Perform(WM_ERASEBKGND, reinterpret_cast<intptr_t>(&canvas));
@@ -35,7 +39,7 @@ void TControl::PaintParentBackground(TCanvas& canvas) {
     canvas.SaveState();
     canvas.IntersectClipRect(
         Rect(client.Left - FLeft, client.Top - FTop, client.Right - FLeft, client.Bottom - FTop));
-    FParent->PaintTo(canvas, Point(-FLeft, -FTop));
+    FParent->PaintClientTo(canvas, Point(-FLeft, -FTop));
     canvas.RestoreState();
 }
 
@@ -44,19 +48,30 @@ void TControl::SendPaintMessages(QWidget* widget, QEvent* event) {
     canvas.SetDevice(widget);
     TCanvas* saved = FPaintCanvas;
     FPaintCanvas = &canvas;
-    TMessage erase;
-    erase.Msg = WM_ERASEBKGND;
-    erase.WParam = reinterpret_cast<intptr_t>(&canvas);
-    Dispatch(erase);
-    canvas.ReleaseHandle();
-    TMessage paint;
-    paint.Msg = WM_PAINT;
-    paint.Event = event;
-    Dispatch(paint);
-    canvas.ReleaseHandle();
-    // The border of a windowed control is drawn after its content, so a painted
-    // border (a flat edit frame) lies over what the native widget drew.
-    if (PaintsBorderAfterContent()) {
+    if (widget == ClientWidget()) {
+        // Erase and paint work in client coordinates; a window widget that also holds
+        // the frame is moved and clipped to its client area for them.
+        if (widget == FHandle) {
+            const TRect client = ClientAreaInWindow();
+            canvas.MoveOrigin(client.Left, client.Top);
+            canvas.IntersectClipRect(Rect(0, 0, client.Width(), client.Height()));
+        }
+        TMessage erase;
+        erase.Msg = WM_ERASEBKGND;
+        erase.WParam = reinterpret_cast<intptr_t>(&canvas);
+        Dispatch(erase);
+        canvas.ReleaseHandle();
+        TMessage paint;
+        paint.Msg = WM_PAINT;
+        paint.Event = event;
+        Dispatch(paint);
+        canvas.ReleaseHandle();
+        canvas.SetOrigin(0, 0);
+        canvas.ClearClip();
+    }
+    // The frame is painted after the content, so a painted border (a flat edit frame)
+    // lies over whatever a native widget drew there.
+    if (widget == FHandle) {
         TMessage ncPaint;
         ncPaint.Msg = WM_NCPAINT;
         ncPaint.WParam = reinterpret_cast<intptr_t>(&canvas);
@@ -69,10 +84,13 @@ void TControl::SendPaintMessages(QWidget* widget, QEvent* event) {
 void TControl::WMPaint(TMessage& message) {
     if (message.WParam != 0) {
         // Painting into a canvas (a child asking for its background): render the
-        // client area's own pixels without its children (a form's frame lies outside).
+        // client area's own pixels without its children or the frame around them.
         auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
         if (QPainter* painter = canvas->Handle()) {
-            ClientWidget()->render(painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            QWidget* client = ClientWidget();
+            const TRect area = client == FHandle ? ClientAreaInWindow() : ClientRect();
+            client->render(painter, QPoint(), QRegion(area.ToQRect()),
+                           QWidget::DrawWindowBackground);
         }
         return;
     }
@@ -107,10 +125,6 @@ void TControl::EraseBackground(TCanvas& canvas) {
     canvas.Brush()->SetColor(FColor);
     canvas.Brush()->SetStyle(TBrush::bsSolid);
     canvas.FillRect(ClientRect());
-}
-
-void TWinControl::PaintTo(TCanvas& canvas, TPoint offset) {
-    TControl::PaintTo(canvas, offset);
 }
 
 TCustomControl::TCustomControl(TComponent* AOwner)

@@ -1,6 +1,8 @@
 // The list view's widget, its input through the message boundary and its scrolling:
 // scroll messages, Scroll, the scroll notifications and the state of its own bars.
-#include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListView.h"
+#include "framework/controls/ListViewModel.h"
+#include "framework/controls/ListViewRows.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -12,10 +14,10 @@
 // The rows' widget. Mouse and wheel input of the viewport reaches the control's
 // window procedure like the widget's own, at positions in the widget; the default
 // handling then gives the original event back to the view.
-class TListViewWidget : public TForwardingWidget<QTreeWidget> {
+class TListViewWidget : public TForwardingWidget<TListRowsView> {
 public:
     explicit TListViewWidget(TCustomListView* control)
-        : TForwardingWidget<QTreeWidget>(control), FListView(control) {
+        : TForwardingWidget<TListRowsView>(control), FListView(control) {
         for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
             QScrollBar* bar =
                 orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
@@ -29,26 +31,23 @@ public:
 
     bool DefaultEvent(QEvent* event) override {
         if (FViewportEvent != nullptr && event == FMappedEvent) {
-            const bool result = QTreeWidget::viewportEvent(FViewportEvent);
+            const bool result = TListRowsView::viewportEvent(FViewportEvent);
             event->setAccepted(FViewportEvent->isAccepted());
             return result;
         }
-        return TForwardingWidget<QTreeWidget>::DefaultEvent(event);
+        return TForwardingWidget<TListRowsView>::DefaultEvent(event);
     }
     void Detach() override {
         FListView = nullptr;
-        TForwardingWidget<QTreeWidget>::Detach();
+        TForwardingWidget<TListRowsView>::Detach();
     }
     // Lays the rows out now if a layout is pending, so the view's own bars are current.
     void LayOutPendingRows() { executeDelayedItemsLayout(); }
-    int FirstRowHeight() const {
-        return model()->rowCount() > 0 ? indexRowSizeHint(model()->index(0, 0)) : 0;
-    }
 
 protected:
     bool viewportEvent(QEvent* event) override {
         if (FListView == nullptr || FViewportEvent != nullptr) {
-            return QTreeWidget::viewportEvent(event);
+            return TListRowsView::viewportEvent(event);
         }
         const QPointF offset = viewport()->mapTo(this, QPoint(0, 0));
         switch (event->type()) {
@@ -72,7 +71,7 @@ protected:
             return Forward(event, &mapped);
         }
         default:
-            return QTreeWidget::viewportEvent(event);
+            return TListRowsView::viewportEvent(event);
         }
     }
 
@@ -93,27 +92,11 @@ private:
 };
 
 QWidget* TCustomListView::CreateHandle() {
-    auto* tree = new TListViewWidget(this);
-    tree->setRootIsDecorated(false);
-    tree->setItemsExpandable(false);
-    tree->setIndentation(0);
-    tree->setUniformRowHeights(true);
-    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree->setFocusPolicy(Qt::StrongFocus);
-    tree->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    tree->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionsMovable(false);
-    tree->setColumnCount(0);
-    return tree;
-}
-
-int TCustomListView::RowHeight() const {
-    if (FRowHeight <= 0) {
-        FRowHeight = static_cast<const TListViewWidget*>(Tree())->FirstRowHeight();
-    }
-    return FRowHeight;
+    auto* rows = new TListViewWidget(this);
+    rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rows->setFocusPolicy(Qt::StrongFocus);
+    rows->setModel(FModel);
+    return rows;
 }
 
 void TCustomListView::NotifyScrolled(Qt::Orientation orientation, int value) {
@@ -128,11 +111,11 @@ void TCustomListView::NotifyScrolled(Qt::Orientation orientation, int value) {
 }
 
 void TCustomListView::ActOnScrollMessage(const TMessage& message) {
-    QTreeWidget* tree = Tree();
+    TListRowsView* rows = Rows();
     QScrollBar* bar =
-        message.Msg == WM_VSCROLL ? tree->verticalScrollBar() : tree->horizontalScrollBar();
+        message.Msg == WM_VSCROLL ? rows->verticalScrollBar() : rows->horizontalScrollBar();
     // The view lays its rows out lazily; the bar's range is right only after that.
-    static_cast<TListViewWidget*>(tree)->LayOutPendingRows();
+    static_cast<TListViewWidget*>(rows)->LayOutPendingRows();
     const intptr_t code = message.WParam & 0xFFFF;
     const int position = static_cast<int>((message.WParam >> 16) & 0xFFFF);
     switch (code) {
@@ -164,29 +147,29 @@ void TCustomListView::ActOnScrollMessage(const TMessage& message) {
 }
 
 void TCustomListView::Scroll(int dx, int dy) {
-    QTreeWidget* tree = Tree();
-    static_cast<TListViewWidget*>(tree)->LayOutPendingRows();
+    TListRowsView* rows = Rows();
+    static_cast<TListViewWidget*>(rows)->LayOutPendingRows();
     if (dx != 0) {
-        tree->horizontalScrollBar()->setValue(tree->horizontalScrollBar()->value() + dx);
+        rows->horizontalScrollBar()->setValue(rows->horizontalScrollBar()->value() + dx);
     }
     if (dy != 0) {
-        tree->verticalScrollBar()->setValue(tree->verticalScrollBar()->value() + dy);
+        rows->verticalScrollBar()->setValue(rows->verticalScrollBar()->value() + dy);
     }
 }
 
 TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) const {
-    QTreeWidget* tree = Tree();
+    TListRowsView* rows = Rows();
     const bool vertical = orientation == Qt::Vertical;
-    QScrollBar* bar = vertical ? tree->verticalScrollBar() : tree->horizontalScrollBar();
-    const QSize viewport = tree->viewport()->size();
+    QScrollBar* bar = vertical ? rows->verticalScrollBar() : rows->horizontalScrollBar();
+    const QSize viewport = rows->viewport()->size();
     TScrollBarState state;
     int length = 0;
     if (vertical) {
         length = FItems->Count();
-        const int rowHeight = RowHeight();
+        const int rowHeight = rows->RowHeight();
         state.Page = rowHeight > 0 ? std::max(0, viewport.height() / rowHeight) : 0;
     } else {
-        length = tree->header()->length();
+        length = rows->Header()->length();
         state.Page = std::max(0, viewport.width());
     }
     state.Min = 0;
@@ -194,13 +177,13 @@ TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) con
     const int lastPosition = std::max(0, length - state.Page);
     state.Position = std::clamp(bar->value(), 0, lastPosition);
     const Qt::ScrollBarPolicy policy =
-        vertical ? tree->verticalScrollBarPolicy() : tree->horizontalScrollBarPolicy();
+        vertical ? rows->verticalScrollBarPolicy() : rows->horizontalScrollBarPolicy();
     state.Shown =
         policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && length > state.Page);
     // Usable follows the list's content only: a list under a disabled page keeps its state.
     state.Usable = state.Shown && length > state.Page;
     if (state.Shown) {
-        const int extent = tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+        const int extent = rows->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
         QStyleOptionSlider option;
         option.initFrom(bar);
         option.rect = vertical ? QRect(0, 0, extent, viewport.height())
@@ -213,7 +196,7 @@ TScrollBarState TCustomListView::ScrollBarState(Qt::Orientation orientation) con
         option.sliderPosition = state.Position;
         option.sliderValue = state.Position;
         option.subControls = QStyle::SC_All;
-        const QRect slider = tree->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+        const QRect slider = rows->style()->subControlRect(QStyle::CC_ScrollBar, &option,
                                                            QStyle::SC_ScrollBarSlider, bar);
         state.ThumbLength = vertical ? slider.height() : slider.width();
     }

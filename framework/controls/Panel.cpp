@@ -61,7 +61,8 @@ void TCustomPanel::SetBorderWidth(int value) {
 void TCustomPanel::SetBorderStyle(TBorderStyle value) {
     if (value != FBorderStyle) {
         FBorderStyle = value;
-        FrameChanged();
+        RecreateFrame();
+        Invalidate();
     }
 }
 
@@ -89,18 +90,31 @@ void TCustomPanel::AdjustClientRect(TRect& rect) const {
     if (FBevelInner != bvNone) {
         inset += FBevelWidth;
     }
-    if (FBorderStyle == bsSingle) {
-        inset += 1;
-    }
     InflateRect(rect, -inset, -inset);
+}
+
+void TCustomPanel::WMNCCalcSize(TMessage& message) {
+    TCustomControl::WMNCCalcSize(message);
+    auto* rect = reinterpret_cast<TRect*>(message.LParam);
+    if (rect != nullptr && FBorderStyle == bsSingle) {
+        InflateRect(*rect, -1, -1);
+    }
+}
+
+void TCustomPanel::WMNCPaint(TMessage& message) {
+    TCustomControl::WMNCPaint(message);
+    auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
+    if (canvas != nullptr && FBorderStyle == bsSingle) {
+        TRect window = Rect(0, 0, Width(), Height());
+        canvas->SaveState();
+        Frame3D(*canvas, window, clWindowFrame, clWindowFrame, 1);
+        canvas->RestoreState();
+    }
 }
 
 void TCustomPanel::Paint() {
     TCanvas& canvas = *Canvas();
     TRect rect = ClientRect();
-    if (FBorderStyle == bsSingle) {
-        Frame3D(canvas, rect, clWindowFrame, clWindowFrame, 1);
-    }
     TColor top = clBtnHighlight;
     TColor bottom = clBtnShadow;
     if (FBevelOuter != bvNone) {

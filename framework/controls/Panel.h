@@ -6,7 +6,9 @@
 // right in bottomColor) and shrinks rect past them.
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
 
-// A framework-painted container with bevels, a border and a caption.
+// A framework-painted container with bevels, a border and a caption. Its BorderWidth
+// is the classic panel's own: a ring in Color between the outer and inner bevels,
+// inside the client area. BorderStyle bsSingle is a one-pixel line in the frame.
 class TCustomPanel : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
@@ -44,6 +46,8 @@ public:
 protected:
     void Paint() override;
     void AdjustClientRect(TRect& rect) const override;
+    void WMNCCalcSize(TMessage& message) override;
+    void WMNCPaint(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
 
 private:

@@ -9,6 +9,11 @@ using namespace control_private;
 
 TWinControl::~TWinControl() {
     Destroying();
+    // The client widget's bridge goes before the children, so no event reaches a
+    // half-destroyed control.
+    if (auto* bridge = dynamic_cast<IControlWidget*>(FClientWidget)) {
+        bridge->Detach();
+    }
     // A parent frees its children; each removes itself from FControls on the way.
     while (!FControls.isEmpty()) {
         delete FControls.last();
@@ -139,6 +144,9 @@ void TWinControl::Loaded() {
         FPendingTabOrder = -1;
         SetTabOrder(order);
     }
+    // Properties read after the frame's own (a native widget's border style) may
+    // have changed what the widget shows of it.
+    RecreateFrame();
     Realign();
 }
 
@@ -236,6 +244,12 @@ void TWinControl::WndProc(TMessage& message) {
         break;
     case CM_FOCUSCHANGED:
         CMFocusChanged(message);
+        break;
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(message);
+        break;
+    case WM_NCPAINT:
+        WMNCPaint(message);
         break;
     default:
         TControl::WndProc(message);

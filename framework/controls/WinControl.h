@@ -4,13 +4,32 @@
 
 // A control that holds other controls, takes the keyboard focus and keeps the tab
 // order; it lays out its aligned children.
+//
+// Its window has a non-client area: the client area is what the window procedure's
+// answer to WM_NCCALCSIZE leaves of the window (BorderWidth pixels off every side by
+// default; descendants take more), and the band around it is painted on WM_NCPAINT
+// with a canvas covering the whole window. ClientRect, the children's coordinates,
+// alignment and the widget's own content all lie inside that band.
 class TWinControl : public TControl {
     Q_OBJECT
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
 public:
     using TControl::TControl;
     ~TWinControl() override;
+
+    // A plain non-client border on every side, painted in Color unless a descendant
+    // paints it.
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);
+    TRect ClientRect() const override;
+    TRect ClientAreaInWindow() const override;
+    // Asks WM_NCCALCSIZE again, moves the client area and repaints the frame: call it
+    // after anything that changes the answer.
+    void RecreateFrame();
+    // Repaints the band around the client area and nothing of the client.
+    void InvalidateFrame();
 
     int ControlCount() const { return static_cast<int>(FControls.size()); }
     TControl* Controls(int index) const { return FControls.at(index); }
@@ -46,6 +65,7 @@ public:
     void DisableAlign() { ++FAlignDisabled; }
     void EnableAlign();
 
+    // The frame (WM_NCPAINT) with the window's (0, 0) at offset, then the client area.
     void PaintTo(TCanvas& canvas, TPoint offset) override;
 
     TKeyEvent OnKeyDown;
@@ -57,6 +77,19 @@ public:
 protected:
     bool TranslateEvent(QWidget* widget, QEvent* event, bool& handled) override;
     void WndProc(TMessage& message) override;
+    // WM_NCCALCSIZE: LParam points to a TRect that holds the window (0, 0, W, H) and
+    // receives the client area in window coordinates. The default takes BorderWidth
+    // off every side; a descendant widens the frame by shrinking the rectangle after
+    // the inherited call.
+    virtual void WMNCCalcSize(TMessage& message);
+    // WM_NCPAINT: WParam is a TCanvas covering the whole window (nullptr: nothing to
+    // paint on). The default fills the band around the client area with Color.
+    virtual void WMNCPaint(TMessage& message);
+    QWidget* ClientWidget() const override;
+    // Gives the control a widget of its own for the client area, inside its window
+    // widget (which then shows only the frame); returns it. Controls painted by the
+    // framework get one as soon as they have a frame.
+    QWidget* CreateClientWidget();
     void WMSize(TMessage& message) override;
     void CMVisibleChanged(TMessage& message) override;
     virtual void WMKeyDown(TMessage& message);
@@ -89,6 +122,8 @@ protected:
 private:
     friend class TControl;
     bool TranslateKey(QKeyEvent* event, bool release);
+    // Puts the widget's content where the client area is.
+    void PlaceClientArea();
     TWinControl* KeyPreviewForm() const;
 
     QList<TControl*> FControls;
@@ -98,6 +133,12 @@ private:
     int FAlignDisabled = 0;
     bool FAligning = false;
     bool FRealignPending = false;
+    int FBorderWidth = 0;
+    // The client area in window coordinates, as WM_NCCALCSIZE last answered.
+    TRect FClientInWindow;
+    // The widget's own frame was set to carry the band (see PlaceClientArea).
+    bool FWidgetFrameSet = false;
+    QWidget* FClientWidget = nullptr;
 };
 
 // Whether ch is the accelerator of a caption ("&File" has F; "&&" is a literal &).

@@ -21,7 +21,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     const int oldHeight = Height();
     TControl::SetBounds(left, top, width, height);
     if (Width() != oldWidth || Height() != oldHeight) {
-        Realign();
+        RecreateFrame();
     }
 }
 

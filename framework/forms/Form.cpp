@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -92,11 +91,7 @@ TCustomForm* TScreen::ActiveForm() const {
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
     RecreateHandle();
-    auto* client = new TControlWidget(this, Handle());
-    client->setProperty("sumwardenControl", QVariant::fromValue<QObject*>(this));
-    client->setMouseTracking(true);
-    client->setFocusPolicy(Qt::NoFocus);
-    FClient = client;
+    CreateClientWidget();
     SetControlStyle(ControlStyle() | csOpaque | csAcceptsControls);
     SetColor(clBtnFace);
     SetParentFont(false);
@@ -108,11 +103,6 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 
 TCustomForm::~TCustomForm() {
     Destroying();
-    // The client widget's bridge goes before the children, so no event reaches a
-    // half-destroyed form.
-    if (auto* bridge = dynamic_cast<IControlWidget*>(FClient)) {
-        bridge->Detach();
-    }
 }
 
 void TCustomForm::BeforeDestruction() {
@@ -126,14 +116,6 @@ QWidget* TCustomForm::CreateHandle() {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setFocusPolicy(Qt::NoFocus);
     return window;
-}
-
-QWidget* TCustomForm::ClientWidget() const {
-    return FClient != nullptr ? FClient : Handle();
-}
-
-TRect TCustomForm::ClientRect() const {
-    return Rect(0, 0, FClientInWindow.Width(), FClientInWindow.Height());
 }
 
 TRect TCustomForm::WindowRect() const {
@@ -165,30 +147,6 @@ void TCustomForm::Loaded() {
         const TSize size = *FRequestedClientSize;
         FRequestedClientSize.reset();
         SetClientSize(size.cx, size.cy);
-    }
-}
-
-void TCustomForm::InvalidateFrame() {
-    QRegion frame(0, 0, Width(), Height());
-    frame -= QRegion(FClientInWindow.ToQRect());
-    Handle()->update(frame);
-}
-
-void TCustomForm::RecreateFrame() {
-    TRect rect = Rect(0, 0, Width(), Height());
-    TMessage message;
-    message.Msg = WM_NCCALCSIZE;
-    message.LParam = reinterpret_cast<intptr_t>(&rect);
-    Dispatch(message);
-    const bool resized =
-        rect.Width() != FClientInWindow.Width() || rect.Height() != FClientInWindow.Height();
-    FClientInWindow = rect;
-    if (FClient != nullptr) {
-        FClient->setGeometry(rect.ToQRect());
-    }
-    Handle()->update();
-    if (resized) {
-        Realign();
     }
 }
 
@@ -624,12 +582,6 @@ void TCustomForm::CMFocusChanged(TMessage& message) {
 
 void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case WM_NCCALCSIZE:
-        WMNCCalcSize(message);
-        break;
-    case WM_NCPAINT:
-        WMNCPaint(message);
-        break;
     case WM_NCHITTEST:
         WMNCHitTest(message);
         break;
@@ -681,6 +633,7 @@ void TCustomForm::WndProc(TMessage& message) {
 void TCustomForm::WMNCCalcSize(TMessage& message) {
     // The window manager draws the frame: the client area is the whole window less a
     // shown menu bar. A frameless window with a border keeps a frame of its own.
+    TWinControl::WMNCCalcSize(message);
     auto* rect = reinterpret_cast<TRect*>(message.LParam);
     if (FFrameless && FBorderStyle != bsNone) {
         rect->Left += KeptFrameWidth;
@@ -709,17 +662,18 @@ void TCustomForm::WMNCHitTest(TMessage& message) {
     const QPoint local =
         Handle()->mapFromGlobal(QPoint(LParamX(message.LParam), LParamY(message.LParam)));
     const TPoint point = TPoint::FromQPoint(local);
-    if (PtInRect(FClientInWindow, point)) {
+    const TRect client = ClientAreaInWindow();
+    if (PtInRect(client, point)) {
         message.Result = HTCLIENT;
     } else if (!PtInRect(Rect(0, 0, Width(), Height()), point)) {
         message.Result = HTNOWHERE;
     } else if (FFrameless && (FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin) &&
                FWindowState == wsNormal) {
         // A painted frame of a sizeable window resizes from the edge it lies on.
-        const bool left = point.X < FClientInWindow.Left;
-        const bool right = point.X >= FClientInWindow.Right;
-        const bool top = point.Y < FClientInWindow.Top;
-        const bool bottom = point.Y >= FClientInWindow.Bottom;
+        const bool left = point.X < client.Left;
+        const bool right = point.X >= client.Right;
+        const bool top = point.Y < client.Top;
+        const bool bottom = point.Y >= client.Bottom;
         if (top) {
             message.Result = left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
         } else if (bottom) {
@@ -779,11 +733,6 @@ bool TCustomForm::TranslateEvent(QWidget* widget, QEvent* event, bool& handled) 
     if (widget == Handle() && TranslateFrameEvent(event)) {
         handled = true;
         return true;
-    }
-    // The window's own size and position messages come from the frame widget; the
-    // client widget only follows it.
-    if (widget == FClient && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
-        return false;
     }
     return TWinControl::TranslateEvent(widget, event, handled);
 }

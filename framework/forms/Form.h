@@ -71,7 +71,6 @@ public:
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
 
-    TRect ClientRect() const override;
     void SetBounds(int left, int top, int width, int height) override;
     // The window rectangle on screen.
     TRect WindowRect() const;
@@ -83,12 +82,6 @@ public:
     // Hides the window manager's frame whatever the border style (a painted frame).
     void SetFrameless(bool frameless);
     bool Frameless() const { return FFrameless; }
-    // Asks WM_NCCALCSIZE again, moves the client area and repaints the frame.
-    void RecreateFrame();
-    // The insets of the client area in the window.
-    TRect ClientAreaInWindow() const { return FClientInWindow; }
-    // Repaints the frame around the client area and nothing of the client.
-    void InvalidateFrame();
     // The frame that a frameless form with a border keeps on every side.
     static constexpr int KeptFrameWidth = 3;
     // Remembered while loading and applied again once the children exist, so a frame
@@ -158,16 +151,14 @@ public:
 
 protected:
     QWidget* CreateHandle() override;
-    QWidget* ClientWidget() const override;
-    bool PaintsBorderAfterContent() const override { return false; }
     bool TranslateEvent(QWidget* widget, QEvent* event, bool& handled) override;
     void WndProc(TMessage& message) override;
     void CMVisibleChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMDialogKey(TMessage& message) override;
     void CMFocusChanged(TMessage& message) override;
-    virtual void WMNCCalcSize(TMessage& message);
-    virtual void WMNCPaint(TMessage& message);
+    void WMNCCalcSize(TMessage& message) override;
+    void WMNCPaint(TMessage& message) override;
     virtual void WMNCHitTest(TMessage& message);
     virtual void WMActivate(TMessage& message);
     virtual void WMClose(TMessage& message);
@@ -188,10 +179,8 @@ private:
 
     void RebuildMenuBar();
 
-    QWidget* FClient = nullptr;
     QMenuBar* FMenuBar = nullptr;
     std::optional<TSize> FRequestedClientSize;
-    TRect FClientInWindow;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = TBorderIcons(biSystemMenu | biMinimize | biMaximize);
     bool FFrameless = false;

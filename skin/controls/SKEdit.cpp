@@ -6,7 +6,7 @@
 TskEdit::TskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     SetControlStyle(ControlStyle() | csOpaque);
     SetBorderStyle(TCustomPanel::bsNone);
-    SetNonClientBorderWidth(this, SkinControlBorderWidth);
+    SetBorderWidth(SkinControlBorderWidth);
     SetTabStop(true);
     SetUIStyle(GetFormUIStyle(AOwner));
 }
@@ -28,10 +28,10 @@ void TskEdit::SetBorderColor(TColor color) {
     Invalidate();
 }
 
-void TskEdit::WndProc(TMessage& message) {
-    TCustomEdit::WndProc(message);
-    // The frame-paint message follows the edit's own painting, so the border lies over it.
-    if (message.Msg == WM_NCPAINT && message.WParam != 0) {
+void TskEdit::WMNCPaint(TMessage& message) {
+    TCustomEdit::WMNCPaint(message);
+    // The frame is painted after the edit's own painting, so the border lies over it.
+    if (message.WParam != 0) {
         DrawControlBorder(reinterpret_cast<TCanvas*>(message.WParam), this, FBorderColor, Color(),
                           true);
     }

@@ -64,7 +64,7 @@ public:
 protected:
     // Called after every change of look.
     virtual void StyleChanged() {}
-    void WndProc(TMessage& message) override;
+    void WMNCPaint(TMessage& message) override;
 
 private:
     TColor FBorderColor = clBlack;

@@ -1,5 +1,6 @@
 #include "skin/controls/SKListView.h"
 
+#include "framework/controls/ListViewRows.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKPictureCache.h"
 
@@ -9,7 +10,7 @@
 TskListView::TskListView(TComponent* AOwner) : TCustomListView(AOwner) {
     SetControlStyle(ControlStyle() | csOpaque);
     SetBorderStyle(TCustomPanel::bsNone);
-    SetNonClientBorderWidth(this, SkinControlBorderWidth);
+    SetBorderWidth(SkinControlBorderWidth);
     SetUIStyle(GetFormUIStyle(AOwner));
 }
 
@@ -73,7 +74,7 @@ void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar
     if (field.Get() == bar) {
         return;
     }
-    QScrollBar* own = vertical ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
+    QScrollBar* own = vertical ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     if (TskScrollBar* previous = field.Get()) {
         own->setUpdatesEnabled(true);
         ReleaseBar(previous);
@@ -145,7 +146,7 @@ void TskListView::SynchronizeScrollBars() {
 
 void TskListView::SynchronizeBar(TskScrollBar* bar, int objectId) {
     QScrollBar* own =
-        objectId == OBJID_VSCROLL ? Tree()->verticalScrollBar() : Tree()->horizontalScrollBar();
+        objectId == OBJID_VSCROLL ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     TScrollBarState state;
     const bool known = SafeGetScrollBarInfo(this, objectId, state) != 0;
     if (!known || !state.Shown || !state.Usable) {

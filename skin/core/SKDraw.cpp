@@ -10,7 +10,6 @@
 #include "framework/graphics/Fonts.h"
 #include "skin/core/SKThemes.h"
 
-#include <QFrame>
 #include <algorithm>
 
 namespace {
@@ -246,23 +245,6 @@ void DrawControlBorder(TCanvas* canvas, TControl* control, TColor borderColor, T
     if (drawInner) {
         InflateRect(rect, -1, -1);
         FrameRectColor(canvas, rect, ColorToRGB(innerColor));
-    }
-}
-
-void SetNonClientBorderWidth(TWinControl* control, int width) {
-    if (control == nullptr) {
-        return;
-    }
-    const int margin = std::max(0, width);
-    QWidget* widget = control->Handle();
-    if (auto* frame = qobject_cast<QFrame*>(widget)) {
-        // A scroll area resets its contents margins and lays its viewport, header and
-        // bars out inside its frame: there the margin is a plain frame, painted over.
-        frame->setFrameStyle(margin > 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-        frame->setLineWidth(margin);
-        frame->setMidLineWidth(0);
-    } else {
-        widget->setContentsMargins(margin, margin, margin, margin);
     }
 }
 

@@ -16,7 +16,6 @@ class TCustomForm;
 class TFont;
 class TGraphic;
 struct TScrollBarState;
-class TWinControl;
 
 // The colour that marks transparent pixels of theme pictures.
 inline constexpr TColor SkinKeyColor = clFuchsia;
@@ -55,12 +54,9 @@ void PaintParentBackground(TCanvas* canvas, TControl* control);
 void DrawControlBorder(TCanvas* canvas, TControl* control, TColor borderColor, TColor innerColor,
                        bool drawInner);
 
-// The width of the plain border that the skinned edit and list view keep around their
-// content, where DrawControlBorder's two frames lie.
+// The BorderWidth of the skinned edit and list view: their non-client band, where
+// DrawControlBorder's two frames lie.
 inline constexpr int SkinControlBorderWidth = 2;
-// Keeps the control's content (text, rows, header and scroll bars) width pixels inside
-// its window, so that a border drawn after painting is not covered by them.
-void SetNonClientBorderWidth(TWinControl* control, int width);
 
 // All four edges count as inside.
 bool PointInRect(const TPoint& point, const TRect& rect);

@@ -176,6 +176,61 @@ TEST(VerifyCheckFile, ReportsADanglingLinkAndAFifoAsUnopenable) {
               (Lines{folder / "dangling", folder / "fifo"}));
 }
 
+TEST(VerifyCheckFile, FindsEntriesSpreadOverFoldersInAnyOrder) {
+    ScratchFolder folder;
+    const std::string kAbd = "4911e516e5aa21d327512e0c8b197616";
+    folder.WriteFile("a/1", "abc");
+    folder.WriteFile("a/2", "abd");
+    folder.WriteFile("b/1", "abc");
+    folder.WriteFile("c/d/1", "abc");
+    folder.MakeFolder("c/d/folder");
+    const std::string checkFile = folder.WriteFile(
+        "CheckSum.md5", kHeader + Entry(kAbc, "a/1") + Entry(kAbc, "b\\1") + Entry(kAbd, "a\\2") +
+                            Entry(kAbc, "c\\d\\1") + Entry(kAbc, "c\\d\\folder") +
+                            Entry(kAbc, "a\\gone") + Entry(kAbc, "a\\1") + Entry(kAbc, "c\\1"));
+    const std::string base = folder.Path() + "/";
+    for (const std::size_t jobs : {1u, 2u, 5u}) {
+        Lines lines;
+        const VerifyResult result = VerifyCheckFile(
+            checkFile, [&](const std::string& line) { lines.push_back(line); }, jobs);
+        EXPECT_EQ(result.counts.unchanged, 5u) << jobs << " jobs";
+        EXPECT_EQ(result.missingFiles.Entries(),
+                  (Lines{base + "c/d/folder", base + "a/gone", base + "c/1"}))
+            << jobs << " jobs";
+        ASSERT_EQ(lines.size(), 16u) << jobs << " jobs";
+        EXPECT_EQ(lines[2], "OK ... \"" + base + "a/2\"") << jobs << " jobs";
+        EXPECT_EQ(lines[6], "OK ... \"" + base + "a/1\"") << jobs << " jobs";
+    }
+}
+
+// Each entry is looked up afresh: a folder replaced while the job runs is seen as it is
+// when its entry comes.
+TEST(VerifyCheckFile, LooksUpEachEntryThroughTheFolderAsItIsThen) {
+    ScratchFolder folder;
+    folder.WriteFile("sub/1", "abc");
+    folder.WriteFile("sub/2", "abc");
+    folder.WriteFile("other/2", "abd");
+    const std::string checkFile =
+        folder.WriteFile("CheckSum.md5", kHeader + Entry(kAbc, "sub\\1") + Entry(kAbc, "sub\\2") +
+                                             Entry(kAbc, "sub\\2") + Entry(kAbc, "sub\\1"));
+    Lines lines;
+    const auto replaceAfterFirst = [&](const std::string& line) {
+        lines.push_back(line);
+        if (lines.size() == 1) {
+            std::filesystem::rename(folder / "sub", folder / "old");
+            std::filesystem::create_directory_symlink(folder / "other", folder / "sub");
+        } else if (lines.size() == 2) {
+            std::filesystem::remove(folder / "sub");
+            std::filesystem::create_symlink(folder / "nowhere", folder / "sub");
+        }
+    };
+    const VerifyResult result = VerifyCheckFile(checkFile, replaceAfterFirst, 1);
+    const std::string base = folder.Path() + "/";
+    EXPECT_EQ(lines[0], "OK ... \"" + base + "sub/1\"");
+    EXPECT_EQ(result.changedFiles.Entries(), (Lines{base + "sub/2"}));
+    EXPECT_EQ(result.missingFiles.Entries(), (Lines{base + "sub/2", base + "sub/1"}));
+}
+
 TEST(VerifyCheckFile, AppliesTheReadingRulesToEveryLine) {
     ScratchFolder folder;
     folder.WriteFile("a", "abc");

@@ -7,7 +7,9 @@
 #include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sched.h>
@@ -102,6 +104,40 @@ TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
         }
         expected.back() = "missing";
         EXPECT_EQ(seen, expected) << jobs << " jobs";
+    }
+}
+
+// A file that grows or shrinks between its open and its reads is hashed as it is read.
+TEST(DigestPipeline, HashesWhatAFileHoldsWhenReadNotWhenOpened) {
+    ScratchFolder folder;
+    std::mt19937 random(64);
+    for (const std::size_t jobs : kJobCounts) {
+        for (const std::size_t length :
+             {std::size_t{10}, std::size_t{70000}, std::size_t{300000}}) {
+            for (const bool grows : {true, false}) {
+                const std::string content = RandomBytes(length, random);
+                const std::string file = folder.WriteFile("file", content);
+                const std::string now = grows ? content + "more" : content.substr(0, length / 2);
+                const FileOpener openThenChange = [&] {
+                    EntryLookup found = OpenForDigestAt(AT_FDCWD, file);
+                    if (grows) {
+                        std::ofstream(file, std::ios::binary | std::ios::app) << "more";
+                    } else {
+                        std::filesystem::resize_file(file, length / 2);
+                    }
+                    return found;
+                };
+                FileOutcome seen;
+                DigestPipeline pipeline(jobs);
+                pipeline.Hash(openThenChange,
+                              [&seen](const FileOutcome& outcome) { seen = outcome; });
+                pipeline.Finish();
+                EXPECT_EQ(seen.status, FileStatus::Hashed);
+                EXPECT_EQ(DigestToHex(seen.digest), MemoryDigestHex(now))
+                    << jobs << " jobs, " << length << (grows ? " grown" : " shrunk");
+                EXPECT_EQ(seen.bytes, now.size());
+            }
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "checksum/FileDigest.h"
 
 #include "checksum/FileDigestList.h"
+#include "platform/FileDescriptor.h"
 #include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
@@ -55,6 +56,29 @@ TEST(FileDigest, GivesTheEmptyInputDigestForWhatCannotBeRead) {
     const std::string secret = folder.WriteFile("secret", "content");
     ASSERT_EQ(::chmod(secret.c_str(), 0), 0);
     EXPECT_EQ(testing::RunUnprivileged([&] { return FileDigestHex(secret) == kEmptyDigest; }), 1);
+}
+
+// The size a file had when opened only saves the last read when the reads agree with it.
+TEST(FileDigest, ReadsAnOpenedFileToItsEndWhateverSizeItHadWhenOpened) {
+    ScratchFolder folder;
+    for (const std::size_t length : {std::size_t{0}, std::size_t{5}, std::size_t{300000}}) {
+        const std::string content(length, 'z');
+        const std::string file = folder.WriteFile("file", content);
+        for (const std::uint64_t sizeWhenOpened :
+             {std::uint64_t{length}, std::uint64_t{length / 2}, std::uint64_t{length + 7},
+              std::uint64_t{262144}, kUnknownSize}) {
+            const FileDescriptor opened(::open(file.c_str(), O_RDONLY));
+            const std::optional<OpenedFileDigest> read =
+                TryOpenedFileDigest(opened.Get(), sizeWhenOpened);
+            ASSERT_TRUE(read) << length;
+            EXPECT_EQ(DigestToHex(read->digest), MemoryDigestHex(content))
+                << length << " " << sizeWhenOpened;
+            EXPECT_EQ(read->bytes, length);
+        }
+    }
+    EXPECT_FALSE(ReadReachedEnd(10, 10, 10, 10));
+    EXPECT_FALSE(ReadReachedEnd(10, 4, 14, 20));
+    EXPECT_TRUE(ReadReachedEnd(10, 4, 14, 14));
 }
 
 TEST(FileDigest, HashesAFileThatIsOpenForWritingElsewhere) {

@@ -156,6 +156,40 @@ TEST(FolderHandleLookUp, FindsEntriesBeneathTheFolderOnly) {
     EXPECT_TRUE(base->LookUp(leaf).file);
 }
 
+TEST(FolderHandleLookUp, GivesTheSizeOfTheFileItOpened) {
+    ScratchFolder folder;
+    folder.WriteFile("sub/file", std::string(5000, 'x'));
+    folder.WriteFile("empty");
+    const std::optional<FolderHandle> base = FolderHandle::OpenForLookup(folder.Path());
+    ASSERT_TRUE(base);
+    EXPECT_EQ(base->LookUp("sub/file").size, 5000u);
+    EXPECT_EQ(base->LookUp("empty").size, 0u);
+    EXPECT_EQ(OpenForDigestAt(base->Get(), "sub/file").size, 5000u);
+    const std::string leaf = testing::MakeDeepTree(folder.Path(), 50, std::string(100, 'n'), "ab");
+    EXPECT_EQ(base->LookUp(leaf).size, 2u);
+}
+
+// What the single open through the path cannot settle: a folder or a file the user may
+// not read, and a path through a folder the user may not search.
+TEST(FolderHandleLookUp, TellsUnreadableFilesFromUnreadableFolders) {
+    ScratchFolder folder;
+    ASSERT_EQ(::chmod(folder.WriteFile("secret", "abc").c_str(), 0), 0);
+    folder.WriteFile("closed/file", "abc");
+    ASSERT_EQ(::chmod((folder / "closed").c_str(), 0), 0);
+    EXPECT_EQ(testing::RunUnprivileged([&] {
+                  const std::optional<FolderHandle> base =
+                      FolderHandle::OpenForLookup(folder.Path());
+                  if (!base) {
+                      return 1;
+                  }
+                  const EntryLookup secret = base->LookUp("secret");
+                  const EntryLookup closed = base->LookUp("closed");
+                  const EntryLookup inside = base->LookUp("closed/file");
+                  return secret.exists && !secret.file && !closed.exists && !inside.exists ? 0 : 2;
+              }),
+              0);
+}
+
 TEST(FolderHandleLookUp, NeedsNoReadPermissionOnTheFolder) {
     ScratchFolder folder;
     const std::string file = folder.WriteFile("search-only/file", "abc");

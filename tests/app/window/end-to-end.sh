@@ -41,9 +41,10 @@ place_page_controls() {
   edge_y=$((86 + dy))                # a row where each page shows its edit or list
 }
 
-# Waits up to 10 s for a condition given as a command.
+# Waits up to 30 s for a condition given as a command (a loaded machine can be slow to
+# paint and capture).
 wait_for() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     if "$@"; then return 0; fi
     sleep 0.1
   done

@@ -1,4 +1,5 @@
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListViewModel.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Application.h"
 #include "framework/core/Timer.h"
@@ -137,13 +138,13 @@ TEST(ListViewTest, InsertingAndSubItemChangesUpdateTheRows) {
     last->SetCaption(QStringLiteral("b"));
     TListItem* first = list.Items()->Insert(0);
     first->SetCaption(QStringLiteral("a"));
-    EXPECT_EQ(list.Tree()->topLevelItem(0)->text(0), QStringLiteral("a"));
+    EXPECT_EQ(list.Model()->index(0, 0).data().toString(), QStringLiteral("a"));
     EXPECT_EQ(last->Index(), 1);
     first->SubItems()->Add(QStringLiteral("x"));
     first->SubItems()->Put(0, QStringLiteral("y"));
-    EXPECT_EQ(first->Row()->text(1), QStringLiteral("y"));
+    EXPECT_EQ(list.Model()->index(0, 1).data().toString(), QStringLiteral("y"));
     first->SubItems()->Clear();
-    EXPECT_EQ(first->Row()->text(1), QString());
+    EXPECT_EQ(list.Model()->index(0, 1).data().toString(), QString());
     first->SetSelected(true);
     EXPECT_EQ(list.Selected(), first);
 }

@@ -1,4 +1,5 @@
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListViewRows.h"
 #include "framework/forms/Form.h"
 
 #include <QApplication>
@@ -64,13 +65,13 @@ int CountOf(const QList<TMessage>& seen, uint32_t msg) {
 
 TEST(ListViewScroll, ViewportInputPassesTheWindowProcedureAtControlPositions) {
     auto fixture = MakeList(40);
-    QWidget* viewport = fixture->List->Tree()->viewport();
+    QWidget* viewport = fixture->List->Rows()->viewport();
     const QPoint inViewport(20, 5);
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, inViewport);
     ASSERT_EQ(CountOf(fixture->Seen, WM_LBUTTONDOWN), 1);
     const TMessage press = *std::find_if(fixture->Seen.begin(), fixture->Seen.end(),
                                          [](const TMessage& m) { return m.Msg == WM_LBUTTONDOWN; });
-    const QPoint expected = viewport->mapTo(fixture->List->Tree(), inViewport);
+    const QPoint expected = viewport->mapTo(fixture->List->Rows(), inViewport);
     EXPECT_EQ(static_cast<int>(press.LParam & 0xFFFF), expected.x());
     EXPECT_EQ(static_cast<int>((press.LParam >> 16) & 0xFFFF), expected.y());
     // Qt still handled the click: the row under the pointer is selected.
@@ -81,7 +82,7 @@ TEST(ListViewScroll, ViewportInputPassesTheWindowProcedureAtControlPositions) {
 TEST(ListViewScroll, WheelAndKeysScrollAndSendTheScrollMessage) {
     auto fixture = MakeList(100);
     TListView* list = fixture->List;
-    QWidget* viewport = list->Tree()->viewport();
+    QWidget* viewport = list->Rows()->viewport();
     const QPoint at(20, 20);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -92,7 +93,7 @@ TEST(ListViewScroll, WheelAndKeysScrollAndSendTheScrollMessage) {
 
     fixture->Seen.clear();
     list->SetFocus();
-    QTest::keyClick(list->Tree(), Qt::Key_End);
+    QTest::keyClick(list->Rows(), Qt::Key_End);
     EXPECT_EQ(CountOf(fixture->Seen, WM_KEYDOWN), 1);
     ASSERT_NE(list->Selected(), nullptr);
     EXPECT_EQ(list->Selected()->Index(), 99);
@@ -151,7 +152,7 @@ TEST(ListViewScroll, StateComesFromRowsAndPageWithoutALayout) {
     EXPECT_GT(state.ThumbLength, 0);
     // The page is the rows that fit entirely, as the view shows them after its layout.
     QApplication::processEvents();
-    QScrollBar* bar = list->Tree()->verticalScrollBar();
+    QScrollBar* bar = list->Rows()->verticalScrollBar();
     EXPECT_EQ(state.Page, bar->pageStep());
     EXPECT_EQ(state.Max - state.Page + 1, bar->maximum());
 }

@@ -1,6 +1,8 @@
 #include "framework/controls/StdCtrls.h"
 
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListViewModel.h"
+#include "framework/controls/ListViewRows.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 
@@ -203,8 +205,9 @@ TEST(ListViewTest, ColumnsItemsAndScrollBarState) {
     sum->SetCaption(QStringLiteral("MD5 Checksum"));
     sum->SetWidth(230);
     form->Show();
-    EXPECT_EQ(list->Tree()->headerItem()->text(1), QStringLiteral("MD5 Checksum"));
-    EXPECT_EQ(list->Tree()->columnWidth(0), 235);
+    EXPECT_EQ(list->Model()->headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("MD5 Checksum"));
+    EXPECT_EQ(list->Rows()->Header()->sectionSize(0), 235);
 
     const TScrollBarState empty = list->ScrollBarState(Qt::Vertical);
     EXPECT_FALSE(empty.Usable);
@@ -214,7 +217,7 @@ TEST(ListViewTest, ColumnsItemsAndScrollBarState) {
         item->SubItems()->Add(QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
     }
     EXPECT_EQ(list->Items()->Count(), 50);
-    EXPECT_EQ(list->Items()->Item(3)->Row()->text(1),
+    EXPECT_EQ(list->Model()->index(3, 1).data().toString(),
               QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
     const TScrollBarState vertical = list->ScrollBarState(Qt::Vertical);
     EXPECT_TRUE(vertical.Shown);
@@ -225,11 +228,11 @@ TEST(ListViewTest, ColumnsItemsAndScrollBarState) {
     EXPECT_TRUE(horizontal.Shown);
     list->Items()->Item(49)->MakeVisible();
     EXPECT_EQ(list->ScrollBarState(Qt::Vertical).Position,
-              list->Tree()->verticalScrollBar()->maximum());
+              list->Rows()->verticalScrollBar()->maximum());
     list->Items()->Delete(0);
     EXPECT_EQ(list->Items()->Item(0)->Caption(), QStringLiteral("/tmp/file1"));
     list->Clear();
-    EXPECT_EQ(list->Tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(list->Model()->rowCount(), 0);
 }
 
 } // namespace

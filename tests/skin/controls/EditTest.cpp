@@ -1,6 +1,7 @@
 // The skinned edit's flat border in the look's colour, and its file theme reference.
 #include "SkinTestHelpers.h"
 #include "skin/controls/SKEdit.h"
+#include "skin/core/SKDraw.h"
 #include "skin/core/SKMgr.h"
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
@@ -48,6 +49,36 @@ TEST(SkinEdit, DrawsTheBorderLineAndAnInnerLineInItsColour) {
     EXPECT_EQ(image.pixel(58, 8), Rgb(clYellow));
     edit.SetBorderColor(clRed);
     EXPECT_EQ(Grab(edit).pixel(0, 8), Rgb(clRed));
+}
+
+TEST(SkinEdit, ItsBorderFillsTheFrameAndTheTextAreaIsThePlainEdits) {
+    TskEdit edit(nullptr);
+    edit.SetUIStyle(WinXP);
+    edit.SetColor(clAqua);
+    edit.SetText(QStringLiteral("Wg|"));
+    TEdit plain(nullptr);
+    plain.SetBorderStyle(TCustomPanel::bsNone);
+    plain.SetBorderWidth(SkinControlBorderWidth);
+    plain.SetColor(clAqua);
+    plain.SetText(edit.Text());
+    for (const auto& [width, height] : {std::pair{60, 17}, std::pair{83, 25}}) {
+        edit.SetBounds(0, 0, width, height);
+        plain.SetBounds(0, 0, width, height);
+        ASSERT_EQ(edit.ClientAreaInWindow(), Rect(2, 2, width - 2, height - 2));
+        const QImage image = Grab(edit);
+        const QImage reference = Grab(plain);
+        ASSERT_EQ(Paint(edit).convertToFormat(QImage::Format_RGB32), image)
+            << "painted into an image as on the screen";
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int ring = std::min({x, y, width - 1 - x, height - 1 - y});
+                const QRgb expected = ring == 0   ? Rgb(0x686868)
+                                      : ring == 1 ? Rgb(clAqua)
+                                                  : reference.pixel(x, y);
+                ASSERT_EQ(image.pixel(x, y), expected) << x << "," << y << " at " << width;
+            }
+        }
+    }
 }
 
 TEST(SkinEdit, FreeingTheFileThemeFallsBackToDeepBlueInEitherOrder) {

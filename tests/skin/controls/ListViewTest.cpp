@@ -1,3 +1,4 @@
+#include "framework/controls/ListViewRows.h"
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKListView.h"
 #include "skin/frame/SKImagePanel.h"
@@ -104,7 +105,7 @@ TEST(TskListView, BarsTakeTheListsRangeAndScrollItByTheirChange) {
 TEST(TskListView, WheelKeysAndTheDraggedThumbKeepBothSidesInStep) {
     TLinkedList linked = MakeLinkedList(100);
     TskListView* list = linked.List;
-    QWidget* viewport = list->Tree()->viewport();
+    QWidget* viewport = list->Rows()->viewport();
     const QPoint at(20, 20);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -113,7 +114,7 @@ TEST(TskListView, WheelKeysAndTheDraggedThumbKeepBothSidesInStep) {
     EXPECT_EQ(linked.Vertical->Position(), 3);
 
     list->SetFocus();
-    QTest::keyClick(list->Tree(), Qt::Key_End);
+    QTest::keyClick(list->Rows(), Qt::Key_End);
     EXPECT_EQ(linked.Vertical->Position(), linked.Vertical->Max());
 
     // Drag the painted thumb back to the top.
@@ -147,6 +148,59 @@ TEST(TskListView, BarsHideWhenAllRowsFitAndReturnAtTheNextSynchronisingEvent) {
     linked.List->Clear();
     EXPECT_FALSE(linked.Vertical->Visible());
     QTest::mouseRelease(track->Handle(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
+TEST(TskListView, TenThousandRowsSynchroniseAndScrollByThePaintedThumb) {
+    TLinkedList linked = MakeLinkedList(0);
+    TskListView* list = linked.List;
+    AddRows(list, 10000);
+    list->Perform(WM_VSCROLL, SB_ENDSCROLL);
+    const TScrollBarState state = list->ScrollBarState(Qt::Vertical);
+    ASSERT_TRUE(linked.Vertical->Visible());
+    EXPECT_EQ(linked.Vertical->Max(), 10000 - state.Page);
+    EXPECT_EQ(linked.Vertical->LineButton(), state.ThumbLength);
+    EXPECT_EQ(list->Rows()->verticalScrollBar()->maximum(), linked.Vertical->Max());
+
+    // Dragging the thumb to the bottom shows the last rows.
+    TskScrollTrackBar* track = linked.Vertical->Track();
+    QTest::mousePress(track->Slider()->Handle(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    const QPointF below(3, track->Height() + 50);
+    QMouseEvent move(QEvent::MouseMove, below, track->Handle()->mapToGlobal(below), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(track->Handle(), &move);
+    QTest::mouseRelease(track->Handle(), Qt::LeftButton, Qt::NoModifier, below.toPoint());
+    EXPECT_EQ(linked.Vertical->Position(), linked.Vertical->Max());
+    EXPECT_EQ(FirstVisibleRow(list), 10000 - state.Page);
+    EXPECT_EQ(list->Items()->Item(9999)->Index(), 9999);
+}
+
+TEST(TskListView, RowsGoingWhileTheThumbIsDraggedLeaveBothSidesInStep) {
+    TLinkedList linked = MakeLinkedList(300);
+    TskListView* list = linked.List;
+    TskScrollTrackBar* track = linked.Vertical->Track();
+    QTest::mousePress(track->Slider()->Handle(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    const auto dragTo = [track](int y) {
+        const QPointF at(3, y);
+        QMouseEvent move(QEvent::MouseMove, at, track->Handle()->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(track->Handle(), &move);
+    };
+    dragTo(track->Height() / 2);
+    ASSERT_GT(FirstVisibleRow(list), 0);
+    for (int row = 0; row < 250; ++row) {
+        list->Items()->Delete(list->Items()->Count() - 1);
+    }
+    EXPECT_EQ(linked.Vertical->Max(),
+              list->ScrollBarState(Qt::Vertical).Max - list->ScrollBarState(Qt::Vertical).Page + 1);
+    EXPECT_EQ(linked.Vertical->Position(), FirstVisibleRow(list));
+    dragTo(track->Height() + 50);
+    EXPECT_EQ(FirstVisibleRow(list), linked.Vertical->Max());
+    list->Clear();
+    dragTo(0);
+    QTest::mouseRelease(track->Handle(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 0));
+    EXPECT_FALSE(linked.Vertical->Visible());
+    EXPECT_EQ(FirstVisibleRow(list), 0);
     EXPECT_EQ(GetCaptureControl(), nullptr);
 }
 

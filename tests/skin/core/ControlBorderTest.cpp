@@ -1,16 +1,18 @@
 // The border of the skinned edit and list view, drawn on real framework controls the way
 // those controls draw it: after the control's own painting, on its frame-paint canvas.
 #include "framework/controls/ComCtrls.h"
+#include "framework/controls/ListViewRows.h"
 #include "framework/controls/StdCtrls.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
+#include "skin/controls/SKListView.h"
 #include "skin/core/SKDraw.h"
+#include "tests/support/ListRows.h"
 
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ namespace {
 // Keeps the content inside the border and lays the border over whatever the control
 // painted, as the skinned controls do.
 void DrawBorderAfterPainting(TWinControl& control, TColor border, TColor inner) {
-    SetNonClientBorderWidth(&control, SkinControlBorderWidth);
+    control.SetBorderWidth(SkinControlBorderWidth);
     TControl::TWndMethod previous = control.WindowProc;
     control.WindowProc = [&control, previous, border, inner](TMessage& message) {
         previous(message);
@@ -99,35 +101,53 @@ TEST(ControlBorder, FramesARealListViewAroundItsRows) {
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.SetBounds(0, 0, 120, 80);
     list.SetColor(clAqua);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    list.Items()->Add()->SetCaption(QStringLiteral("row"));
+    AddNamedRows(list, 1);
     DrawBorderAfterPainting(list, clRed, list.Color());
     const QImage image = Grab(list);
     ASSERT_EQ(image.size(), QSize(120, 80));
     ExpectRing(image, 0, clRed);
     ExpectRing(image, 1, clAqua);
     const QRect inside(2, 2, 116, 76);
-    EXPECT_TRUE(inside.contains(list.Tree()->viewport()->geometry()));
-    EXPECT_TRUE(inside.contains(list.Tree()->header()->geometry()));
+    EXPECT_TRUE(inside.contains(list.Rows()->viewport()->geometry()));
+    EXPECT_TRUE(inside.contains(list.Rows()->Header()->geometry()));
 }
 
 TEST(ControlBorder, KeepsAListViewsScrollBarInsideTheBorder) {
     TListView list(nullptr);
     list.SetBorderStyle(TCustomPanel::bsNone);
     list.SetBounds(0, 0, 80, 50);
-    list.Columns()->Add()->SetCaption(QStringLiteral("Name"));
-    for (int i = 0; i < 20; ++i) {
-        list.Items()->Add()->SetCaption(QStringLiteral("row"));
-    }
+    AddNamedRows(list, 20);
     DrawBorderAfterPainting(list, clBlack, clWhite);
     const QImage image = Grab(list);
     ExpectRing(image, 0, clBlack);
     ExpectRing(image, 1, clWhite);
-    const QScrollBar* bar = list.Tree()->verticalScrollBar();
-    ASSERT_TRUE(bar->isVisibleTo(list.Tree()));
-    const QRect onList(bar->mapTo(list.Tree(), QPoint(0, 0)), bar->size());
+    const QScrollBar* bar = list.Rows()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisibleTo(list.Rows()));
+    const QRect onList(bar->mapTo(list.Rows(), QPoint(0, 0)), bar->size());
     EXPECT_EQ(onList.right(), 77);
     EXPECT_EQ(onList.top(), 2);
+}
+
+TEST(ControlBorder, TheSkinnedListViewDrawsItInItsFrameAroundItsRows) {
+    TskListView list(nullptr);
+    list.SetUIStyle(MacOS);
+    list.SetColor(clAqua);
+    AddNamedRows(list, 30);
+    for (const auto& [width, height] : {std::pair{120, 80}, std::pair{90, 61}}) {
+        list.SetBounds(0, 0, width, height);
+        EXPECT_EQ(list.BorderWidth(), SkinControlBorderWidth);
+        EXPECT_EQ(list.ClientAreaInWindow(), Rect(2, 2, width - 2, height - 2));
+        const QImage image = Grab(list);
+        ASSERT_EQ(image.size(), QSize(width, height));
+        ExpectRing(image, 0, RGB(0x7F, 0x7F, 0x7F));
+        ExpectRing(image, 1, clAqua);
+        const QRect inside(2, 2, width - 4, height - 4);
+        const TListRowsView* tree = list.Rows();
+        for (const QWidget* part : {tree->viewport(), static_cast<QWidget*>(tree->Header()),
+                                    static_cast<QWidget*>(tree->verticalScrollBar())}) {
+            EXPECT_TRUE(inside.contains(QRect(part->mapTo(tree, QPoint(0, 0)), part->size())));
+        }
+    }
 }
 
 } // namespace
