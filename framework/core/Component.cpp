@@ -80,8 +80,8 @@ void TComponent::Remove(TComponent* component) {
 }
 
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {
-    // The owner and all its components learn of an insertion or removal, as the
-    // classic framework does, so siblings drop references to a leaving component.
+    // The owner and all its components learn of an insertion or removal, so siblings
+    // drop references to a leaving component.
     if (operation == opRemove) {
         ClearReferencesTo(component);
     }
