@@ -10,7 +10,7 @@ packages=(
   libssl-dev openssl
   fonts-liberation2 fonts-droid-fallback fontconfig
   xvfb xauth xdotool x11-utils
-  imagemagick
+  imagemagick valgrind
 )
 
 missing=()
