@@ -6,6 +6,7 @@
 #include "framework/controls/ListViewRows.h"
 #include "framework/forms/Form.h"
 #include "framework/layout/LayoutReader.h"
+#include "tests/support/ListRows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -36,15 +37,6 @@ TShownList MakeList(const QStringList& captions) {
     }
     result.Form->Show();
     return result;
-}
-
-QStringList ShownCaptions(const TCustomListView* list) {
-    QStringList captions;
-    const TListViewModel* model = list->Model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        captions.append(model->index(row, 0).data().toString());
-    }
-    return captions;
 }
 
 QImage GrabRows(const TCustomListView* list) {
