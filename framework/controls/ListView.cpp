@@ -131,11 +131,24 @@ TListItem* TListItems::Insert(int index) {
         RowsMovedFrom(index + 1);
     }
     FOwner->Model()->EndInsertRow();
+    RaiseItemEvent(FOwner->OnInsert, result);
     return result;
+}
+
+void TListItems::RaiseItemEvent(const std::function<void(TObject*, TListItem*)>& event,
+                                TListItem* item) {
+    if (event && !FOwner->IsLoading()) {
+        CallReportingExceptions(FOwner, [this, &event, item] { event(FOwner, item); });
+    }
 }
 
 void TListItems::Delete(int index) {
     if (index < 0 || index >= Count()) {
+        return;
+    }
+    RaiseItemEvent(FOwner->OnDeletion, Item(index));
+    // The handler may have changed the rows.
+    if (index >= Count()) {
         return;
     }
     FOwner->Model()->BeginRemoveRow(index);
@@ -146,6 +159,10 @@ void TListItems::Delete(int index) {
 }
 
 void TListItems::Clear() {
+    // By index: a handler may change the rows.
+    for (int i = 0, count = Count(); FOwner->OnDeletion && i < std::min(count, Count()); ++i) {
+        RaiseItemEvent(FOwner->OnDeletion, Item(i));
+    }
     FOwner->Model()->BeginClear();
     FItems.clear();
     FFirstStale = std::numeric_limits<int>::max();

@@ -117,6 +117,8 @@ public:
 
 private:
     friend class TListItem;
+    // Raises one of the owner's row events for item.
+    void RaiseItemEvent(const std::function<void(TObject*, TListItem*)>& event, TListItem* item);
     // A row's caption changed: a list sorted by caption moves it to its place.
     void CaptionChanged(int index);
     // Rows from index on moved: their stored indexes are stale.
@@ -397,6 +399,10 @@ public:
     TNotifyEvent OnChange;
     // Raised when a column header is clicked while ColumnClick is on.
     TLVColumnClickEvent OnColumnClick;
+    // Raised after a row is added and before a deleted or cleared row goes (not when
+    // the list itself goes).
+    TLVItemEvent OnInsert;
+    TLVItemEvent OnDeletion;
     // Bound by name from layouts; the report view raises none of them.
     TNotifyEvent OnColumnDragged;
     TLVColumnRClickEvent OnColumnRightClick;
@@ -412,14 +418,12 @@ public:
     TLVOwnerDataFindEvent OnDataFind;
     TLVOwnerDataHintEvent OnDataHint;
     TLVOwnerDataStateChangeEvent OnDataStateChange;
-    TLVItemEvent OnDeletion;
     TLVDrawItemEvent OnDrawItem;
     TLVEditedEvent OnEdited;
     TLVEditingEvent OnEditing;
     TLVItemEvent OnGetImageIndex;
     TLVSubItemImageEvent OnGetSubItemImage;
     TLVInfoTipEvent OnInfoTip;
-    TLVItemEvent OnInsert;
     TLVSelectItemEvent OnSelectItem;
 
 protected:

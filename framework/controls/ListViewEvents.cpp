@@ -1,6 +1,6 @@
-// The list view's events a layout may bind by name. Only OnChange and OnColumnClick are
-// raised: the report view draws, edits and owns its rows itself, so the drawing, editing
-// and owner-data events are kept for the layout's sake.
+// The list view's events a layout may bind by name. OnChange, OnColumnClick, OnInsert and
+// OnDeletion are raised; the report view draws, edits and owns its rows itself, so the
+// drawing, editing and owner-data events are kept for the layout's sake.
 #include "framework/controls/ListView.h"
 #include "framework/core/EventSlot.h"
 

@@ -218,3 +218,28 @@ TEST(ListViewProperties, StoredRowsThatDoNotHoldTogetherAreRefusedWhole) {
         EXPECT_EQ(ShownCaptions(shown.List), QStringList({"kept"}));
     }
 }
+
+TEST(ListViewProperties, RowsAddedAndDeletedAreAnnouncedButNotWhenTheListGoes) {
+    TShownList shown = MakeList({});
+    QStringList events;
+    shown.List->OnInsert = [&](TObject* sender, TListItem* item) {
+        EXPECT_EQ(sender, shown.List);
+        events.append(QStringLiteral("insert %1").arg(item->Index()));
+    };
+    shown.List->OnDeletion = [&](TObject*, TListItem* item) {
+        events.append(QStringLiteral("delete %1").arg(item->Caption()));
+    };
+    TListItems* items = shown.List->Items();
+    items->Add()->SetCaption(QStringLiteral("a"));
+    items->Add()->SetCaption(QStringLiteral("b"));
+    items->Insert(0)->SetCaption(QStringLiteral("c"));
+    items->Delete(1);
+    items->Add()->SetCaption(QStringLiteral("d"));
+    items->Clear();
+    EXPECT_EQ(events, QStringList({"insert 0", "insert 1", "insert 0", "delete a", "insert 2",
+                                   "delete c", "delete b", "delete d"}));
+    items->Add();
+    events.clear();
+    shown.Form.reset();
+    EXPECT_TRUE(events.isEmpty());
+}
