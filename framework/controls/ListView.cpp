@@ -56,7 +56,16 @@ TListItem::~TListItem() = default;
 
 void TListItem::SetCaption(const QString& caption) {
     FCaption = caption;
-    FOwner->Owner()->Model()->CellsChanged(Index(), 0, 0);
+    const int index = Index();
+    FOwner->Owner()->Model()->CellsChanged(index, 0, 0);
+    FOwner->CaptionChanged(index);
+}
+
+void TListItem::SetChecked(bool value) {
+    if (value != FChecked) {
+        FChecked = value;
+        FOwner->Owner()->Model()->CellsChanged(Index(), 0, 0, Qt::CheckStateRole);
+    }
 }
 
 void TListItem::SubItemsChanged() {
@@ -122,11 +131,24 @@ TListItem* TListItems::Insert(int index) {
         RowsMovedFrom(index + 1);
     }
     FOwner->Model()->EndInsertRow();
+    RaiseItemEvent(FOwner->OnInsert, result);
     return result;
+}
+
+void TListItems::RaiseItemEvent(const std::function<void(TObject*, TListItem*)>& event,
+                                TListItem* item) {
+    if (event && !FOwner->IsLoading()) {
+        CallReportingExceptions(FOwner, [this, &event, item] { event(FOwner, item); });
+    }
 }
 
 void TListItems::Delete(int index) {
     if (index < 0 || index >= Count()) {
+        return;
+    }
+    RaiseItemEvent(FOwner->OnDeletion, Item(index));
+    // The handler may have changed the rows.
+    if (index >= Count()) {
         return;
     }
     FOwner->Model()->BeginRemoveRow(index);
@@ -137,6 +159,10 @@ void TListItems::Delete(int index) {
 }
 
 void TListItems::Clear() {
+    // By index: a handler may change the rows.
+    for (int i = 0, count = Count(); FOwner->OnDeletion && i < std::min(count, Count()); ++i) {
+        RaiseItemEvent(FOwner->OnDeletion, Item(i));
+    }
     FOwner->Model()->BeginClear();
     FItems.clear();
     FFirstStale = std::numeric_limits<int>::max();
@@ -159,6 +185,48 @@ int TListItems::IndexOf(const TListItem* item) const {
     return item->FIndex;
 }
 
+namespace {
+
+bool CaptionBefore(const TListItem& a, const TListItem& b) {
+    return a.Caption().compare(b.Caption(), Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+void TListItems::SortByCaption() {
+    std::vector<int> order(FItems.size());
+    for (int row = 0; row < Count(); ++row) {
+        order[row] = row;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return CaptionBefore(*FItems[a], *FItems[b]); });
+    std::vector<int> newRowOf(order.size());
+    std::vector<std::unique_ptr<TListItem>> sorted(order.size());
+    for (int row = 0; row < Count(); ++row) {
+        newRowOf[order[row]] = row;
+        sorted[row] = std::move(FItems[order[row]]);
+        sorted[row]->FIndex = row;
+    }
+    TListViewModel* model = FOwner->Model();
+    model->BeginReorder();
+    FItems.swap(sorted);
+    FFirstStale = std::numeric_limits<int>::max();
+    model->EndReorder(newRowOf);
+}
+
+void TListItems::CaptionChanged(int index) {
+    if (!FOwner->SortsByCaption() || FUpdateCount > 0) {
+        return;
+    }
+    // Most changes leave the row in order: only a row out of place costs a sort.
+    const TListItem& item = *FItems[index];
+    const bool afterPrevious = index == 0 || !CaptionBefore(item, *FItems[index - 1]);
+    const bool beforeNext = index + 1 >= Count() || !CaptionBefore(*FItems[index + 1], item);
+    if (!afterPrevious || !beforeNext) {
+        SortByCaption();
+    }
+}
+
 void TListItems::BeginUpdate() {
     if (FUpdateCount++ == 0) {
         FOwner->Rows()->setUpdatesEnabled(false);
@@ -167,6 +235,9 @@ void TListItems::BeginUpdate() {
 
 void TListItems::EndUpdate() {
     if (FUpdateCount > 0 && --FUpdateCount == 0) {
+        if (FOwner->SortsByCaption()) {
+            SortByCaption();
+        }
         FOwner->Rows()->setUpdatesEnabled(true);
         FOwner->Perform(WM_SETREDRAW, 1);
     }
@@ -176,19 +247,28 @@ void TListItems::EndUpdate() {
 
 TCustomListView::TCustomListView(TComponent* AOwner)
     : TWinControl(AOwner), FColumns(new TListColumns(this)), FModel(new TListViewModel(this)),
-      FItems(std::make_unique<TListItems>(this)) {
+      FItems(std::make_unique<TListItems>(this)), FIconOptions(new TIconOptions(this)),
+      FItemsData(new TListItemsData(this)) {
     RecreateHandle();
     SetControlStyle(ControlStyle() & ~TControlStyle(csClickEvents));
     SetTabStop(true);
     FColumns->OnUpdate = [this](TCollectionItem*) { ColumnsChanged(); };
     SetBounds(0, 0, 250, 150);
     SetViewStyle(vsIcon);
+    Rows()->SetHideSelection(FHideSelection);
+    SetColumnClick(FColumnClick);
     QObject::connect(Rows()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                      [this] {
                          if (OnChange && !IsLoading()) {
                              CallReportingExceptions(this, [this] { OnChange(this); });
                          }
                      });
+    QObject::connect(Rows()->Header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (FColumnClick && OnColumnClick && section >= 0 && section < FColumns->Count()) {
+            CallReportingExceptions(
+                this, [this, section] { OnColumnClick(this, FColumns->Items(section)); });
+        }
+    });
 }
 
 TCustomListView::~TCustomListView() {
@@ -235,6 +315,26 @@ void TCustomListView::SetMultiSelect(bool value) {
                                    : QAbstractItemView::SingleSelection);
 }
 
+void TCustomListView::SetHideSelection(bool value) {
+    FHideSelection = value;
+    Rows()->SetHideSelection(value);
+}
+
+void TCustomListView::SetSortType(TSortType value) {
+    FSortType = value;
+    if (SortsByCaption()) {
+        FItems->SortByCaption();
+    }
+}
+
+void TCustomListView::SetCheckboxes(bool value) {
+    if (value != FCheckboxes) {
+        FCheckboxes = value;
+        // The check box may make the rows taller.
+        Rows()->doItemsLayout();
+    }
+}
+
 void TCustomListView::SetShowColumnHeaders(bool value) {
     FShowColumnHeaders = value;
     Rows()->SetHeaderHidden(!value || FViewStyle != vsReport);
@@ -273,10 +373,6 @@ TListItem* TCustomListView::ItemFocused() const {
     const QModelIndex current = Rows()->currentIndex();
     return current.isValid() && current.row() < FItems->Count() ? FItems->Item(current.row())
                                                                 : nullptr;
-}
-
-TNotifyEvent* TCustomListView::NotifyEvent(const QString& name) {
-    return name == QLatin1String("OnChange") ? &OnChange : TWinControl::NotifyEvent(name);
 }
 
 void TCustomListView::ApplyColorToWidget() {

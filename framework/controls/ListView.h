@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/controls/Control.h"
+#include "framework/controls/Menus.h"
 #include "framework/controls/Panel.h"
 #include "framework/core/Collection.h"
 #include "framework/core/Strings.h"
@@ -69,6 +70,9 @@ public:
     bool Focused() const;
     void SetFocused(bool value);
     void MakeVisible();
+    // The row's check box, shown when the list has Checkboxes.
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool value);
     QObject* Data() const { return FData; }
     void SetData(QObject* data) { FData = data; }
 
@@ -80,6 +84,7 @@ private:
     QString FCaption;
     std::unique_ptr<TStringList> FSubItems;
     QObject* FData = nullptr;
+    bool FChecked = false;
     // The row's index as last numbered; the list numbers again lazily after rows moved.
     int FIndex = 0;
 };
@@ -106,9 +111,16 @@ public:
     void BeginUpdate();
     void EndUpdate();
     TCustomListView* Owner() const { return FOwner; }
+    // Puts the rows in caption order (case-insensitive; equal captions keep their order),
+    // keeping selection and focus on the same rows.
+    void SortByCaption();
 
 private:
     friend class TListItem;
+    // Raises one of the owner's row events for item.
+    void RaiseItemEvent(const std::function<void(TObject*, TListItem*)>& event, TListItem* item);
+    // A row's caption changed: a list sorted by caption moves it to its place.
+    void CaptionChanged(int index);
     // Rows from index on moved: their stored indexes are stale.
     void RowsMovedFrom(int index) { FFirstStale = std::min(FFirstStale, index); }
 
@@ -149,6 +161,47 @@ struct TScrollBarState {
     int Position = 0;
 };
 
+// The rows as a layout stores them ("Items.Data = {...}"): a little-endian 32-bit size of
+// the whole block and row count, then per row five 32-bit numbers (image, state and
+// overlay index, sub-item count, data), the caption and each sub-item as a length byte
+// and single-byte text; sub-item image indexes may follow. Reading replaces the rows;
+// data that does not hold together is refused whole.
+class TListItemsData : public TPersistent {
+    Q_OBJECT
+    Q_PROPERTY(QByteArray Data READ Data WRITE SetData)
+public:
+    explicit TListItemsData(TCustomListView* listView);
+    QByteArray Data() const;
+    void SetData(const QByteArray& data);
+
+private:
+    TCustomListView* FListView;
+};
+
+// How icons are arranged in the icon views. Stored for layouts: only the report view
+// is drawn.
+class TIconOptions : public TPersistent {
+    Q_OBJECT
+    Q_PROPERTY(TIconArrangement Arrangement READ Arrangement WRITE SetArrangement)
+    Q_PROPERTY(bool AutoArrange READ AutoArrange WRITE SetAutoArrange)
+    Q_PROPERTY(bool WrapText READ WrapText WRITE SetWrapText)
+public:
+    enum TIconArrangement { iaTop, iaLeft };
+    Q_ENUM(TIconArrangement)
+    using TPersistent::TPersistent;
+    TIconArrangement Arrangement() const { return FArrangement; }
+    void SetArrangement(TIconArrangement value) { FArrangement = value; }
+    bool AutoArrange() const { return FAutoArrange; }
+    void SetAutoArrange(bool value) { FAutoArrange = value; }
+    bool WrapText() const { return FWrapText; }
+    void SetWrapText(bool value) { FWrapText = value; }
+
+private:
+    TIconArrangement FArrangement = iaTop;
+    bool FAutoArrange = false;
+    bool FWrapText = true;
+};
+
 // A report-style list view over a flat row view of its own model.
 class TCustomListView : public TWinControl {
     Q_OBJECT
@@ -162,9 +215,103 @@ class TCustomListView : public TWinControl {
     Q_PROPERTY(bool ColumnClick READ ColumnClick WRITE SetColumnClick)
     Q_PROPERTY(TViewStyle ViewStyle READ ViewStyle WRITE SetViewStyle)
     Q_PROPERTY(TCustomPanel::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(TSortType SortType READ SortType WRITE SetSortType)
+    Q_PROPERTY(bool Checkboxes READ Checkboxes WRITE SetCheckboxes)
+    Q_PROPERTY(TComponent* LargeImages READ LargeImages WRITE SetLargeImages)
+    Q_PROPERTY(TComponent* SmallImages READ SmallImages WRITE SetSmallImages)
+    Q_PROPERTY(TComponent* StateImages READ StateImages WRITE SetStateImages)
+    Q_PROPERTY(TIconOptions* IconOptions READ IconOptions)
+    Q_PROPERTY(TListItemsData* Items READ ItemsData)
+    Q_PROPERTY(int AllocBy READ AllocBy WRITE SetAllocBy)
+    Q_PROPERTY(TCustomPanel::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(TCustomPanel::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
+    Q_PROPERTY(bool FlatScrollBars READ FlatScrollBars WRITE SetFlatScrollBars)
+    Q_PROPERTY(bool FullDrag READ FullDrag WRITE SetFullDrag)
+    Q_PROPERTY(bool HotTrack READ HotTrack WRITE SetHotTrack)
+    Q_PROPERTY(THotTrackStyles HotTrackStyles READ HotTrackStyles WRITE SetHotTrackStyles)
+    Q_PROPERTY(int HoverTime READ HoverTime WRITE SetHoverTime)
+    Q_PROPERTY(bool OwnerData READ OwnerData WRITE SetOwnerData)
+    Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw)
+    Q_PROPERTY(bool ShowWorkAreas READ ShowWorkAreas WRITE SetShowWorkAreas)
 public:
     enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
     Q_ENUM(TViewStyle)
+    // stText and stBoth keep the rows in caption order; stData sorts nothing here, as
+    // no comparison of the rows' data exists.
+    enum TSortType { stNone, stData, stText, stBoth };
+    Q_ENUM(TSortType)
+    enum THotTrackStyle { htHandPoint = 0x1, htUnderlineCold = 0x2, htUnderlineHot = 0x4 };
+    Q_DECLARE_FLAGS(THotTrackStyles, THotTrackStyle)
+    Q_FLAG(THotTrackStyles)
+    enum TCustomDrawStage { cdPrePaint, cdPostPaint, cdPreErase, cdPostErase };
+    Q_ENUM(TCustomDrawStage)
+    enum TCustomDrawStateFlag {
+        cdsSelected = 0x1,
+        cdsGrayed = 0x2,
+        cdsDisabled = 0x4,
+        cdsChecked = 0x8,
+        cdsFocused = 0x10,
+        cdsDefault = 0x20,
+        cdsHot = 0x40,
+        cdsMarked = 0x80,
+        cdsIndeterminate = 0x100,
+    };
+    Q_DECLARE_FLAGS(TCustomDrawState, TCustomDrawStateFlag)
+    Q_FLAG(TCustomDrawState)
+    enum TItemChange { ctText, ctImage, ctState };
+    Q_ENUM(TItemChange)
+    enum TItemFind { ifData, ifPartialString, ifExactString, ifNearest };
+    Q_ENUM(TItemFind)
+    enum TSearchDirection { sdLeft, sdRight, sdAbove, sdBelow, sdAll };
+    Q_ENUM(TSearchDirection)
+    enum TItemStateFlag {
+        isCut = 0x1,
+        isDropHilited = 0x2,
+        isFocused = 0x4,
+        isSelected = 0x8,
+        isActivating = 0x10,
+    };
+    Q_DECLARE_FLAGS(TItemStates, TItemStateFlag)
+    Q_FLAG(TItemStates)
+
+    using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+    using TLVColumnRClickEvent =
+        std::function<void(TObject* Sender, TListColumn* Column, TPoint Point)>;
+    using TLVCustomDrawEvent =
+        std::function<void(TObject* Sender, const TRect& ARect, bool& DefaultDraw)>;
+    using TLVCustomDrawItemEvent = std::function<void(TObject* Sender, TListItem* Item,
+                                                      TCustomDrawState State, bool& DefaultDraw)>;
+    using TLVCustomDrawSubItemEvent = std::function<void(
+        TObject* Sender, TListItem* Item, int SubItem, TCustomDrawState State, bool& DefaultDraw)>;
+    using TLVAdvancedCustomDrawEvent = std::function<void(
+        TObject* Sender, const TRect& ARect, TCustomDrawStage Stage, bool& DefaultDraw)>;
+    using TLVAdvancedCustomDrawItemEvent =
+        std::function<void(TObject* Sender, TListItem* Item, TCustomDrawState State,
+                           TCustomDrawStage Stage, bool& DefaultDraw)>;
+    using TLVAdvancedCustomDrawSubItemEvent =
+        std::function<void(TObject* Sender, TListItem* Item, int SubItem, TCustomDrawState State,
+                           TCustomDrawStage Stage, bool& DefaultDraw)>;
+    using TLVChangingEvent = std::function<void(TObject* Sender, TListItem* Item,
+                                                TItemChange Change, bool& AllowChange)>;
+    using TLVCompareEvent = std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2,
+                                               int Data, int& Compare)>;
+    using TLVItemEvent = std::function<void(TObject* Sender, TListItem* Item)>;
+    using TLVOwnerDataFindEvent = std::function<void(
+        TObject* Sender, TItemFind Find, const QString& FindString, const TPoint& FindPosition,
+        void* FindData, int StartIndex, TSearchDirection Direction, bool Wrap, int& Index)>;
+    using TLVOwnerDataHintEvent =
+        std::function<void(TObject* Sender, int StartIndex, int EndIndex)>;
+    using TLVOwnerDataStateChangeEvent = std::function<void(
+        TObject* Sender, int StartIndex, int EndIndex, TItemStates OldState, TItemStates NewState)>;
+    using TLVDrawItemEvent = std::function<void(TObject* Sender, TListItem* Item, TRect Rect,
+                                                TMenuItem::TOwnerDrawState State)>;
+    using TLVEditedEvent = std::function<void(TObject* Sender, TListItem* Item, QString& S)>;
+    using TLVEditingEvent = std::function<void(TObject* Sender, TListItem* Item, bool& AllowEdit)>;
+    using TLVSubItemImageEvent =
+        std::function<void(TObject* Sender, TListItem* Item, int SubItem, int& ImageIndex)>;
+    using TLVInfoTipEvent = std::function<void(TObject* Sender, TListItem* Item, QString& InfoTip)>;
+    using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 
     explicit TCustomListView(TComponent* AOwner);
     ~TCustomListView() override;
@@ -179,8 +326,9 @@ public:
     void SetRowSelect(bool value);
     bool MultiSelect() const { return FMultiSelect; }
     void SetMultiSelect(bool value);
+    // The selection shows only while the list has the focus.
     bool HideSelection() const { return FHideSelection; }
-    void SetHideSelection(bool value) { FHideSelection = value; }
+    void SetHideSelection(bool value);
     bool ShowColumnHeaders() const { return FShowColumnHeaders; }
     void SetShowColumnHeaders(bool value);
     bool ColumnClick() const { return FColumnClick; }
@@ -189,6 +337,47 @@ public:
     void SetViewStyle(TViewStyle value);
     TCustomPanel::TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TCustomPanel::TBorderStyle value);
+    TSortType SortType() const { return FSortType; }
+    void SetSortType(TSortType value);
+    // Whether the rows are kept in caption order.
+    bool SortsByCaption() const { return FSortType == stText || FSortType == stBoth; }
+    // Each row shows a check box the user can toggle (TListItem::Checked).
+    bool Checkboxes() const { return FCheckboxes; }
+    void SetCheckboxes(bool value);
+    // Image lists named by a layout; the report view draws no images.
+    TComponent* LargeImages() const { return FLargeImages.Get(); }
+    void SetLargeImages(TComponent* images) { FLargeImages.Set(images); }
+    TComponent* SmallImages() const { return FSmallImages.Get(); }
+    void SetSmallImages(TComponent* images) { FSmallImages.Set(images); }
+    TComponent* StateImages() const { return FStateImages.Get(); }
+    void SetStateImages(TComponent* images) { FStateImages.Set(images); }
+    TIconOptions* IconOptions() const { return FIconOptions; }
+    TListItemsData* ItemsData() const { return FItemsData; }
+    // Stored for layouts: the report view has no use for them.
+    int AllocBy() const { return FAllocBy; }
+    void SetAllocBy(int value) { FAllocBy = value; }
+    TCustomPanel::TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TCustomPanel::TBevelCut value) { FBevelInner = value; }
+    TCustomPanel::TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TCustomPanel::TBevelCut value) { FBevelOuter = value; }
+    int BevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int value) { FBevelWidth = value; }
+    bool FlatScrollBars() const { return FFlatScrollBars; }
+    void SetFlatScrollBars(bool value) { FFlatScrollBars = value; }
+    bool FullDrag() const { return FFullDrag; }
+    void SetFullDrag(bool value) { FFullDrag = value; }
+    bool HotTrack() const { return FHotTrack; }
+    void SetHotTrack(bool value) { FHotTrack = value; }
+    THotTrackStyles HotTrackStyles() const { return FHotTrackStyles; }
+    void SetHotTrackStyles(THotTrackStyles value) { FHotTrackStyles = value; }
+    int HoverTime() const { return FHoverTime; }
+    void SetHoverTime(int value) { FHoverTime = value; }
+    bool OwnerData() const { return FOwnerData; }
+    void SetOwnerData(bool value) { FOwnerData = value; }
+    bool OwnerDraw() const { return FOwnerDraw; }
+    void SetOwnerDraw(bool value) { FOwnerDraw = value; }
+    bool ShowWorkAreas() const { return FShowWorkAreas; }
+    void SetShowWorkAreas(bool value) { FShowWorkAreas = value; }
     // The first selected row, or nil.
     TListItem* Selected() const;
     // The row holding the focus, or nil.
@@ -205,8 +394,37 @@ public:
     // Scrolls dx pixels horizontally and dy rows vertically.
     void Scroll(int dx, int dy);
     TNotifyEvent* NotifyEvent(const QString& name) override;
+    std::optional<TEventSlot> EventSlot(const QString& name) override;
 
     TNotifyEvent OnChange;
+    // Raised when a column header is clicked while ColumnClick is on.
+    TLVColumnClickEvent OnColumnClick;
+    // Raised after a row is added and before a deleted or cleared row goes (not when
+    // the list itself goes).
+    TLVItemEvent OnInsert;
+    TLVItemEvent OnDeletion;
+    // Bound by name from layouts; the report view raises none of them.
+    TNotifyEvent OnColumnDragged;
+    TLVColumnRClickEvent OnColumnRightClick;
+    TLVCustomDrawEvent OnCustomDraw;
+    TLVCustomDrawItemEvent OnCustomDrawItem;
+    TLVCustomDrawSubItemEvent OnCustomDrawSubItem;
+    TLVAdvancedCustomDrawEvent OnAdvancedCustomDraw;
+    TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
+    TLVAdvancedCustomDrawSubItemEvent OnAdvancedCustomDrawSubItem;
+    TLVChangingEvent OnChanging;
+    TLVCompareEvent OnCompare;
+    TLVItemEvent OnData;
+    TLVOwnerDataFindEvent OnDataFind;
+    TLVOwnerDataHintEvent OnDataHint;
+    TLVOwnerDataStateChangeEvent OnDataStateChange;
+    TLVDrawItemEvent OnDrawItem;
+    TLVEditedEvent OnEdited;
+    TLVEditingEvent OnEditing;
+    TLVItemEvent OnGetImageIndex;
+    TLVSubItemImageEvent OnGetSubItemImage;
+    TLVInfoTipEvent OnInfoTip;
+    TLVSelectItemEvent OnSelectItem;
 
 protected:
     QWidget* CreateHandle() override;
@@ -236,8 +454,30 @@ private:
     bool FColumnClick = true;
     TViewStyle FViewStyle = vsIcon;
     TCustomPanel::TBorderStyle FBorderStyle = TCustomPanel::bsSingle;
+    TSortType FSortType = stNone;
+    bool FCheckboxes = false;
+    TComponentReference<TComponent> FLargeImages{this};
+    TComponentReference<TComponent> FSmallImages{this};
+    TComponentReference<TComponent> FStateImages{this};
+    TIconOptions* FIconOptions;
+    TListItemsData* FItemsData;
+    int FAllocBy = 0;
+    TCustomPanel::TBevelCut FBevelInner = TCustomPanel::bvRaised;
+    TCustomPanel::TBevelCut FBevelOuter = TCustomPanel::bvLowered;
+    int FBevelWidth = 1;
+    bool FFlatScrollBars = false;
+    bool FFullDrag = false;
+    bool FHotTrack = false;
+    THotTrackStyles FHotTrackStyles;
+    int FHoverTime = -1;
+    bool FOwnerData = false;
+    bool FOwnerDraw = false;
+    bool FShowWorkAreas = false;
     bool FNotifyingScroll = false;
 };
+Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomListView::THotTrackStyles)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomListView::TCustomDrawState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomListView::TItemStates)
 
 class TListView : public TCustomListView {
     Q_OBJECT

@@ -15,10 +15,18 @@ int TListViewModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TListViewModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) {
+    if (!index.isValid() || index.row() >= rowCount()) {
         return QVariant();
     }
     const TListItem* item = FListView->Items()->Item(index.row());
+    if (role == Qt::CheckStateRole) {
+        return index.column() == 0 && FListView->Checkboxes()
+                   ? QVariant(item->Checked() ? Qt::Checked : Qt::Unchecked)
+                   : QVariant();
+    }
+    if (role != Qt::DisplayRole) {
+        return QVariant();
+    }
     if (index.column() == 0) {
         return item->Caption();
     }
@@ -40,13 +48,35 @@ Qt::ItemFlags TListViewModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    return index.column() == 0 && FListView->Checkboxes() ? flags | Qt::ItemIsUserCheckable : flags;
 }
 
-void TListViewModel::CellsChanged(int row, int firstColumn, int lastColumn) {
+bool TListViewModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != 0 ||
+        index.row() >= rowCount() || !FListView->Checkboxes()) {
+        return false;
+    }
+    FListView->Items()->Item(index.row())->SetChecked(value.toInt() == Qt::Checked);
+    return true;
+}
+
+void TListViewModel::EndReorder(const std::vector<int>& newRowOf) {
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& old : from) {
+        const bool kept = old.row() >= 0 && old.row() < static_cast<int>(newRowOf.size());
+        to.append(kept ? index(newRowOf[old.row()], old.column()) : QModelIndex());
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged();
+}
+
+void TListViewModel::CellsChanged(int row, int firstColumn, int lastColumn, int role) {
     lastColumn = std::min(lastColumn, FColumnCount - 1);
     if (firstColumn <= lastColumn) {
-        emit dataChanged(index(row, firstColumn), index(row, lastColumn), {Qt::DisplayRole});
+        emit dataChanged(index(row, firstColumn), index(row, lastColumn), {role});
     }
 }
 

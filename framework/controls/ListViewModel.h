@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <vector>
 
 class TCustomListView;
 
@@ -19,6 +20,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Toggles a row's check box (the view's click on it).
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     // Calls from the list's items around their changes.
     void BeginInsertRow(int row) { beginInsertRows(QModelIndex(), row, row); }
@@ -27,8 +30,12 @@ public:
     void EndRemoveRow() { endRemoveRows(); }
     void BeginClear() { beginResetModel(); }
     void EndClear() { endResetModel(); }
+    // The rows are about to take a new order; EndReorder(newRowOf) gives each old row
+    // its new index, and selection and focus follow their rows.
+    void BeginReorder() { emit layoutAboutToBeChanged(); }
+    void EndReorder(const std::vector<int>& newRowOf);
     // Columns first to last of the row changed their text.
-    void CellsChanged(int row, int firstColumn, int lastColumn);
+    void CellsChanged(int row, int firstColumn, int lastColumn, int role = Qt::DisplayRole);
     // The list's columns were added, removed or renamed.
     void ColumnsChanged(int count);
 

@@ -45,6 +45,25 @@ void TListRowsView::SetAllColumnsShowFocus(bool value) {
     viewport()->update();
 }
 
+void TListRowsView::SetHideSelection(bool value) {
+    FHideSelection = value;
+    viewport()->update();
+}
+
+void TListRowsView::focusInEvent(QFocusEvent* event) {
+    QAbstractItemView::focusInEvent(event);
+    if (FHideSelection) {
+        viewport()->update();
+    }
+}
+
+void TListRowsView::focusOutEvent(QFocusEvent* event) {
+    QAbstractItemView::focusOutEvent(event);
+    if (FHideSelection) {
+        viewport()->update();
+    }
+}
+
 void TListRowsView::SetHeaderHidden(bool hidden) {
     FHeader->setHidden(hidden);
     updateGeometries();
@@ -431,7 +450,7 @@ void TListRowsView::PaintRow(QPainter& painter, const QStyleOptionViewItem& base
                                   : column == 0           ? QStyleOptionViewItem::Beginning
                                   : column == columns - 1 ? QStyleOptionViewItem::End
                                                           : QStyleOptionViewItem::Middle;
-        if (selectionModel()->isSelected(index)) {
+        if ((focused || !FHideSelection) && selectionModel()->isSelected(index)) {
             option.state |= QStyle::State_Selected;
         }
         if (focused && index == current) {

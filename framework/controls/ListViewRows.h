@@ -17,6 +17,8 @@ public:
     // The focus frame spans the whole row instead of the current cell.
     void SetAllColumnsShowFocus(bool value);
     bool AllColumnsShowFocus() const { return FAllColumnsShowFocus; }
+    // Selected rows are drawn as selected only while the view has the focus.
+    void SetHideSelection(bool value);
     void SetHeaderHidden(bool hidden);
     // The height of every row: the tallest cell of the first row, 0 without rows.
     int RowHeight() const;
@@ -41,6 +43,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
@@ -63,6 +67,7 @@ private:
 
     QHeaderView* FHeader;
     bool FAllColumnsShowFocus = false;
+    bool FHideSelection = false;
     mutable int FRowHeight = -1;
     bool FInGeometries = false;
 };

@@ -15,7 +15,16 @@ class TWinControl : public TControl {
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(TBevelEdges BevelEdges READ BevelEdges WRITE SetBevelEdges)
+    Q_PROPERTY(TBevelKind BevelKind READ BevelKind WRITE SetBevelKind)
 public:
+    enum TBevelEdge { beLeft = 0x1, beTop = 0x2, beRight = 0x4, beBottom = 0x8 };
+    Q_DECLARE_FLAGS(TBevelEdges, TBevelEdge)
+    Q_FLAG(TBevelEdges)
+    enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+    Q_ENUM(TBevelKind)
+
     using TControl::TControl;
     ~TWinControl() override;
 
@@ -30,6 +39,14 @@ public:
     void RecreateFrame();
     // Repaints the band around the client area and nothing of the client.
     void InvalidateFrame();
+    // Stored for layouts, like ParentCtl3D: windows are drawn flat and get no bevel
+    // from these.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value) { FCtl3D = value; }
+    TBevelEdges BevelEdges() const { return FBevelEdges; }
+    void SetBevelEdges(TBevelEdges value) { FBevelEdges = value; }
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind value) { FBevelKind = value; }
 
     int ControlCount() const { return static_cast<int>(FControls.size()); }
     TControl* Controls(int index) const { return FControls.at(index); }
@@ -134,12 +151,17 @@ private:
     bool FAligning = false;
     bool FRealignPending = false;
     int FBorderWidth = 0;
+    bool FCtl3D = true;
+    TBevelEdges FBevelEdges = TBevelEdges(beLeft | beTop | beRight | beBottom);
+    TBevelKind FBevelKind = bkNone;
     // The client area in window coordinates, as WM_NCCALCSIZE last answered.
     TRect FClientInWindow;
     // The widget's own frame was set to carry the band (see PlaceClientArea).
     bool FWidgetFrameSet = false;
     QWidget* FClientWidget = nullptr;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TWinControl::TBevelEdges)
 
 // Whether ch is the accelerator of a caption ("&File" has F; "&&" is a literal &).
 bool IsAccel(QChar ch, const QString& caption);

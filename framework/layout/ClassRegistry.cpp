@@ -6,6 +6,7 @@
 #include "framework/controls/ToolBar.h"
 #include "framework/core/Timer.h"
 #include "framework/dialogs/OpenDialog.h"
+#include "framework/graphics/ImageList.h"
 
 #include <QHash>
 
@@ -34,6 +35,7 @@ void RegisterFrameworkClasses() {
         Add<TTabSheet>("TTabSheet");
         Add<TListView>("TListView");
         Add<TTimer>("TTimer");
+        Add<TImageList>("TImageList");
         Add<TOpenDialog>("TOpenDialog");
         Add<TMainMenu>("TMainMenu");
         Add<TPopupMenu>("TPopupMenu");

@@ -15,7 +15,6 @@ class TskEdit : public TCustomEdit {
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
     Q_PROPERTY(bool OEMConvert READ OEMConvert WRITE SetOEMConvert)
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(TEditCharCase CharCase READ CharCase WRITE SetCharCase)
     Q_PROPERTY(TImeMode ImeMode READ ImeMode WRITE SetImeMode)
     Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
@@ -52,8 +51,6 @@ public:
     void SetHideSelection(bool value) { FHideSelection = value; }
     bool OEMConvert() const { return FOEMConvert; }
     void SetOEMConvert(bool value) { FOEMConvert = value; }
-    bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool value) { FCtl3D = value; }
     TEditCharCase CharCase() const { return FCharCase; }
     void SetCharCase(TEditCharCase value) { FCharCase = value; }
     TImeMode ImeMode() const { return FImeMode; }
@@ -74,7 +71,6 @@ private:
                                                  [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     bool FHideSelection = true;
     bool FOEMConvert = false;
-    bool FCtl3D = true;
     TEditCharCase FCharCase = ecNormal;
     TImeMode FImeMode = imDontCare;
     QString FImeName;

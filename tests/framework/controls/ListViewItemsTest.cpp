@@ -4,6 +4,7 @@
 #include "framework/controls/ListViewModel.h"
 #include "framework/controls/ListViewRows.h"
 #include "framework/forms/Form.h"
+#include "tests/support/ListRows.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -35,16 +36,6 @@ TShownList MakeList(int rows, int columns = 2) {
     }
     result.Form->Show();
     return result;
-}
-
-// The captions in the order the view shows them.
-QStringList ShownCaptions(const TCustomListView* list) {
-    QStringList captions;
-    const TListViewModel* model = list->Model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        captions.append(model->index(row, 0).data().toString());
-    }
-    return captions;
 }
 
 QString Cell(const TCustomListView* list, int row, int column) {

@@ -78,6 +78,34 @@ public:
     Q_INVOKABLE void UnDock(TObject*, TControl*, TWinControl*, bool&) {}
     Q_INVOKABLE void GetSiteInfo(TObject*, TControl*, TRect&, TPoint, bool&) {}
     Q_INVOKABLE void TitleButton(TObject*, int) {}
+    Q_INVOKABLE void ColumnClick(TObject*, TListColumn*) {}
+    Q_INVOKABLE void ColumnRightClick(TObject*, TListColumn*, TPoint) {}
+    Q_INVOKABLE void CustomDraw(TObject*, const TRect&, bool&) {}
+    Q_INVOKABLE void CustomDrawItem(TObject*, TListItem*, TCustomListView::TCustomDrawState,
+                                    bool&) {}
+    Q_INVOKABLE void CustomDrawSubItem(TObject*, TListItem*, int, TCustomListView::TCustomDrawState,
+                                       bool&) {}
+    Q_INVOKABLE void AdvancedCustomDraw(TObject*, const TRect&, TCustomListView::TCustomDrawStage,
+                                        bool&) {}
+    Q_INVOKABLE void AdvancedCustomDrawItem(TObject*, TListItem*, TCustomListView::TCustomDrawState,
+                                            TCustomListView::TCustomDrawStage, bool&) {}
+    Q_INVOKABLE void AdvancedCustomDrawSubItem(TObject*, TListItem*, int,
+                                               TCustomListView::TCustomDrawState,
+                                               TCustomListView::TCustomDrawStage, bool&) {}
+    Q_INVOKABLE void Changing(TObject*, TListItem*, TCustomListView::TItemChange, bool&) {}
+    Q_INVOKABLE void Compare(TObject*, TListItem*, TListItem*, int, int&) {}
+    Q_INVOKABLE void ListItem(TObject*, TListItem*) {}
+    Q_INVOKABLE void DataFind(TObject*, TCustomListView::TItemFind, const QString&, const TPoint&,
+                              void*, int, TCustomListView::TSearchDirection, bool, int&) {}
+    Q_INVOKABLE void DataHint(TObject*, int, int) {}
+    Q_INVOKABLE void DataStateChange(TObject*, int, int, TCustomListView::TItemStates,
+                                     TCustomListView::TItemStates) {}
+    Q_INVOKABLE void DrawItem(TObject*, TListItem*, TRect, TMenuItem::TOwnerDrawState) {}
+    Q_INVOKABLE void Edited(TObject*, TListItem*, QString&) {}
+    Q_INVOKABLE void Editing(TObject*, TListItem*, bool&) {}
+    Q_INVOKABLE void SubItemImage(TObject*, TListItem*, int, int&) {}
+    Q_INVOKABLE void InfoTip(TObject*, TListItem*, QString&) {}
+    Q_INVOKABLE void SelectItem(TObject*, TListItem*, bool) {}
 };
 
 // The handler of the form above that fits an event.
@@ -106,6 +134,30 @@ QString HandlerFor(const QString& event) {
         {QStringLiteral("OnHelpBtnClick"), QStringLiteral("TitleButton")},
         {QStringLiteral("OnTitleBarCustomBtnsClick"), QStringLiteral("TitleButton")},
         {QStringLiteral("OnTitleBarHelpBtnClick"), QStringLiteral("TitleButton")},
+        {QStringLiteral("OnColumnClick"), QStringLiteral("ColumnClick")},
+        {QStringLiteral("OnColumnRightClick"), QStringLiteral("ColumnRightClick")},
+        {QStringLiteral("OnCustomDraw"), QStringLiteral("CustomDraw")},
+        {QStringLiteral("OnCustomDrawItem"), QStringLiteral("CustomDrawItem")},
+        {QStringLiteral("OnCustomDrawSubItem"), QStringLiteral("CustomDrawSubItem")},
+        {QStringLiteral("OnAdvancedCustomDraw"), QStringLiteral("AdvancedCustomDraw")},
+        {QStringLiteral("OnAdvancedCustomDrawItem"), QStringLiteral("AdvancedCustomDrawItem")},
+        {QStringLiteral("OnAdvancedCustomDrawSubItem"),
+         QStringLiteral("AdvancedCustomDrawSubItem")},
+        {QStringLiteral("OnChanging"), QStringLiteral("Changing")},
+        {QStringLiteral("OnCompare"), QStringLiteral("Compare")},
+        {QStringLiteral("OnData"), QStringLiteral("ListItem")},
+        {QStringLiteral("OnDeletion"), QStringLiteral("ListItem")},
+        {QStringLiteral("OnGetImageIndex"), QStringLiteral("ListItem")},
+        {QStringLiteral("OnInsert"), QStringLiteral("ListItem")},
+        {QStringLiteral("OnDataFind"), QStringLiteral("DataFind")},
+        {QStringLiteral("OnDataHint"), QStringLiteral("DataHint")},
+        {QStringLiteral("OnDataStateChange"), QStringLiteral("DataStateChange")},
+        {QStringLiteral("OnDrawItem"), QStringLiteral("DrawItem")},
+        {QStringLiteral("OnEdited"), QStringLiteral("Edited")},
+        {QStringLiteral("OnEditing"), QStringLiteral("Editing")},
+        {QStringLiteral("OnGetSubItemImage"), QStringLiteral("SubItemImage")},
+        {QStringLiteral("OnInfoTip"), QStringLiteral("InfoTip")},
+        {QStringLiteral("OnSelectItem"), QStringLiteral("SelectItem")},
     };
     return handlers.value(event, QStringLiteral("Notify"));
 }
@@ -335,9 +387,38 @@ TEST(SkinControls, EveryEventAndStoredPropertyOfTheSkinnedClassesIsAcceptedFromA
                "OnClick OnMouseUp")},
         {"TskMainMenu", {}, Words("OnChange")},
         {"TskPopupMenu", {}, Words("OnPopup OnChange")},
+        {"TskListView",
+         // The whole published list but Columns, which the main window's layout sets.
+         Words("Action=Helper Align=alNone AllocBy=4 Anchors=[akLeft,akTop] "
+               "BevelEdges=[beLeft,beTop] BevelInner=bvNone BevelOuter=bvRaised BevelKind=bkFlat "
+               "BevelWidth=2 BiDiMode=bdLeftToRight BorderStyle=bsNone BorderWidth=2 "
+               "Checkboxes=True Color=clWindow ColumnClick=False Constraints.MinWidth=10 "
+               "Ctl3D=False DragCursor=crDrag DragKind=dkDrag DragMode=dmManual Enabled=True "
+               "Font.Height=-11 FlatScrollBars=True FullDrag=True GridLines=True "
+               "HideSelection=False HotTrack=True HotTrackStyles=[htHandPoint,htUnderlineHot] "
+               "HoverTime=500 IconOptions.Arrangement=iaLeft IconOptions.AutoArrange=True "
+               "IconOptions.WrapText=False "
+               "Items.Data={1d00000001000000ffffffffffffffffffffffff000000000000000000} "
+               "LargeImages=Images MultiSelect=True OwnerData=True OwnerDraw=True ReadOnly=True "
+               "RowSelect=True ParentBiDiMode=False ParentColor=False ParentFont=False "
+               "ParentShowHint=False PopupMenu=TskPopupMenuObject ShowColumnHeaders=False "
+               "ShowWorkAreas=True ShowHint=True SmallImages=Images SortType=stText "
+               "StateImages=Images TabOrder=0 TabStop=True ViewStyle=vsReport Visible=True "
+               "UIStyle=MacOS BorderColor=0 FileTheme=Theme VScrollBar=TskScrollBarObject "
+               "HScrollBar=TskScrollBarObject2"),
+         Words("OnAdvancedCustomDraw OnAdvancedCustomDrawItem OnAdvancedCustomDrawSubItem "
+               "OnChange OnChanging OnClick OnColumnClick OnColumnDragged OnColumnRightClick "
+               "OnCompare OnContextPopup OnCustomDraw OnCustomDrawItem OnCustomDrawSubItem OnData "
+               "OnDataFind OnDataHint OnDataStateChange OnDblClick OnDeletion OnDrawItem OnEdited "
+               "OnEditing OnEndDock OnEndDrag OnEnter OnExit OnGetImageIndex OnGetSubItemImage "
+               "OnDragDrop OnDragOver OnInfoTip OnInsert OnKeyDown OnKeyPress OnKeyUp "
+               "OnMouseDown OnMouseMove OnMouseUp OnResize OnSelectItem OnStartDock "
+               "OnStartDrag")},
     };
     QString layout =
-        QStringLiteral("object Form1: TSkinnedLayoutForm\n  object Helper: TTimer\n  end\n");
+        QStringLiteral("object Form1: TSkinnedLayoutForm\n  object Helper: TTimer\n  end\n"
+                       "  object Images: TImageList\n  end\n  object Theme: TskFileTheme\n  end\n"
+                       "  object TskScrollBarObject2: TskScrollBar\n  end\n");
     for (const TPublished& each : published) {
         layout += QStringLiteral("  object %1Object: %1\n").arg(QLatin1String(each.Class));
         for (const QString& property : each.Properties) {
@@ -377,6 +458,34 @@ TEST(SkinControls, EveryEventAndStoredPropertyOfTheSkinnedClassesIsAcceptedFromA
         qobject_cast<TskPopupMenu*>(form.FindComponent(QStringLiteral("TskPopupMenuObject")));
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->OnChange != nullptr);
+    auto* list =
+        qobject_cast<TskListView*>(form.FindComponent(QStringLiteral("TskListViewObject")));
+    ASSERT_NE(list, nullptr);
+    const TComponent* images = form.FindComponent(QStringLiteral("Images"));
+    EXPECT_EQ(list->LargeImages(), images);
+    EXPECT_EQ(list->SmallImages(), images);
+    EXPECT_EQ(list->StateImages(), images);
+    EXPECT_EQ(list->BevelKind(), TWinControl::bkFlat);
+    EXPECT_EQ(list->BevelEdges(),
+              TWinControl::TBevelEdges(TWinControl::beLeft | TWinControl::beTop));
+    EXPECT_EQ(list->HotTrackStyles(),
+              TCustomListView::THotTrackStyles(TCustomListView::htHandPoint |
+                                               TCustomListView::htUnderlineHot));
+    EXPECT_EQ(list->IconOptions()->Arrangement(), TIconOptions::iaLeft);
+    EXPECT_FALSE(list->IconOptions()->WrapText());
+    EXPECT_FALSE(list->Ctl3D());
+    EXPECT_EQ(list->HoverTime(), 500);
+    EXPECT_EQ(list->SortType(), TCustomListView::stText);
+    EXPECT_TRUE(list->Checkboxes());
+    ASSERT_EQ(list->Items()->Count(), 1) << "the stored row";
+    EXPECT_EQ(list->Items()->Item(0)->Caption(), QString());
+    EXPECT_TRUE(list->OnColumnClick != nullptr);
+    EXPECT_TRUE(list->OnDataFind != nullptr);
+    EXPECT_TRUE(list->OnColumnDragged != nullptr);
+    // An image list that goes leaves no reference behind.
+    delete images;
+    EXPECT_EQ(list->LargeImages(), nullptr);
+    EXPECT_EQ(list->StateImages(), nullptr);
 }
 
 #include "AllStatesTest.moc"
