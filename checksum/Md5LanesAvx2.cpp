@@ -1,25 +1,15 @@
 // The AVX2 back end: 8 lanes per vector, in two interleaved groups or one.
 
 #include "checksum/Md5LaneBackEnds.h"
+#include "checksum/Md5Lanes256.h"
 #include "checksum/Md5LanesKernel.h"
-#include "checksum/Md5LanesTranspose256.h"
 
 #include <immintrin.h>
 
 namespace sumwarden::md5lanes {
 namespace {
 
-struct Avx2 {
-    using Vector = __m256i;
-    static constexpr int kWidth = 8;
-
-    static Vector Load(const std::uint32_t* words) {
-        return _mm256_load_si256(reinterpret_cast<const __m256i*>(words));
-    }
-    static void Store(std::uint32_t* words, Vector v) {
-        _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
-    }
-    static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
+struct Avx2 : Lanes256 {
     template <int S>
     static Vector Rotl(Vector x) {
         return _mm256_or_si256(_mm256_slli_epi32(x, S), _mm256_srli_epi32(x, 32 - S));
@@ -38,11 +28,6 @@ struct Avx2 {
     }
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm256_xor_si256(c, _mm256_or_si256(b, _mm256_xor_si256(d, _mm256_set1_epi32(-1))));
-    }
-
-    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
-                               const std::uint8_t* const* blocks, std::size_t offset) {
-        TransposeEightLanes(rows, rowStride, blocks, offset);
     }
 };
 

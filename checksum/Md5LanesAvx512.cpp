@@ -3,8 +3,9 @@
 // step's chain.
 
 #include "checksum/Md5LaneBackEnds.h"
+#include "checksum/Md5Lanes128.h"
+#include "checksum/Md5Lanes256.h"
 #include "checksum/Md5LanesKernel.h"
-#include "checksum/Md5LanesTranspose256.h"
 
 #include <immintrin.h>
 
@@ -50,17 +51,7 @@ struct Avx512 {
     }
 };
 
-struct Avx512Narrow {
-    using Vector = __m256i;
-    static constexpr int kWidth = 8;
-
-    static Vector Load(const std::uint32_t* words) {
-        return _mm256_load_si256(reinterpret_cast<const __m256i*>(words));
-    }
-    static void Store(std::uint32_t* words, Vector v) {
-        _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
-    }
-    static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
+struct Avx512Narrow : Lanes256 {
     template <int S>
     static Vector Rotl(Vector x) {
         return _mm256_mask_rol_epi32(x, 0xff, x, S);
@@ -77,23 +68,9 @@ struct Avx512Narrow {
     static Vector I(Vector b, Vector c, Vector d) {
         return _mm256_ternarylogic_epi32(b, c, d, kTableI);
     }
-    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
-                               const std::uint8_t* const* blocks, std::size_t offset) {
-        TransposeEightLanes(rows, rowStride, blocks, offset);
-    }
 };
 
-struct Avx512Narrowest {
-    using Vector = __m128i;
-    static constexpr int kWidth = 4;
-
-    static Vector Load(const std::uint32_t* words) {
-        return _mm_load_si128(reinterpret_cast<const __m128i*>(words));
-    }
-    static void Store(std::uint32_t* words, Vector v) {
-        _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
-    }
-    static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
+struct Avx512Narrowest : Lanes128 {
     template <int S>
     static Vector Rotl(Vector x) {
         return _mm_mask_rol_epi32(x, 0xf, x, S);

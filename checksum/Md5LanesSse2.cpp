@@ -1,6 +1,7 @@
 // The SSE2 back end: 4 lanes per vector, in two interleaved groups or one.
 
 #include "checksum/Md5LaneBackEnds.h"
+#include "checksum/Md5Lanes128.h"
 #include "checksum/Md5LanesKernel.h"
 
 #include <emmintrin.h>
@@ -8,17 +9,7 @@
 namespace sumwarden::md5lanes {
 namespace {
 
-struct Sse2 {
-    using Vector = __m128i;
-    static constexpr int kWidth = 4;
-
-    static Vector Load(const std::uint32_t* words) {
-        return _mm_load_si128(reinterpret_cast<const __m128i*>(words));
-    }
-    static void Store(std::uint32_t* words, Vector v) {
-        _mm_store_si128(reinterpret_cast<__m128i*>(words), v);
-    }
-    static Vector Add(Vector x, Vector y) { return _mm_add_epi32(x, y); }
+struct Sse2 : Lanes128 {
     template <int S>
     static Vector Rotl(Vector x) {
         return _mm_or_si128(_mm_slli_epi32(x, S), _mm_srli_epi32(x, 32 - S));

@@ -1,9 +1,9 @@
 #pragma once
 
-// Gathers the message words of eight lanes with 256-bit shuffles, for the back ends whose
-// vectors hold eight lanes (AVX2, and AVX-512VL at 256 bits). Included only by back-end
-// files built for such an instruction set; internal linkage keeps each build's copy its
-// own.
+// What the back ends whose vectors hold eight lanes in 256 bits (AVX2, and AVX-512VL)
+// share: loading, storing and adding vectors, and gathering the message words with
+// shuffles. Included only by back-end files built for such an instruction set; internal
+// linkage keeps each build's copy its own.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +46,25 @@ inline void TransposeEightLanes(std::uint32_t* rows, std::size_t rowStride,
         }
     }
 }
+
+// The operations on eight-lane vectors that need no instruction beyond AVX2; a back end
+// adds its round functions and rotation.
+struct Lanes256 {
+    using Vector = __m256i;
+    static constexpr int kWidth = 8;
+
+    static Vector Load(const std::uint32_t* words) {
+        return _mm256_load_si256(reinterpret_cast<const __m256i*>(words));
+    }
+    static void Store(std::uint32_t* words, Vector v) {
+        _mm256_store_si256(reinterpret_cast<__m256i*>(words), v);
+    }
+    static Vector Add(Vector x, Vector y) { return _mm256_add_epi32(x, y); }
+    static void TransposeWords(std::uint32_t* rows, std::size_t rowStride,
+                               const std::uint8_t* const* blocks, std::size_t offset) {
+        TransposeEightLanes(rows, rowStride, blocks, offset);
+    }
+};
 
 } // namespace
 } // namespace sumwarden::md5lanes
