@@ -11,7 +11,7 @@ void TWindowMover::Press(QWidget* window, TPoint screenPoint) {
     FPress = screenPoint;
     FWindowAtPress = TPoint::FromQPoint(window->pos());
     FDragging = false;
-    FManual = false;
+    FHandOver = false;
 }
 
 bool TWindowMover::Move(TPoint screenPoint) {
@@ -26,22 +26,31 @@ bool TWindowMover::Move(TPoint screenPoint) {
             return false;
         }
         FDragging = true;
-        QWindow* handle = FWindow->windowHandle();
-        FManual = handle == nullptr || !handle->startSystemMove();
-        if (!FManual) {
-            // The window system moves it from here and reports the release itself.
-            FWindow = nullptr;
-            return true;
-        }
+        FHandOver = true;
     }
-    FWindow->move(FWindowAtPress.X + dx, FWindowAtPress.Y + dy);
+    FTarget = QPoint(FWindowAtPress.X + dx, FWindowAtPress.Y + dy);
+    FMoving = true;
+    FWindow->move(FTarget);
+    FMoving = false;
     return true;
+}
+
+void TWindowMover::WindowMoved() {
+    if (!FHandOver || FMoving || FWindow == nullptr || FWindow->pos() != FTarget) {
+        return;
+    }
+    FHandOver = false;
+    QWindow* handle = FWindow->windowHandle();
+    if (handle != nullptr && handle->startSystemMove()) {
+        // The window system moves it from here and reports the release itself.
+        FWindow = nullptr;
+    }
 }
 
 void TWindowMover::Release() {
     FWindow = nullptr;
     FDragging = false;
-    FManual = false;
+    FHandOver = false;
 }
 
 namespace {
@@ -54,7 +63,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseMove: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -67,6 +76,11 @@ protected:
         }
         case QEvent::MouseButtonRelease:
             End();
+            return false;
+        case QEvent::Move:
+            if (watched == FMover.Window()) {
+                FMover.WindowMoved();
+            }
             return false;
         default:
             return false;

@@ -6,24 +6,34 @@
 #include <QWidget>
 
 // Moves a top-level window by a caption drag: pressed at a screen point, then fed the
-// pointer's screen positions. Once the pointer has travelled the drag distance it asks
-// the window system to move the window; where that is refused (no window manager,
-// offscreen) it moves the window itself by the pointer's travel.
+// pointer's screen positions. Once the pointer has travelled the drag distance it moves
+// the window by the pointer's travel itself. A window manager starts a move of its own
+// from where the pointer and the window stand when it is asked, so the mover asks only
+// once the window stands where the pointer took it (reported by WindowMoved): the window
+// then follows the pointer exactly. Where that is refused (no window manager, offscreen)
+// the mover goes on moving the window itself.
 class TWindowMover {
 public:
     void Press(QWidget* window, TPoint screenPoint);
     // Returns true while a drag is under way.
     bool Move(TPoint screenPoint);
+    // The window system reports that the window moved.
+    void WindowMoved();
     void Release();
     bool Dragging() const { return FDragging; }
     bool Pressed() const { return FWindow != nullptr; }
+    QWidget* Window() const { return FWindow; }
 
 private:
     QPointer<QWidget> FWindow;
     TPoint FPress;
     TPoint FWindowAtPress;
+    // Where the mover last put the window.
+    QPoint FTarget;
     bool FDragging = false;
-    bool FManual = false;
+    // Whether the window system is still to be asked to take the move over.
+    bool FHandOver = false;
+    bool FMoving = false;
 };
 
 // A caption drag of window started by a press at screenPoint: an application-wide event
