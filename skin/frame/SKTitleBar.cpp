@@ -2,11 +2,13 @@
 
 #include "framework/core/Application.h"
 #include "framework/core/EventSlot.h"
+#include "framework/core/Timer.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKThemeSource.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPointer>
 
@@ -293,7 +295,14 @@ void TskTitleBarPopupMenu::PopupAt(int x, int y) {
 
 TskTitleBar::TskTitleBar(TComponent* AOwner)
     : TCustomPanel(AOwner), FSections(new TskTitleBarSections(this)),
-      FButtons(new TskTitleBarButtons(this)), FSystemMenu(new TskTitleBarPopupMenu(this)) {
+      FButtons(new TskTitleBarButtons(this)), FSystemMenu(new TskTitleBarPopupMenu(this)),
+      FSystemMenuTimer(new TTimer(this)) {
+    FSystemMenuTimer->SetEnabled(false);
+    FSystemMenuTimer->OnTimer = [this](TObject*) {
+        FSystemMenuTimer->SetEnabled(false);
+        const TPoint corner = ClientToScreen(Point(0, Height()));
+        PopupSystemMenu(corner.X, corner.Y);
+    };
     SetControlStyle(ControlStyle() & ~TControlStyle(csAcceptsControls | csSetCaption));
     FSections->OnUpdate = [this](TCollectionItem*) { Invalidate(); };
     FButtons->OnUpdate = [this](TCollectionItem*) { Invalidate(); };
@@ -385,7 +394,8 @@ void TskTitleBar::SetUIStyle(TskUIStyle style) {
         if (theme.UsesFile()) {
             const TColor fileColor = theme.Color(TitleBarFontColor);
             const TColor control = theme.Color(ControlFontColor);
-            const bool darkText = control == 1 || control == 3 || control == 4 || control == 5;
+            const bool darkText = control == ControlFontCode(1) || control == ControlFontCode(3) ||
+                                  control == ControlFontCode(4) || control == ControlFontCode(5);
             captionColor = fileColor != -1 ? fileColor : darkText ? clBlack : clWhite;
         }
         Font()->SetColor(captionColor);
@@ -636,11 +646,11 @@ void TskTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
                 } else if (OnHelpBtnClick && type == skHelp) {
                     OnHelpBtnClick(this, index);
                 }
-            } else {
-                const TPoint corner = ClientToScreen(Point(0, Height()));
-                PopupSystemMenu(corner.X, corner.Y);
+            } else if (!FControlBoxDoubleClicked) {
+                PopupSystemMenuLater();
             }
         }
+        FControlBoxDoubleClicked = false;
         if (!guard) {
             return;
         }
@@ -661,6 +671,8 @@ void TskTitleBar::DblClick() {
             }
         }
     } else if (FButtons->Items(hot)->ButtonType() == skControlBox) {
+        FSystemMenuTimer->SetEnabled(false);
+        FControlBoxDoubleClicked = true;
         if (TCustomForm* host = HostForm(); host != nullptr) {
             host->Close();
         }
@@ -708,6 +720,15 @@ void TskTitleBar::ButtonClick(int index) {
     case skCustom:
         break;
     }
+}
+
+void TskTitleBar::PopupSystemMenuLater() {
+    FSystemMenuTimer->SetInterval(QApplication::doubleClickInterval());
+    FSystemMenuTimer->SetEnabled(true);
+}
+
+bool TskTitleBar::SystemMenuPending() const {
+    return FSystemMenuTimer->IsRunning();
 }
 
 void TskTitleBar::PopupSystemMenu(int x, int y) {

@@ -10,6 +10,8 @@
 #include "skin/frame/SKTitleBarLayout.h"
 #include "skin/menus/SKPopupMenu.h"
 
+class TTimer;
+
 #include <functional>
 
 class TskTitleBar;
@@ -206,6 +208,8 @@ public:
     void ButtonClick(int index);
     // Shows the system menu at a screen point.
     void PopupSystemMenu(int x, int y);
+    // A click on the control box waits to see whether it becomes a double click.
+    bool SystemMenuPending() const;
     void RefreshMaximizeGlyphs();
 
     // The two drawing steps of a paint, on the paint's off-screen bitmap.
@@ -231,6 +235,9 @@ private:
     TCustomForm* HostForm() const;
     bool HostMaximized() const;
     void HotFromPoint(TPoint point);
+    // A click on the control box opens the system menu once it cannot become a double
+    // click any more; the double click closes the window instead.
+    void PopupSystemMenuLater();
 
     TskUIStyle FUIStyle = DeepBlue;
     // A theme that goes leaves the bar in DeepBlue.
@@ -253,4 +260,7 @@ private:
     int FHotButtonIndex = -1;
     int FButtonRowHeight = 0;
     int FButtonRowTop = 0;
+    TTimer* FSystemMenuTimer;
+    // The press that made a double click on the control box: its release opens nothing.
+    bool FControlBoxDoubleClicked = false;
 };

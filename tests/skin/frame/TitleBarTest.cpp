@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -237,10 +238,27 @@ TEST(TitleBar, DoubleClickMaximisesRestoresAndClosesOnTheControlBox) {
     SendMouse(widget, QEvent::MouseButtonRelease, QPoint(60, 10));
     EXPECT_EQ(host.Form.WindowState(), TCustomForm::wsNormal);
 
+    // On the control box one click opens the system menu once it can no longer become a
+    // double click; a double click (press, release, press, release) closes the window
+    // and opens no menu.
     host.Bar->Buttons()->Items(0)->SetVisible(true);
+    TskTitleBarPopupMenu* menu = host.Bar->SystemMenu();
     const QPoint box = host.Bar->Layout(Point(-1, -1)).ControlBoxRect.ToQRect().center();
+    SendMouse(widget, QEvent::MouseButtonPress, box);
+    SendMouse(widget, QEvent::MouseButtonRelease, box);
+    EXPECT_EQ(menu->Shown(), nullptr);
+    EXPECT_TRUE(host.Bar->SystemMenuPending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->Shown() != nullptr; }));
+    menu->Shown()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    SendMouse(widget, QEvent::MouseButtonPress, box);
+    SendMouse(widget, QEvent::MouseButtonRelease, box);
     SendMouse(widget, QEvent::MouseButtonDblClick, box);
+    SendMouse(widget, QEvent::MouseButtonRelease, box);
     EXPECT_FALSE(host.Form.Visible());
+    EXPECT_FALSE(host.Bar->SystemMenuPending());
+    EXPECT_EQ(menu->Shown(), nullptr);
 }
 
 } // namespace
