@@ -4,6 +4,7 @@
 #include "framework/controls/Panel.h"
 #include "framework/graphics/Bitmap.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -110,6 +111,16 @@ void TToolButton::CMMouseLeave(TMessage& message) {
     Invalidate();
 }
 
+void TToolButton::LeaveUnlessPointerInside() {
+    if (!MouseInClient()) {
+        return;
+    }
+    const TPoint pointer = ScreenToClient(TPoint::FromQPoint(QCursor::pos()));
+    if (!PtInRect(ClientRect(), pointer)) {
+        Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(this));
+    }
+}
+
 void TToolButton::Paint() {
     TCanvas& canvas = *Canvas();
     if (TToolBar* bar = ToolBar(); bar != nullptr && bar->DrawButtonCustom(this, canvas)) {
@@ -214,6 +225,7 @@ void TToolBar::CloseMenu() {
     }
     if (TToolButton* button = FTracked) {
         FTracked = nullptr;
+        button->LeaveUnlessPointerInside();
         button->Invalidate();
     }
 }
@@ -236,6 +248,7 @@ void TToolBar::TrackMenu(TToolButton* button) {
             bar->FTrackedMenu = nullptr;
             if (TToolButton* tracked = bar->FTracked) {
                 bar->FTracked = nullptr;
+                tracked->LeaveUnlessPointerInside();
                 tracked->Invalidate();
             }
         }

@@ -52,6 +52,11 @@ protected:
     void CMMouseLeave(TMessage& message) override;
 
 private:
+    friend class TToolBar;
+    // A drop-down held the pointer: Qt reported no leave meanwhile, so the button stops
+    // being hot unless the pointer is over it now.
+    void LeaveUnlessPointerInside();
+
     TToolButtonStyle FStyle = tbsButton;
     bool FDown = false;
     bool FGrouped = false;
