@@ -8,6 +8,12 @@
 class TBitmap;
 class TskFileTheme;
 
+// Skin files mark a look's dark or light text with a control font colour of #000001 to
+// #000005 (blue 1 to 5, stored in the platform's colour order like every colour).
+constexpr TColor ControlFontCode(int code) {
+    return RGB(0, 0, code);
+}
+
 struct TskThemeSource {
     TskFileTheme* File = nullptr; // non-null only when the file is read
     TskUIStyle Effective = DeepBlue;

@@ -9,7 +9,7 @@ namespace {
 
 constexpr TColor DisabledMenuText = RGB(0x80, 0x80, 0x80);
 // White menu-bar text of file themes whose control font colour says so.
-constexpr TColor LightControlFont = 3;
+constexpr TColor LightControlFont = ControlFontCode(3);
 constexpr int SelectedRightInset = 2;
 constexpr int SelectedLeftInset = 2;
 constexpr int TextDrop = 2;
