@@ -223,11 +223,15 @@ void TControl::SetText(const QString& text) {
 }
 
 void TControl::SetCursor(TCursor cursor) {
+    const bool changed = cursor != FCursor;
     FCursor = cursor;
     if (cursor == crDefault) {
         FHandle->unsetCursor();
     } else {
         FHandle->setCursor(QCursor(CursorShapeOf(cursor)));
+    }
+    if (changed) {
+        Perform(CM_CURSORCHANGED);
     }
 }
 

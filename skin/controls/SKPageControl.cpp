@@ -353,3 +353,10 @@ void TskPageControl::CMColorChanged(TMessage& message) {
         page->SetColor(Color());
     }
 }
+
+void TskPageControl::WndProc(TMessage& message) {
+    TskTab::WndProc(message);
+    if (message.Msg == CM_CURSORCHANGED && TopPanel() != nullptr) {
+        TopPanel()->SetCursor(Cursor());
+    }
+}

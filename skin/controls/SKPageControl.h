@@ -93,6 +93,8 @@ public:
 protected:
     void ControlListChange(TControl* control, bool inserting) override;
     void CMColorChanged(TMessage& message) override;
+    // The strip takes the page control's cursor.
+    void WndProc(TMessage& message) override;
 
 private:
     friend class TskTabSheet;

@@ -14,6 +14,10 @@
 
 namespace {
 
+// Size messages seen while a window created maximised is still maximised, shared by
+// every skinned form of the program.
+int MaximizeRetryCount = 0;
+
 constexpr int HostMinWidth = 125;
 constexpr int HostMinHeight = 50;
 constexpr int DefaultMenuBarHeight = 22;
@@ -84,6 +88,7 @@ void TskForm::TakeOver(TCustomForm* host) {
     host->Constraints()->SetMinWidth(HostMinWidth);
     Constraints()->SetMinHeight(HostMinHeight);
     Constraints()->SetMinWidth(HostMinWidth);
+    host->SetBorderWidth(0);
     FSavedBounds = host->BoundsRect();
     FCreatedMaximized = host->WindowState() == TCustomForm::wsMaximized;
     FTitleBar = new TskTitleBar(this);
@@ -246,9 +251,17 @@ void TskForm::ApplicationMessage(TMessage& message, bool& handled) {
 
 void TskForm::HandleSize() {
     TCustomForm* host = FHostForm;
-    if (FCreatedMaximized && host->WindowState() != TCustomForm::wsMaximized) {
-        FCreatedMaximized = false;
-        host->SetBoundsRect(FSavedBounds);
+    if (FCreatedMaximized) {
+        if (host->WindowState() != TCustomForm::wsMaximized) {
+            FCreatedMaximized = false;
+            host->SetBoundsRect(FSavedBounds);
+        } else if (MaximizeRetryCount == 2) {
+            // A window created maximised may be put back by the platform's first
+            // placements; the second retry maximises it once more.
+            host->SetWindowState(TCustomForm::wsMaximized);
+        } else {
+            ++MaximizeRetryCount;
+        }
     }
     if (host->WindowState() == TCustomForm::wsMaximized) {
         TRect area;
@@ -402,9 +415,9 @@ void TskForm::SetUIStyle(TskUIStyle style) {
             TColor menuBarColor = theme.Color(MenuMenuBarColor);
             if (menuBarColor == -1) {
                 const TColor control = theme.Color(ControlFontColor);
-                menuBarColor = control == 2   ? RGB(0x3B, 0x5B, 0xAC)
-                               : control == 3 ? RGB(0x33, 0x67, 0x99)
-                                              : Color();
+                menuBarColor = control == ControlFontCode(2)   ? RGB(0x3B, 0x5B, 0xAC)
+                               : control == ControlFontCode(3) ? RGB(0x33, 0x67, 0x99)
+                                                               : Color();
             }
             SetMenuBarColor(menuBarColor);
         }

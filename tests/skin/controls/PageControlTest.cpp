@@ -94,6 +94,8 @@ TEST(PageControl, PlacesPagesInThePageAreaAndKeepsOneTabPerPage) {
     EXPECT_EQ(pages.Sheets[0]->BoundsRect(), Rect(3, 3, 3 + 483, 3 + 225));
     control.SetColor(clAqua);
     EXPECT_EQ(pages.Sheets[2]->Color(), clAqua);
+    control.SetCursor(TControl::crHandPoint);
+    EXPECT_EQ(control.TopPanel()->Cursor(), TControl::crHandPoint);
 }
 
 TEST(PageControl, ClicksAndProgramCallsBringThePageToTheFront) {
