@@ -14,22 +14,6 @@ constexpr int PageInset = 3;
 constexpr int TabControlHeight = 80;
 constexpr TColor WinXPPageColor = 0xFFFFFF;
 
-// Loads a picture element (or one of its frames) from the file theme or the built-in look.
-void LoadElement(TskFileTheme* theme, TskUIStyle style, int element, TBitmap& target,
-                 int frameCount = 0, int frameIndex = 1) {
-    target.SetImage(QImage());
-    TskUIStyle effective = style;
-    if (UsingFileTheme(theme, style, effective)) {
-        if (frameCount == 0) {
-            theme->GetBitmap(element, &target);
-        } else {
-            theme->GetBitmap(element, &target, frameCount, frameIndex);
-        }
-    } else {
-        GetBuiltinThemeBitmap(effective, element, &target, frameCount, frameIndex);
-    }
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -75,12 +59,12 @@ void TskTabControlTopPanel::SetUIStyle(TskUIStyle style) {
 }
 
 void TskTabControlTopPanel::LoadPictures() {
-    LoadElement(FFileTheme, FUIStyle, TabControlTabImage, FActiveTabPic, 2, 1);
-    LoadElement(FFileTheme, FUIStyle, TabControlTabImage, FInactiveTabPic, 2, 2);
-    LoadElement(FFileTheme, FUIStyle, TabControlBarImage, FTabLinePic);
+    LoadThemeFrame(FFileTheme, FUIStyle, TabControlTabImage, &FActiveTabPic, 2, 1);
+    LoadThemeFrame(FFileTheme, FUIStyle, TabControlTabImage, &FInactiveTabPic, 2, 2);
+    LoadThemeFrame(FFileTheme, FUIStyle, TabControlBarImage, &FTabLinePic);
     for (int frame = 0; frame < 4; ++frame) {
-        LoadElement(FFileTheme, FUIStyle, ScrollButtonImage, FScrollButtonPics[frame], 4,
-                    frame + 1);
+        LoadThemeFrame(FFileTheme, FUIStyle, ScrollButtonImage, &FScrollButtonPics[frame], 4,
+                       frame + 1);
         FScrollButtonPics[frame].SetTransparent(true);
     }
     FScrollButtonWidth = FScrollButtonPics[0].Width();

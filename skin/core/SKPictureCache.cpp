@@ -63,8 +63,13 @@ QImage ThemeFrame(const TskFileTheme* fileTheme, TskUIStyle style, int element, 
     if (found != frames.constEnd()) {
         return *found;
     }
-    const QImage picture =
+    QImage picture =
         fromFile ? fileTheme->Picture(element) : LoadBuiltinThemePicture(effective, element);
+    if (fromFile && picture.isNull()) {
+        // A skin file may carry values only: what it lacks is drawn from the fallback
+        // look, so the frame, its buttons and the tabs always show.
+        picture = LoadBuiltinThemePicture(DeepBlue, element);
+    }
     const QImage frame = Cut(picture, frameCount, frameIndex);
     if (frames.size() >= MaxCachedFrames) {
         frames.clear();

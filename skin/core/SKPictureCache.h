@@ -14,7 +14,8 @@ class TskFileTheme;
 
 // Frame frameIndex (from 1) of frameCount equal frames of the element's picture, read
 // from fileTheme when UsingFileTheme says so and from the effective built-in look
-// otherwise; frameCount 0 gives the whole picture. A null image when there is none.
+// otherwise; a picture the file lacks comes from DeepBlue. frameCount 0 gives the whole
+// picture. A null image when there is none.
 QImage ThemeFrame(const TskFileTheme* fileTheme, TskUIStyle style, int element, int frameCount = 0,
                   int frameIndex = 1);
 // The same into a bitmap, which becomes empty when there is no picture.

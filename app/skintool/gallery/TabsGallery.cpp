@@ -51,8 +51,12 @@ TPoint Middle(const TRect& rect) {
 
 // Adding the pages scrolled the strip to the last one; the left button brings it back.
 void ScrollToStart(TskTabControlTopPanel& strip) {
-    while (strip.FirstTab() > 0) {
+    // A strip whose left button has no area (a look without its picture) stays put.
+    for (int first = strip.FirstTab(); first > 0; first = strip.FirstTab()) {
         Press(strip, Middle(strip.Layout().LeftButton));
+        if (strip.FirstTab() == first) {
+            break;
+        }
     }
     strip.Perform(CM_MOUSELEAVE);
 }

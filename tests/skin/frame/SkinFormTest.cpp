@@ -9,6 +9,7 @@
 #include "skin/frame/SKForm.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSaveFile>
@@ -41,6 +42,12 @@ TMenuItem* AddItem(TMenuItem* parent, TComponent* owner, const QString& caption)
 }
 
 TEST(SkinForm, TakesTheHostOverAsAFramelessDialogWithItsCaption) {
+    TForm bordered(nullptr);
+    bordered.SetBorderWidth(4);
+    auto* skin = new TskForm(&bordered);
+    skin->SetParent(&bordered);
+    EXPECT_EQ(bordered.BorderWidth(), 0);
+
     TSkinnedHost host;
     ASSERT_TRUE(host.Skin->InCharge());
     EXPECT_TRUE(host.Form.Frameless());
@@ -203,6 +210,21 @@ TEST(SkinForm, MenuBarButtonOpensItsDropDownAndArrowsMoveToTheNeighbour) {
               QStringLiteral("&Copy"));
     EXPECT_TRUE(bar->TrackAccelerator(QLatin1Char('f')));
     EXPECT_EQ(bar->TrackedButton(), bar->Buttons(0));
+
+    // Opened by the pointer, closed while the pointer is elsewhere: the button is drawn
+    // as before, not left highlighted until the pointer passes over it again.
+    bar->CloseMenu();
+    TToolButton* button = bar->Buttons(0);
+    const QImage before = button->Handle()->grab().toImage();
+    QCursor::setPos(button->ClientToScreen(Point(4, 4)).ToQPoint());
+    button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(button));
+    EXPECT_TRUE(button->Hot());
+    EXPECT_NE(button->Handle()->grab().toImage(), before);
+    bar->TrackMenu(button);
+    QCursor::setPos(button->ClientToScreen(Point(150, 150)).ToQPoint());
+    bar->TrackedMenu()->close();
+    EXPECT_FALSE(button->Hot());
+    EXPECT_EQ(button->Handle()->grab().toImage(), before);
     // The menu freed while its drop-down is open.
     delete menu;
     EXPECT_EQ(host.Skin->MenuBar(), nullptr);
@@ -270,24 +292,74 @@ TEST(SkinForm, SkinFileDrawsFrameTitleBarAndMenuAndItsRemovalFallsBackToDeepBlue
     EXPECT_EQ(menu->FileTheme(), nullptr);
 }
 
-TEST(SkinForm, SkinFileWithoutTitlePicturesGivesAnEmptyBarAndStillPaints) {
+TEST(SkinForm, SkinFileWithoutPicturesDrawsThemFromDeepBlueAndClosesByItsButton) {
     QTemporaryDir dir;
+    QStringList pictures;
+    for (int element = 1; element <= ThemeElementCount; ++element) {
+        if (ThemeElementKind(element) == TskThemeKind::Picture) {
+            pictures << QString::fromLatin1(ThemeElementKeyName(element));
+        }
+    }
     TskFileTheme theme(nullptr);
-    theme.SetThemeFile(
-        WriteLook(dir, WinXP,
-                  {QStringLiteral("TitleBarLeftImage"), QStringLiteral("TitleBarRightImage"),
-                   QStringLiteral("TitleBarClientImage"), QStringLiteral("TitleBarButtonImage")}));
+    theme.SetThemeFile(WriteLook(dir, WinXP, pictures));
+    ASSERT_TRUE(theme.CanUse());
     TSkinnedHost host;
     host.Skin->SetFileTheme(&theme);
     host.Skin->SetUIStyle(FromThemeFile);
-    EXPECT_EQ(host.Skin->TitleBar()->Height(), 0);
+    // The DeepBlue title pictures (32 pixels high, 3 under the frame) and close glyph.
+    TskTitleBar* bar = host.Skin->TitleBar();
+    EXPECT_EQ(bar->Height(), 29);
+    TBitmap close;
+    GetBuiltinThemeBitmap(DeepBlue, TitleBarButtonImage, &close, 18, 16);
+    EXPECT_EQ(bar->Buttons()->Items(1)->PicNormal()->Bitmap()->Image(), close.Image());
     host.Form.Show();
-    const QImage window = host.Form.Handle()->grab().toImage();
-    EXPECT_EQ(window.size(), QSize(host.Form.Width(), host.Form.Height()));
-    TBitmap bar;
-    bar.SetSize(200, 10);
-    host.Skin->TitleBar()->DrawSections(&bar);
-    host.Skin->TitleBar()->DrawButtonsAndCaption(&bar);
+    const QPoint button = bar->Layout(Point(-1, -1)).ButtonRects[1].ToQRect().center();
+    QTest::mouseClick(bar->Handle(), Qt::LeftButton, Qt::NoModifier, button);
+    EXPECT_FALSE(host.Form.Visible());
+}
+
+TEST(SkinForm, ControlFontCodeThreeGivesBlackCaptionAndWhiteMenuTextOnItsBarColour) {
+    // #000003 as the skin tool writes it: blue 3, in the platform's colour order.
+    QTemporaryDir dir;
+    QList<TskSkinEntry> entries;
+    for (const TskSkinEntry& entry : BuiltinSkinEntries(DeepBlue)) {
+        if (entry.key != QLatin1String("TitleBarFontColor") &&
+            entry.key != QLatin1String("MenuMenuBarColor") &&
+            entry.key != QLatin1String("ControlFontColor")) {
+            entries.append(entry);
+        }
+    }
+    entries.append({QStringLiteral("ControlFontColor"), TskSkinEntryType::Integer,
+                    SkinIntegerData(RGB(0, 0, 3))});
+    const QString path = dir.filePath(QStringLiteral("code3.skn"));
+    QSaveFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WriteSkinFile(entries));
+    ASSERT_TRUE(file.commit());
+    TskFileTheme theme(nullptr);
+    theme.SetThemeFile(path);
+    ASSERT_TRUE(theme.CanUse());
+
+    TSkinnedHost host;
+    auto* menu = new TskMainMenu(&host.Form);
+    AddItem(AddItem(menu->Items(), &host.Form, QStringLiteral("&File")), &host.Form,
+            QStringLiteral("&Open"));
+    host.Skin->SetFileTheme(&theme);
+    host.Skin->SetUIStyle(FromThemeFile);
+    menu->SetUIStyle(FromThemeFile);
+    menu->SetFileTheme(&theme);
+    EXPECT_EQ(host.Skin->TitleBar()->Font()->Color(), clBlack);
+    EXPECT_EQ(host.Skin->MenuBarColor(), RGB(0x33, 0x67, 0x99));
+    host.Form.Show();
+    // The menu bar's caption is white on the bar's colour.
+    const QImage face = host.Skin->MenuBar()->Buttons(0)->Handle()->grab().toImage();
+    bool white = false;
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            white = white || (face.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+        }
+    }
+    EXPECT_TRUE(white);
 }
 
 TEST(SkinForm, EveryLookPaintsFrameFormTitleBarAndMenusWithoutAQtWarning) {
