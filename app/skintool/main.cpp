@@ -1,10 +1,11 @@
 // sumwarden-skin: writes skin files from a built-in look or from a folder of pictures
-// and values, and lists a skin file's entries.
+// and values, unpacks a skin file into such a folder, and lists a skin file's entries.
 #include "app/skintool/gallery/Gallery.h"
 #include "skin/core/SKSkinBuilder.h"
 #include "skin/core/SKSkinFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,6 +24,10 @@ const char* const UsageText =
     "      Writes the pictures KEY.bmp of FOLDER (ButtonImage.bmp ...) and the values of\n"
     "      the text file VALUES (default: FOLDER/values.txt when it exists), one\n"
     "      \"Key = value\" a line: decimal integers, colours #RRGGBB, flags true/false.\n"
+    "  sumwarden-skin unpack FILE.skn FOLDER\n"
+    "      Writes the pictures and values of FILE.skn into FOLDER in the form build\n"
+    "      reads, so that build makes the same look again; FOLDER's files are never\n"
+    "      replaced.\n"
     "  sumwarden-skin dump FILE.skn\n"
     "      Lists every entry: key, type, size in bytes, value or picture size.\n"
     "  sumwarden-skin gallery LOOK|FILE.skn OUT.png\n"
@@ -84,7 +89,8 @@ int Build(const QStringList& arguments) {
     }
     QString values = arguments.value(2);
     if (values.isEmpty()) {
-        const QString defaultValues = arguments[0] + QStringLiteral("/values.txt");
+        const QString defaultValues =
+            arguments[0] + QLatin1Char('/') + QLatin1String(SkinValuesFileName);
         if (QFileInfo(defaultValues).isFile()) {
             values = defaultValues;
         }
@@ -96,18 +102,66 @@ int Build(const QStringList& arguments) {
     return Write(built.entries, arguments[1]);
 }
 
+// The entries of a skin file, or the reason it cannot be read.
+TskSkinParseResult ReadSkinFile(const QString& path) {
+    const TskFileReadResult read = ReadBoundedFile(path, SkinFileSizeLimit);
+    if (!read.Ok()) {
+        return {{}, read.error};
+    }
+    TskSkinParseResult parsed = ParseSkinFile(read.data);
+    if (!parsed.Ok()) {
+        parsed.error = QStringLiteral("%1: %2").arg(path, parsed.error);
+    }
+    return parsed;
+}
+
+int Unpack(const QStringList& arguments) {
+    if (arguments.size() != 2) {
+        return Usage(QStringLiteral("unpack takes a skin file and a folder"));
+    }
+    const TskSkinParseResult parsed = ReadSkinFile(arguments[0]);
+    if (!parsed.Ok()) {
+        return Fail(parsed.error);
+    }
+    const TskSkinUnpackResult unpacked =
+        SkinFolderFiles(parsed.entries, QFileInfo(arguments[0]).fileName());
+    const QDir folder(arguments[1]);
+    // Edits made in the folder are never overwritten: an existing file stops it all.
+    for (const TskSkinFolderFile& file : unpacked.files) {
+        if (QFileInfo::exists(folder.filePath(file.name))) {
+            return Fail(
+                QStringLiteral("%1: exists, nothing unpacked").arg(folder.filePath(file.name)));
+        }
+    }
+    if (!folder.mkpath(QStringLiteral("."))) {
+        return Fail(QStringLiteral("%1: cannot make the folder").arg(arguments[1]));
+    }
+    for (const TskSkinFolderFile& file : unpacked.files) {
+        QSaveFile target(folder.filePath(file.name));
+        if (!target.open(QIODevice::WriteOnly) || target.write(file.data) != file.data.size() ||
+            !target.commit()) {
+            return Fail(QStringLiteral("%1: %2").arg(target.fileName(), target.errorString()));
+        }
+    }
+    for (const QString& entry : unpacked.leftOut) {
+        Print(stderr,
+              QStringLiteral("sumwarden-skin: %1: left out %2, which the program never reads")
+                  .arg(arguments[0], entry));
+    }
+    Print(stdout, QStringLiteral("%1: %2 pictures and %3 written")
+                      .arg(arguments[1])
+                      .arg(unpacked.files.size() - 1)
+                      .arg(QLatin1String(SkinValuesFileName)));
+    return ExitOk;
+}
+
 int Dump(const QStringList& arguments) {
     if (arguments.size() != 1) {
         return Usage(QStringLiteral("dump takes one skin file"));
     }
-    const QString& path = arguments[0];
-    const TskFileReadResult read = ReadBoundedFile(path, SkinFileSizeLimit);
-    if (!read.Ok()) {
-        return Fail(read.error);
-    }
-    const TskSkinParseResult parsed = ParseSkinFile(read.data);
+    const TskSkinParseResult parsed = ReadSkinFile(arguments[0]);
     if (!parsed.Ok()) {
-        return Fail(QStringLiteral("%1: %2").arg(path, parsed.error));
+        return Fail(parsed.error);
     }
     for (const QString& line : DumpSkinEntries(parsed.entries)) {
         Print(stdout, line);
@@ -138,6 +192,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("build")) {
         return Build(arguments);
+    }
+    if (command == QLatin1String("unpack")) {
+        return Unpack(arguments);
     }
     if (command == QLatin1String("dump")) {
         return Dump(arguments);

@@ -32,6 +32,20 @@ QString TypeName(TskSkinEntryType type) {
     return {};
 }
 
+// The entry type under which a skin file carries an element of that kind.
+TskSkinEntryType EntryTypeOfKind(TskThemeKind kind) {
+    switch (kind) {
+    case TskThemeKind::Picture:
+        return TskSkinEntryType::Picture;
+    case TskThemeKind::Flag:
+        return TskSkinEntryType::Flag;
+    case TskThemeKind::Integer:
+    case TskThemeKind::Colour:
+        break;
+    }
+    return TskSkinEntryType::Integer;
+}
+
 QString ColourText(std::int32_t value) {
     const auto colour = std::uint32_t(value);
     return QStringLiteral("#%1%2%3")
@@ -217,6 +231,44 @@ TskSkinBuildResult SkinEntriesFromFolder(const QString& folder, const QString& v
         }
         result.entries += values.entries;
     }
+    return result;
+}
+
+TskSkinUnpackResult SkinFolderFiles(const QList<TskSkinEntry>& entries, const QString& origin) {
+    TskSkinUnpackResult result;
+    QString values = QStringLiteral("; the values of %1\n").arg(origin);
+    QList<int> done;
+    for (const TskSkinEntry& entry : entries) {
+        const int element = ThemeElementByKey(entry.key);
+        const TskThemeKind kind = element != 0 ? ThemeElementKind(element) : TskThemeKind::Integer;
+        const bool read =
+            element != 0 && !done.contains(element) && entry.type == EntryTypeOfKind(kind);
+        if (!read) {
+            result.leftOut.append(
+                QStringLiteral("%1 (%2 entry)").arg(entry.key, TypeName(entry.type)));
+            continue;
+        }
+        done.append(element);
+        const QString key = QString::fromLatin1(ThemeElementKeyName(element));
+        switch (kind) {
+        case TskThemeKind::Picture:
+            result.files.append({key + QStringLiteral(".bmp"), entry.data});
+            break;
+        case TskThemeKind::Integer:
+            values += QStringLiteral("%1 = %2\n").arg(key).arg(SkinIntegerValue(entry.data));
+            break;
+        case TskThemeKind::Colour:
+            values +=
+                QStringLiteral("%1 = %2\n").arg(key, ColourText(SkinIntegerValue(entry.data)));
+            break;
+        case TskThemeKind::Flag:
+            values += QStringLiteral("%1 = %2\n")
+                          .arg(key, entry.data.at(0) != 0 ? QStringLiteral("true")
+                                                          : QStringLiteral("false"));
+            break;
+        }
+    }
+    result.files.append({QString::fromLatin1(SkinValuesFileName), values.toUtf8()});
     return result;
 }
 

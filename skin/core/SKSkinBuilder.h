@@ -1,5 +1,6 @@
 // Making skin files: the entries of a built-in look, or of a folder of pictures named by
-// key plus a text of "Key = value" lines; and the readable listing of a file's entries.
+// key plus a text of "Key = value" lines; the same folder made from a file's entries;
+// and the readable listing of a file's entries.
 #pragma once
 
 #include "skin/core/SKSkinFile.h"
@@ -37,6 +38,26 @@ TskSkinBuildResult ParseSkinValues(const QString& text, const QString& sourceNam
 // The pictures NAME.bmp of folder (NAME a picture element's key) followed by the values
 // of valuesFile, when one is given.
 TskSkinBuildResult SkinEntriesFromFolder(const QString& folder, const QString& valuesFile);
+
+// The values file a folder holds unless another one is named.
+inline constexpr char SkinValuesFileName[] = "values.txt";
+
+struct TskSkinFolderFile {
+    QString name;
+    QByteArray data;
+};
+
+struct TskSkinUnpackResult {
+    QList<TskSkinFolderFile> files;
+    // Entries the program never reads, so no folder holds them: "KEY (type entry)".
+    QStringList leftOut;
+};
+
+// The files from which SkinEntriesFromFolder makes the entries the program reads again:
+// KEY.bmp for each picture (its bytes as stored) and a values file of "Key = value"
+// lines. Per element only its first entry of the element's type counts, as for a reader;
+// texts, unknown keys, later duplicates and entries of another type are left out.
+TskSkinUnpackResult SkinFolderFiles(const QList<TskSkinEntry>& entries, const QString& origin);
 
 // One line per entry: key, type, size in bytes, then the value or the picture's size.
 QStringList DumpSkinEntries(const QList<TskSkinEntry>& entries);

@@ -210,6 +210,51 @@ TEST_F(SkinTool, BuildsFromAFolderOfPicturesAndAValuesFile) {
         2);
 }
 
+TEST_F(SkinTool, UnpackedLookBuildsBackAfterAnEditAndKeepsTheFolderFilesItFinds) {
+    const QString exported = Path(QStringLiteral("blueglass.skn"));
+    ASSERT_EQ(RunTool({QStringLiteral("export"), QStringLiteral("BlueGlass"), exported}).exitCode,
+              0);
+    const QString folder = Path(QStringLiteral("unpacked/look"));
+    const ToolRun unpacked = RunTool({QStringLiteral("unpack"), exported, folder});
+    ASSERT_EQ(unpacked.exitCode, 0) << unpacked.err.toStdString();
+    EXPECT_TRUE(unpacked.err.isEmpty()) << unpacked.err.toStdString();
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/TitleBarButtonImage.bmp")));
+
+    const QString rebuilt = Path(QStringLiteral("rebuilt.skn"));
+    ASSERT_EQ(RunTool({QStringLiteral("build"), folder, rebuilt}).exitCode, 0);
+    const QMap<QString, DumpLine> original =
+        ParseDump(RunTool({QStringLiteral("dump"), exported}).out);
+    const QMap<QString, DumpLine> again = ParseDump(RunTool({QStringLiteral("dump"), rebuilt}).out);
+    EXPECT_EQ(original.size(), 45);
+    EXPECT_EQ(again.keys(), original.keys());
+    for (const QString& key : original.keys()) {
+        EXPECT_EQ(again.value(key).value, original.value(key).value) << key.toStdString();
+        EXPECT_EQ(again.value(key).size, original.value(key).size) << key.toStdString();
+    }
+
+    // An edit of the values file shows in the file built from the folder.
+    QFile values(folder + QStringLiteral("/values.txt"));
+    ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(values.readAll());
+    values.close();
+    EXPECT_TRUE(text.contains(QStringLiteral("FormBorderColor = #000000\n")));
+    text.replace(QStringLiteral("FormBorderColor = #000000"),
+                 QStringLiteral("FormBorderColor = #336699"));
+    WriteText(values.fileName(), text.toUtf8());
+    ASSERT_EQ(RunTool({QStringLiteral("build"), folder, rebuilt}).exitCode, 0);
+    EXPECT_EQ(ParseDump(RunTool({QStringLiteral("dump"), rebuilt}).out)
+                  .value(QStringLiteral("FormBorderColor"))
+                  .value,
+              QStringLiteral("#336699"));
+
+    // Unpacking again would replace the edited files: refused, nothing touched.
+    const ToolRun twice = RunTool({QStringLiteral("unpack"), exported, folder});
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_TRUE(twice.err.contains(QStringLiteral("exists"))) << twice.err.toStdString();
+    ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(values.readAll()), text);
+}
+
 TEST_F(SkinTool, RefusesWithAClearMessageAndWritesNothing) {
     const QString out = Path(QStringLiteral("out.skn"));
     const ToolRun look = RunTool({QStringLiteral("export"), QStringLiteral("Aqua"), out});
@@ -348,6 +393,24 @@ TEST(Gallery, ALookAndItsExportedSkinFilePaintTheSamePicture) {
     EXPECT_GT(look.height(), 300);
     EXPECT_EQ(QImage(fromFile), look);
     EXPECT_NE(QImage(other), look);
+}
+
+TEST(Gallery, SkinFileOfValuesOnlyPaintsItsMissingPicturesInDeepBlue) {
+    // Built as the README shows: a folder holding nothing but a values file.
+    QTemporaryDir folder;
+    WriteText(folder.filePath(QStringLiteral("values.txt")), "FormBorderWidthInt = 3\n"
+                                                             "ControlBorderColor = #686868\n"
+                                                             "ButtonTransparentBool = true\n");
+    const QString skin = folder.filePath(QStringLiteral("values.skn"));
+    ASSERT_EQ(RunTool({QStringLiteral("build"), folder.path(), skin}).exitCode, 0);
+    const QString fromFile = folder.filePath(QStringLiteral("file.png"));
+    const ToolRun run = RunTool({QStringLiteral("gallery"), skin, fromFile});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString deepBlue = folder.filePath(QStringLiteral("deepblue.png"));
+    ASSERT_EQ(RunTool({QStringLiteral("gallery"), QStringLiteral("DeepBlue"), deepBlue}).exitCode,
+              0);
+    // Same sections of the same sizes: every control drew its pictures.
+    EXPECT_EQ(QImage(fromFile).size(), QImage(deepBlue).size());
 }
 
 TEST(Gallery, RefusesBadArgumentsAndDamagedSkinFiles) {
