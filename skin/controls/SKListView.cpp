@@ -1,6 +1,7 @@
 #include "skin/controls/SKListView.h"
 
 #include "framework/controls/ListViewRows.h"
+#include "framework/controls/ScrollBarColors.h"
 #include "skin/core/SKDraw.h"
 #include "skin/core/SKPictureCache.h"
 
@@ -32,7 +33,19 @@ void TskListView::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
     FBorderColor = ThemeColor(FileTheme(), style, ControlBorderColor);
     ApplyStyleToBars();
+    ApplyStyleToOwnBars();
     Invalidate();
+}
+
+void TskListView::ApplyStyleToOwnBars() {
+    TColor groove =
+        static_cast<TColor>(ThemeColor(FileTheme(), FUIStyle, ScrollBarBackgroundColor));
+    if (groove == -1) {
+        groove = static_cast<TColor>(GetBuiltinThemeColor(DeepBlue, ScrollBarBackgroundColor));
+    }
+    const TColor thumb = ContrastingThumbColor(groove);
+    SetScrollBarColors(Rows()->verticalScrollBar(), groove, thumb);
+    SetScrollBarColors(Rows()->horizontalScrollBar(), groove, thumb);
 }
 
 void TskListView::ApplyStyleToBars() {
@@ -69,15 +82,20 @@ void TskListView::ReleaseBar(TskScrollBar* bar) {
     bar->SetEnabled(true);
 }
 
+void TskListView::BarUnlinked(TskScrollBar* survivor, bool vertical) {
+    QScrollBar* own = vertical ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
+    own->setUpdatesEnabled(true);
+    own->update();
+    ReleaseBar(survivor);
+}
+
 void TskListView::LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar* bar,
                           bool vertical) {
     if (field.Get() == bar) {
         return;
     }
-    QScrollBar* own = vertical ? Rows()->verticalScrollBar() : Rows()->horizontalScrollBar();
     if (TskScrollBar* previous = field.Get()) {
-        own->setUpdatesEnabled(true);
-        ReleaseBar(previous);
+        BarUnlinked(previous, vertical);
     }
     field.Set(bar);
     if (bar == nullptr) {
@@ -229,6 +247,11 @@ void TskListView::WndProc(TMessage& message) {
         break;
     case WM_MOVE:
         PlaceScrollBars();
+        break;
+    case WM_SETREDRAW:
+        if (message.WParam != 0 && Items()->Count() == 0) {
+            Items()->SortByCaption();
+        }
         break;
     case CM_VISIBLECHANGED:
         if (Visible()) {

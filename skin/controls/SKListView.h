@@ -48,10 +48,16 @@ private:
     void LinkBar(TComponentReference<TskScrollBar>& field, TskScrollBar* bar, bool vertical);
     // Gives a bar back its own behaviour, no longer calling into the list.
     static void ReleaseBar(TskScrollBar* bar);
+    // A linked bar was unlinked or destroyed: the list's own bar, which it covered,
+    // paints again; a bar that lives on is released.
+    void BarUnlinked(TskScrollBar* survivor, bool vertical);
     void SynchronizeBar(TskScrollBar* bar, int objectId);
     void VerticalBarChanged();
     void HorizontalBarChanged();
     void ApplyStyleToBars();
+    // The list's own bars, seen wherever no painted bar covers them, in the look's
+    // scroll-bar colour with a thumb that stands out from it.
+    void ApplyStyleToOwnBars();
 
     TColor FBorderColor = clBlack;
     TskUIStyle FUIStyle = DeepBlue;
@@ -59,8 +65,10 @@ private:
     TComponentReference<TskFileTheme> FFileTheme{this,
                                                  [this](TskFileTheme*) { SetUIStyle(DeepBlue); }};
     // A bar that leaves the list's owner but lives on must not call back into the list.
-    TComponentReference<TskScrollBar> FVScrollBar{this, &ReleaseBar};
-    TComponentReference<TskScrollBar> FHScrollBar{this, &ReleaseBar};
+    TComponentReference<TskScrollBar> FVScrollBar{
+        this, [this](TskScrollBar* survivor) { BarUnlinked(survivor, true); }};
+    TComponentReference<TskScrollBar> FHScrollBar{
+        this, [this](TskScrollBar* survivor) { BarUnlinked(survivor, false); }};
     bool FSyncing = false;
     bool FLeftButtonDown = false;
 };

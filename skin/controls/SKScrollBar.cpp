@@ -193,6 +193,11 @@ void TskScrollBar::BuildThumb() {
     if (thickness <= 0 || length <= 0) {
         return;
     }
+    // A thumb shorter than its two end caps would cut them (a round thumb becomes a half
+    // disc); a track too short for both caps gets a thumb as long as the track.
+    const int caps = Vertical() ? FThumbStart.Height() + FThumbEnd.Height()
+                                : FThumbStart.Width() + FThumbEnd.Width();
+    length = std::max(length, trackLength > 0 ? std::min(caps, trackLength) : caps);
     TBitmap thumb;
     if (Vertical()) {
         thumb.SetSize(thickness, length);

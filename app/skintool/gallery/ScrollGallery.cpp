@@ -103,10 +103,11 @@ QImage PaintListView(TForm* host, TskUIStyle look, TskFileTheme* fileTheme, bool
     vertical->SetParent(panel);
     auto* horizontal = new TskScrollBar(host);
     horizontal->SetParent(panel);
-    list->SetFileTheme(fileTheme);
-    list->SetUIStyle(look);
+    // Linked first, so that the list passes its look on to its bars.
     list->SetVScrollBar(vertical);
     list->SetHScrollBar(horizontal);
+    list->SetFileTheme(fileTheme);
+    list->SetUIStyle(look);
     list->Scroll(0, 12);
     list->SetEnabled(enabled);
     const QImage image = GrabControl(panel);

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -215,11 +216,49 @@ TEST(TskListView, HidingTheListHidesItsBarsAndForgetsDestroyedOnes) {
     EXPECT_EQ(linked.List->VScrollBar(), nullptr);
     linked.List->Perform(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(FirstVisibleRow(linked.List), 1);
+    // The list's own bar, which the destroyed one covered, paints again.
+    EXPECT_TRUE(linked.List->Rows()->verticalScrollBar()->updatesEnabled());
 
     linked.List->SetHScrollBar(nullptr);
     EXPECT_EQ(linked.Horizontal->Max(), 100);
     EXPECT_TRUE(linked.Horizontal->Enabled());
     EXPECT_FALSE(static_cast<bool>(linked.Horizontal->OnChange));
+}
+
+// The colours down the middle of the list's own vertical bar, between its arrows.
+QList<QRgb> OwnBarColumn(TskListView* list) {
+    QScrollBar* bar = list->Rows()->verticalScrollBar();
+    // The rows' widget lays its bars out once it has handled its own resize.
+    WaitFor([&] { return bar->height() > 4 * bar->width(); });
+    const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QList<QRgb> column;
+    // Clear of the arrows at both ends.
+    for (int y = bar->width() + 3; y < image.height() - bar->width() - 3; ++y) {
+        column.append(image.pixel(image.width() / 2, y) & 0xFFFFFF);
+    }
+    return column;
+}
+
+TEST(TskListView, OwnBarShowsAThumbThatStandsOutInEveryLook) {
+    for (TskUIStyle look : {MacOS, WinXP, DeepBlue, Protein, BlueGlass}) {
+        auto form = ShownForm();
+        auto* list = new TskListView(form.get());
+        list->SetParent(form.get());
+        list->SetBounds(8, 8, 200, 100);
+        list->SetViewStyle(TCustomListView::vsReport);
+        list->Columns()->Add()->SetWidth(150);
+        AddRows(list, 100);
+        list->SetUIStyle(look);
+        const QRgb groove =
+            ColorToQColor(TColor(GetBuiltinThemeColor(look, ScrollBarBackgroundColor))).rgb() &
+            0xFFFFFF;
+        const QList<QRgb> column = OwnBarColumn(list);
+        // The groove in the look's colour, and a thumb far from it.
+        EXPECT_TRUE(column.contains(groove)) << int(look);
+        EXPECT_TRUE(std::any_of(column.begin(), column.end(), [&](QRgb pixel) {
+            return std::abs(qGray(pixel) - qGray(groove)) >= 0x50;
+        })) << int(look);
+    }
 }
 
 TEST(TskListView, DestroyedWhileAnArrowRepeatsLeavesTheBarRunningAlone) {

@@ -1,6 +1,7 @@
 #include "skin/controls/SKButton.h"
 #include "skin/controls/SKScrollBar.h"
 #include "skin/controls/SKTrackBar.h"
+#include "skin/core/SKDraw.h"
 #include "skin/frame/SKImagePanel.h"
 #include "tests/skin/controls/SkinTestHelpers.h"
 
@@ -207,6 +208,19 @@ TEST(TskScrollBar, ThumbLengthFromLineButtonOrPageSize) {
     bar->SetLineButton(0);
     bar->SetPageSize(50);
     EXPECT_EQ(bar->ThumbLength(), 167 * 50 / 100);
+
+    // MacOS caps are 11 pixels long each: a shorter thumb would cut its round end, so it
+    // is never shorter than both caps, and ends in the whole end cap.
+    bar->SetUIStyle(MacOS);
+    bar->SetLineButton(18);
+    ASSERT_EQ(bar->ThumbLength(), 22);
+    TBitmap endCap;
+    GetBuiltinThemeBitmap(MacOS, ScrollBarSliderImage, &endCap, 3, 3);
+    RotateBitmapRight(&endCap);
+    ASSERT_EQ(endCap.Height(), 11);
+    const QImage thumb = bar->Track()->Slider()->Picture()->Bitmap()->Image();
+    EXPECT_EQ(thumb.copy(0, 22 - 11, endCap.Width(), 11).convertToFormat(QImage::Format_RGB32),
+              endCap.Image().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(TskScrollBar, HeldArrowsRepeatBySmallChange) {
