@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libcli11-dev
   libssl-dev openssl
   fonts-liberation2 fonts-droid-fallback fontconfig
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox
   imagemagick valgrind
 )
 

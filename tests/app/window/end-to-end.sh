@@ -1,30 +1,41 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual X display, in its stored look, in another look and
-# from a skin file, and drives it as a user does: checks the window's geometry and
-# samples the pixels of its frame, tab strip and page borders (never of text), switches
-# pages with a real click, types a folder, makes and verifies a check file through the
-# skinned buttons with real pointer clicks, and closes the window with the title bar's
-# close button.
-# Usage: end-to-end.sh /path/to/sumwarden /path/to/sumwarden-skin
+# Starts the real program on a virtual X display, in its stored look, in another look,
+# from a skin file and from a skin file of values only, and drives it as a user does:
+# checks the window's geometry and samples the pixels of its frame, tab strip and page
+# borders (never of text), drags the window by its caption and checks that it followed
+# the pointer exactly, checks that the caption changes while another window is active,
+# switches pages with a real click, types a folder, makes and verifies a check file
+# through the skinned buttons with real pointer clicks, and closes the window with the
+# title bar's close button. Then double-clicks the control box of a skinned demo window,
+# which closes it. With SUMWARDEN_E2E_WM=openbox all of it runs under that window
+# manager, as on a desktop; otherwise with none.
+# Usage: end-to-end.sh /path/to/sumwarden /path/to/sumwarden-skin /path/to/skinned_window_demo
 #        (runs itself under xvfb-run when needed)
 set -euo pipefail
 program=$1
 skintool=$2
+demo=$3
+wm=${SUMWARDEN_E2E_WM:-none}
 
 if [ -z "${SUMWARDEN_E2E_INSIDE:-}" ]; then
-  for tool in xvfb-run xdotool xwininfo import convert; do
+  tools="xvfb-run xdotool xwininfo xprop xmessage import convert"
+  [ "$wm" = none ] || tools="$tools $wm"
+  for tool in $tools; do
     command -v "$tool" >/dev/null || { echo "end-to-end: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
   done
   SUMWARDEN_E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
+session=start
 fail() { echo "end-to-end ($session): $*" >&2; exit 1; }
 
 # The program decides its own density and platform.
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
 work=$(mktemp -d)
 pid=
-trap 'rm -rf "$work"; [ -n "$pid" ] && kill "$pid" 2>/dev/null || true' EXIT
+wm_pid=
+other_pid=
+trap 'rm -rf "$work"; for p in $pid $other_pid $wm_pid; do kill "$p" 2>/dev/null || true; done' EXIT
 
 # Client coordinates of the places the test clicks and samples (the layout's positions).
 # A look's tab strip has a height of its own: the pages' controls stand $dy pixels above
@@ -67,6 +78,28 @@ window_pixel() {
   convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr A-F a-f
 }
 
+geometry() {
+  xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    END {print x, y}'
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+at_place() { [ "$(geometry)" = "$1" ]; }
+# The caption's text, active or not (the title bar's left part, in window coordinates).
+caption_digest() {
+  import -window "$window" "$work/caption.png" &&
+    convert "$work/caption.png" -crop "120x14+6+5" +repage -format '%#' info:
+}
+caption_is() { [ "$(caption_digest)" = "$1" ]; }
+caption_is_not() { [ "$(caption_digest)" != "$1" ]; }
+# Gives the keyboard focus to window $1 as the window manager or, without one, X does.
+focus() {
+  if [ "$wm" = none ]; then
+    xdotool windowfocus --sync "$1"
+  else
+    xdotool windowactivate --sync "$1"
+  fi
+}
+
 # Waits until the pixel at x y has colour $3, or (with "not") another colour than $4.
 pixel_is() { capture && [ "$(pixel "$1" "$2")" = "$3" ]; }
 pixel_is_not() { capture && [ "$(pixel "$1" "$2")" != "$3" ]; }
@@ -106,6 +139,30 @@ run_session() {
   [ "$(window_pixel "${close_button[@]}")" != "$(window_pixel 460 "${close_button[1]}")" ] ||
     fail "no close button in the title bar"
 
+  # A caption drag moves the window exactly as far as the pointer went.
+  read -r x y < <(geometry)
+  xdotool mousemove $((x + 250)) $((y + 10)) mousedown 1
+  for step in 1 2 3 4 5 6 7 8; do xdotool mousemove $((x + 250 + step * 10)) $((y + 10 + step * 5)); done
+  xdotool mouseup 1
+  wait_for at_place "$((x + 80)) $((y + 40))" ||
+    fail "window at $(geometry) after a drag by (80, 40) from $x $y"
+
+  # While another window is active the caption is drawn in the inactive colour.
+  focus "$window"
+  wait_for caption_is_not "" || fail "no caption to sample"
+  active=$(caption_digest)
+  xmessage -geometry +600+600 "another window" 2>/dev/null &
+  other_pid=$!
+  other=$(timeout 30 xdotool search --sync --onlyvisible --classname '^xmessage$' | head -n 1) ||
+    fail "the other window did not appear"
+  focus "$other"
+  wait_for caption_is_not "$active" || fail "the caption stayed as it is while inactive"
+  kill "$other_pid"
+  wait "$other_pid" 2>/dev/null || true
+  other_pid=
+  focus "$window"
+  wait_for caption_is "$active" || fail "the caption did not come back when active again"
+
   # A real click on the tab brings up the maker's page: its edit's border appears where
   # the list view stood.
   capture
@@ -144,7 +201,41 @@ run_session() {
   echo "end-to-end ($session): window found, pages switched, check file made and verified, closed"
 }
 
+# Drives the demo window: a double click on its control box closes it.
+run_demo() {
+  session="demo window"
+  "$demo" >"$work/log" 2>&1 &
+  pid=$!
+  wait_for grep -qx ready "$work/log" || fail "the demo did not start: $(cat "$work/log")"
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Skin Demo$' | head -n 1) ||
+    fail "no window titled Skin Demo"
+  focus "$window"
+  # The control box: 17 x 17 pixels, 4 pixels into the title bar, under the 3-pixel frame.
+  xdotool mousemove --window "$window" 15 12 click --repeat 2 --delay 60 1
+  wait_for ended || fail "the demo did not end after a double click on its control box"
+  wait "$pid" || fail "the demo ended with status $?"
+  pid=
+  grep -qx closed "$work/log" || fail "the demo ended without closing its window"
+  ! grep -qx "system menu" "$work/log" || fail "the double click opened the system menu"
+  echo "end-to-end ($session): closed by a double click on the control box"
+}
+
+if [ "$wm" != none ]; then
+  session=$wm
+  "$wm" >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  wait_for wm_running || fail "$wm did not start: $(cat "$work/wm.log")"
+fi
+
 run_session MacOS 7f7f7f e7e7e7 0
 run_session WinXP 686868 ffffff -15 --look WinXP
 "$skintool" export Protein "$work/protein.skn" >/dev/null
 run_session "Protein skin file" 000000 fbfbfb -12 --skin "$work/protein.skn"
+# A skin file of values only: every picture comes from DeepBlue.
+mkdir -p "$work/values"
+printf '%s\n' "ControlBorderColor = #686868" "ControlBackgroundColor = #FBFBFB" \
+  "FormBorderColor = #202020" "FormBorderWidthInt = 1" "FormBackgroundColor = #E0E0E0" \
+  >"$work/values/values.txt"
+"$skintool" build "$work/values" "$work/values.skn" >/dev/null
+run_session "skin file of values only" 686868 fbfbfb -12 --skin "$work/values.skn"
+run_demo
