@@ -41,7 +41,7 @@ struct Item {
 
 // The outcome of a lookup that gave no file to read.
 FileOutcome Unopened(const EntryLookup& found) {
-    return {found.exists ? FileStatus::NotOpened : FileStatus::Missing, {}, 0};
+    return {found.exists ? FileStatus::NotOpened : FileStatus::Missing, {}, 0, found.error};
 }
 
 void RunHandler(Item& item) {
@@ -76,7 +76,7 @@ FileOutcome HashOpened(EntryLookup found) {
             TryOpenedFileDigest(found.file->Get(), found.size)) {
         return {FileStatus::Hashed, read->digest, read->bytes};
     }
-    return {FileStatus::NotOpened, {}, 0};
+    return {FileStatus::NotOpened, {}, 0, errno};
 }
 
 class DigestPipeline::Shared {
@@ -260,7 +260,7 @@ private:
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
                 const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
                 if (count < 0) {
-                    release(lane, {FileStatus::NotOpened, {}, 0});
+                    release(lane, {FileStatus::NotOpened, {}, 0, errno});
                 } else if (count == 0) {
                     release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
                 } else {

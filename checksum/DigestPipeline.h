@@ -29,6 +29,7 @@ struct FileOutcome {
     FileStatus status = FileStatus::NotOpened;
     TDigest digest{};
     std::uint64_t bytes = 0; // read and hashed
+    int error = 0;           // why it was not opened or read: errno, or kNotARegularFile
 };
 
 // Opens the file of a queued item, on whichever thread hashes it.

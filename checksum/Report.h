@@ -22,6 +22,9 @@ struct JobObserver {
     std::function<void(const std::string& line, LineKind kind)> line;
     // After each file was hashed, with the number of bytes read; may be empty.
     std::function<void(std::uint64_t bytes)> fileHashed;
+    // After the line of a file or folder that could not be opened or read: its path and the
+    // reason; may be empty.
+    std::function<void(const std::string& path, const std::string& reason)> problem = {};
 
     void Report(const std::string& text, LineKind kind) const { line(text, kind); }
     void Hashed(std::uint64_t bytes) const {
@@ -29,6 +32,8 @@ struct JobObserver {
             fileHashed(bytes);
         }
     }
+    // errorNumber: errno, or kNotARegularFile.
+    void Problem(const std::string& path, int errorNumber) const;
 };
 
 // An observer that passes every line to the sink.
