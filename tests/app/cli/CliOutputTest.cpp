@@ -21,6 +21,28 @@ TEST(EscapeControlCharacters, EscapesWhatCouldDriveATerminalAndNothingElse) {
     EXPECT_EQ(EscapeControlCharacters("caf\xc3\xa9 \xff\xfe"), "caf\xc3\xa9 \xff\xfe");
 }
 
+TEST(EscapeControlCharacters, EscapesC1AndBidirectionalControlsSoNoNameReadsAsAnother) {
+    // Raw C1 bytes outside valid UTF-8, NEL (U+0085), and the bidirectional controls.
+    EXPECT_EQ(EscapeControlCharacters("a\x9b"
+                                      "1m\x80\xc2\x85"),
+              "a\\x9b1m\\x80\\xc2\\x85");
+    EXPECT_EQ(EscapeControlCharacters("invoice\xe2\x80\xae"
+                                      "fdp.exe"),
+              "invoice\\xe2\\x80\\xaefdp.exe");
+    for (const std::string mark :
+         {"\xe2\x80\x8e", "\xe2\x80\x8f", "\xe2\x80\xaa", "\xe2\x81\xa6", "\xe2\x81\xa9"}) {
+        EXPECT_EQ(EscapeControlCharacters(mark).size(), 12u) << mark;
+    }
+    // Their neighbours, and bytes that only look like them inside other sequences, stay.
+    for (const std::string kept : {"\xe2\x80\x8d", "\xe2\x80\xaf", "\xe2\x81\xa5", "\xe2\x81\xaa",
+                                   "\xc2\xa0", "\xf0\x9f\x98\x80", "\xe4\xb8\x80", "\xa0\xff"}) {
+        EXPECT_EQ(EscapeControlCharacters(kept), kept);
+    }
+    // A sequence cut short or overlong is no character: its C1-range bytes are escaped.
+    EXPECT_EQ(EscapeControlCharacters("\xe2\x80"), "\xe2\\x80");
+    EXPECT_EQ(EscapeControlCharacters("\xe0\x80\xae"), "\xe0\\x80\xae");
+}
+
 TEST(ProgressText, CountsFilesAndScalesBytesAndRate) {
     EXPECT_EQ(ProgressText(0, 0, 0s), "0 files, 0 B, 0 B/s");
     EXPECT_EQ(ProgressText(1, 512, 1s), "1 file, 512 B, 512 B/s");

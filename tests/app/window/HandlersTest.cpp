@@ -238,7 +238,7 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     Form->EdtCheckfilePath->SetText(QStringLiteral("/proc/self/mem"));
     ClickOn(Form->BtnVerify);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 1);
-    EXPECT_EQ(Dialogs->MessageBoxes[0].Text, QStringLiteral("I/O error 5."));
+    EXPECT_EQ(Dialogs->MessageBoxes[0].Text, QStringLiteral("Input/output error."));
     EXPECT_EQ(Dialogs->MessageBoxes[0].Icon, mbIconError);
     EXPECT_TRUE(Lines(Form->MemoVerifyResult).isEmpty());
 
@@ -249,8 +249,7 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     ClickOn(Form->BtnMake);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 2);
     EXPECT_EQ(Dialogs->MessageBoxes[1].Icon, mbIconError);
-    EXPECT_TRUE(Dialogs->MessageBoxes[1].Text.startsWith(QStringLiteral("I/O error")))
-        << Dialogs->MessageBoxes[1].Text.toStdString();
+    EXPECT_EQ(Dialogs->MessageBoxes[1].Text, QStringLiteral("Is a directory."));
     EXPECT_FALSE(Lines(Form->MemoMakeResult).contains(QStringLiteral("Operation completed.")));
 }
 
