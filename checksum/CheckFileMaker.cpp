@@ -89,6 +89,7 @@ public:
                 report_.Problem(fullPath, outcome.error);
             }
         };
+        ++filesQueued_;
         if (open) {
             pipeline_.Hash(std::move(open), std::move(listFile));
             return;
@@ -99,6 +100,8 @@ public:
             [listFile = std::move(listFile),
              outcome = HashOpened(OpenForDigestAt(folder.Get(), name))] { listFile(outcome); });
     }
+
+    std::size_t FilesQueued() const { return filesQueued_; }
 
 private:
     static std::string FolderLine(const std::string& path) {
@@ -124,6 +127,7 @@ private:
     const JobObserver& report_;
     MakeResult& result_;
     DigestPipeline& pipeline_;
+    std::size_t filesQueued_ = 0;
 };
 
 } // namespace
@@ -166,12 +170,24 @@ MakeResult MakeCheckFile(const std::string& folderText, const MakeOptions& optio
     }
     ReplacingFile checkFile(outputFolder, outputName);
     checkFile.Write(ListHeader(options.kind, LocalTimeText()));
-    DigestPipeline pipeline(options.jobs);
-    CheckFileWriter writer(checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)),
-                           folder.size(), options.kind, outputName,
-                           IdentityAt(AT_FDCWD, result.checkFilePath), report, result, pipeline);
-    WalkFolder(folder, options.includeSubFolders, writer);
-    pipeline.Finish();
+    try {
+        DigestPipeline pipeline(options.jobs, report.control);
+        CheckFileWriter writer(
+            checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)), folder.size(),
+            options.kind, outputName, IdentityAt(AT_FDCWD, result.checkFilePath), report, result,
+            pipeline);
+        WalkFolder(folder, options.includeSubFolders, writer);
+        if (report.control != nullptr) {
+            report.control->SetTotals(writer.FilesQueued(), JobControl::kUnknown);
+        }
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        // The new check file is dropped with its temporary file; the old one stays.
+        result.stopped = true;
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped: the check file was not written.", LineKind::Closing);
+        return result;
+    }
     checkFile.Commit();
 
     report.Report("", LineKind::Closing);

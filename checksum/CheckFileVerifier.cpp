@@ -81,6 +81,33 @@ struct NewFileSearch {
     }
 };
 
+// Tells the control how many entries the check file lists and how many bytes their files
+// hold, before the verifying starts. Sizes are no longer looked up once a stop is requested;
+// a check file that cannot be read is left for the verifying to report, in its place.
+std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
+                           JobControl& control) {
+    std::uint64_t entries = 0;
+    std::uint64_t bytes = 0;
+    try {
+        CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+        EntryRecognizer recognizer;
+        std::string line;
+        while (reader.NextLine(line)) {
+            if (const std::optional<CheckFileEntry> entry = recognizer.Entry(line)) {
+                ++entries;
+                if (!control.StopRequested()) {
+                    bytes += RegularFileSizeAt(
+                        base.Get(), EntryLookupPath(*recognizer.Kind(), entry->relativePath));
+                }
+            }
+        }
+    } catch (const IoError&) {
+        return JobControl::kUnknown;
+    }
+    control.SetTotals(entries, bytes);
+    return entries;
+}
+
 } // namespace
 
 std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText) {
@@ -157,83 +184,96 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const VerifyOptio
     }
     // Shared with the workers, which look the entries up.
     const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
+    const std::uint64_t entriesListed =
+        report.control != nullptr ? CountEntries(checkFilePath, *base, *report.control) : 0;
     std::optional<NewFileFinder> finder;
     NewFileSearch search;
     if (options.reportNewFiles) {
         finder.emplace(folder, checkFilePath);
     }
-    DigestPipeline pipeline(options.jobs);
-    EntryRecognizer recognizer;
-    std::string line;
-    while (reader.NextLine(line)) {
-        std::optional<CheckFileEntry> entry = recognizer.Entry(line);
-        if (!entry) {
-            continue;
+    try {
+        DigestPipeline pipeline(options.jobs, report.control);
+        EntryRecognizer recognizer;
+        std::string line;
+        while (reader.NextLine(line)) {
+            std::optional<CheckFileEntry> entry = recognizer.Entry(line);
+            if (!entry) {
+                continue;
+            }
+            const CheckFileKind kind = *recognizer.Kind();
+            if (finder) {
+                finder->Listed(kind, entry->relativePath);
+            }
+            pipeline.Hash(
+                [base, kind, lookup = EntryLookupPath(kind, entry->relativePath)] {
+                    return kind == CheckFileKind::Sumwarden ? base->LookUp(lookup)
+                                                            : base->LookUpAsWritten(lookup);
+                },
+                [&result, &report, &search, seeking = options.reportNewFiles,
+                 path = EntryReportPath(kind, folder, entry->relativePath),
+                 expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
+                    const std::string quoted = Quoted(path);
+                    if (outcome.status == FileStatus::Missing) {
+                        report.Report("File does not exist ... " + quoted, LineKind::Failure);
+                        ++result.counts.missing;
+                        if (seeking) {
+                            search.lost.push_back({NewFileSearch::Lower(expected), path});
+                        } else {
+                            result.missingFiles.Add(path);
+                        }
+                    } else if (outcome.status == FileStatus::NotOpened) {
+                        report.Report("Could not open file ... " + quoted, LineKind::Failure);
+                        report.Problem(path, outcome.error);
+                        ++result.counts.unopenable;
+                        result.unopenableFiles.Add(path);
+                    } else {
+                        report.Hashed(outcome.bytes);
+                        if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
+                            ++result.counts.changed;
+                            result.changedFiles.Add(path);
+                            report.Report("File changed ... " + quoted, LineKind::Failure);
+                        } else {
+                            ++result.counts.unchanged;
+                            report.Report("OK ... " + quoted, LineKind::Progress);
+                        }
+                    }
+                });
         }
-        const CheckFileKind kind = *recognizer.Kind();
         if (finder) {
-            finder->Listed(kind, entry->relativePath);
+            finder->Find(
+                pipeline,
+                [&search, &report](const std::string& path, const FileOutcome& outcome) {
+                    if (outcome.status == FileStatus::Hashed) {
+                        report.Hashed(outcome.bytes);
+                        search.found.push_back({path, DigestToHex(outcome.digest)});
+                    } else {
+                        report.Problem(path, outcome.error);
+                        search.found.push_back({path, std::nullopt});
+                    }
+                },
+                [&result, &report](const std::string& path, int errorNumber) {
+                    report.Report("Processing folder " + Quoted(path) + " ... " +
+                                      std::string(kCouldNotOpenFolder),
+                                  LineKind::Failure);
+                    report.Problem(path, errorNumber);
+                    ++result.foldersNotOpened;
+                });
         }
-        pipeline.Hash(
-            [base, kind, lookup = EntryLookupPath(kind, entry->relativePath)] {
-                return kind == CheckFileKind::Sumwarden ? base->LookUp(lookup)
-                                                        : base->LookUpAsWritten(lookup);
-            },
-            [&result, &report, &search, seeking = options.reportNewFiles,
-             path = EntryReportPath(kind, folder, entry->relativePath),
-             expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
-                const std::string quoted = Quoted(path);
-                if (outcome.status == FileStatus::Missing) {
-                    report.Report("File does not exist ... " + quoted, LineKind::Failure);
-                    ++result.counts.missing;
-                    if (seeking) {
-                        search.lost.push_back({NewFileSearch::Lower(expected), path});
-                    } else {
-                        result.missingFiles.Add(path);
-                    }
-                } else if (outcome.status == FileStatus::NotOpened) {
-                    report.Report("Could not open file ... " + quoted, LineKind::Failure);
-                    report.Problem(path, outcome.error);
-                    ++result.counts.unopenable;
-                    result.unopenableFiles.Add(path);
-                } else {
-                    report.Hashed(outcome.bytes);
-                    if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
-                        ++result.counts.changed;
-                        result.changedFiles.Add(path);
-                        report.Report("File changed ... " + quoted, LineKind::Failure);
-                    } else {
-                        ++result.counts.unchanged;
-                        report.Report("OK ... " + quoted, LineKind::Progress);
-                    }
-                }
-            });
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        result.stopped = true;
+        // The search for new files did not end: what it found so far tells nothing.
+        search.found.clear();
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped after " + std::to_string(result.Entries()) + " of " +
+                          std::to_string(entriesListed) + " entries.",
+                      LineKind::Closing);
     }
-    if (finder) {
-        finder->Find(
-            pipeline,
-            [&search, &report](const std::string& path, const FileOutcome& outcome) {
-                if (outcome.status == FileStatus::Hashed) {
-                    report.Hashed(outcome.bytes);
-                    search.found.push_back({path, DigestToHex(outcome.digest)});
-                } else {
-                    report.Problem(path, outcome.error);
-                    search.found.push_back({path, std::nullopt});
-                }
-            },
-            [&result, &report](const std::string& path, int errorNumber) {
-                report.Report("Processing folder " + Quoted(path) + " ... " +
-                                  std::string(kCouldNotOpenFolder),
-                              LineKind::Failure);
-                report.Problem(path, errorNumber);
-                ++result.foldersNotOpened;
-            });
-        search.Pair(result);
+    search.Pair(result);
+    if (!result.stopped) {
+        report.Report("", LineKind::Closing);
+        report.Report("Operation completes.", LineKind::Closing);
     }
-    pipeline.Finish();
-
-    report.Report("", LineKind::Closing);
-    report.Report("Operation completes.", LineKind::Closing);
     report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);

@@ -47,6 +47,13 @@ struct VerifyResult {
     PathList newFiles;
     PathList movedFiles;
     std::size_t foldersNotOpened = 0; // while new files were sought
+    // The job was stopped through its control before every entry was verified.
+    bool stopped = false;
+
+    std::size_t Entries() const {
+        return counts.unchanged + counts.changed + counts.missing + counts.unopenable +
+               counts.moved;
+    }
 
     bool AllUnchanged() const {
         return counts.changed == 0 && counts.missing == 0 && counts.unopenable == 0 &&
@@ -68,7 +75,13 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
 // cannot be opened or read throws IoError; the lines reported so far stay reported. Files
-// are hashed by `jobs` threads; the lines are the same for any number.
+// are hashed by `jobs` threads; the lines are the same for any number. With a control in
+// the observer, the entries and their bytes are counted first, for the progress; a stop
+// requested there ends the lines with how many entries were verified, then the summary and
+// the lists of those (no new files: their search did not end). With a control in
+// the observer, the entries and their bytes are counted first, for the progress; a stop
+// requested there ends the lines with how many entries were verified, then the summary and
+// the lists of those.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
                              std::size_t jobs = DefaultJobCount());
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,

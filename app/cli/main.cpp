@@ -106,7 +106,7 @@ public:
 
     sumwarden::JobObserver Observer() {
         return {[this](const std::string& line, sumwarden::LineKind kind) { Line(line, kind); },
-                [this](std::uint64_t bytes) { progress_.FileDone(bytes); },
+                [this](std::uint64_t bytes) { progress_.FileDone(bytes); }, nullptr,
                 [this](const std::string& path, const std::string& reason) {
                     Error(path + ": " + reason);
                 }};
