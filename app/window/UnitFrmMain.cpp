@@ -8,6 +8,7 @@
 #include "framework/core/Application.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/layout/LayoutReader.h"
+#include "platform/IoError.h"
 #include "skin/controls/SKRegister.h"
 
 #include <QCoreApplication>
@@ -180,9 +181,13 @@ void TForm1::BtnVerifyClick(TObject*) {
         return;
     }
     // Read before the memo is emptied: a file without entries leaves the last report shown.
-    if (const auto refusal = sumwarden::RefuseCheckFileContent(checkFile)) {
-        ShowRefusal(*refusal);
-        return;
+    // A file that cannot be read is left to the verify, which reports it in its place.
+    try {
+        if (const auto refusal = sumwarden::RefuseCheckFileContent(checkFile)) {
+            ShowRefusal(*refusal);
+            return;
+        }
+    } catch (const sumwarden::IoError&) {
     }
     sumwarden::VerifyOptions options;
     options.reportNewFiles = ChkReportNew->Checked();

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -214,6 +216,49 @@ TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     Form->EdtCheckfilePath->SetText(QStringLiteral("/dev/zero"));
     RunJob(Form->BtnVerify);
     ExpectOneError(*dialogs.operator->(), QStringLiteral("The check file is not a regular file."));
+}
+
+TEST_F(WindowTest, ReportNewFilesAddsNewAndMovedFilesAndListsWithoutEntriesAreRefused) {
+    EXPECT_FALSE(Form->ChkReportNew->Checked());
+    ScratchFolder folder;
+    folder.WriteFile("keep", "keep");
+    folder.WriteFile("old", "old");
+    folder.WriteFile("sub/inner", "inner");
+    ASSERT_EQ(
+        std::system(("cd '" + folder.Path() + "' && md5sum keep old sub/inner > sums.md5").c_str()),
+        0);
+    ScratchFolder elsewhere;
+    Form->MemoVerifyResult->Lines()->SetStrings({QStringLiteral("earlier line")});
+    Form->EdtCheckfilePath->SetText(
+        Text(elsewhere.WriteFile("other.sha", "SHA256 (keep) = " + std::string(64, '0'))));
+    RunJob(Form->BtnVerify);
+    ExpectOneError(*Dialogs.operator->(), QStringLiteral("the file holds no check-file entries"));
+    EXPECT_EQ(Lines(Form->MemoVerifyResult), QStringList{QStringLiteral("earlier line")});
+
+    // A name that would turn the text around shows a visible mark in its place.
+    ASSERT_EQ(std::rename((folder / "old").c_str(), (folder / "sub/\xe2\x80\xaeold").c_str()), 0);
+    folder.WriteFile("fresh", "fresh");
+    Form->EdtCheckfilePath->SetText(Text(folder / "sums.md5"));
+    RunJob(Form->BtnVerify);
+    EXPECT_TRUE(Lines(Form->MemoVerifyResult)
+                    .contains(QStringLiteral("1 file did not exist. 0 file changed. ")
+                                  .prepend(QStringLiteral("3 files were verified. "))));
+    Form->ChkReportNew->SetChecked(true);
+    RunJob(Form->BtnVerify);
+    const QString base = Text(folder.Path()) + QLatin1Char('/');
+    const QStringList shown = Lines(Form->MemoVerifyResult);
+    const QStringList closing(shown.begin() + shown.indexOf(QStringLiteral("Operation completes.")),
+                              shown.end());
+    EXPECT_EQ(
+        closing,
+        (QStringList{
+            QStringLiteral("Operation completes."),
+            QStringLiteral("3 files were verified. 0 file changed. 1 file new. 1 file moved. "),
+            QString(), QStringLiteral("The following files are new since the check file is made:"),
+            base + QStringLiteral("fresh"), QString(),
+            QStringLiteral(
+                "The following files have been moved or renamed since the check file is made:"),
+            QStringLiteral("\"%1old\" -> \"%1sub/\uFFFDold\"").arg(base)}));
 }
 
 TEST_F(WindowTest, AnEmptyFolderGivesTheThreeClosingLines) {

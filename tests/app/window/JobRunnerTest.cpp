@@ -105,7 +105,7 @@ TEST_F(JobTest, MemoTextOfAMakeAndAVerifyIsTheOneOfTheWholeReport) {
                   sumwarden::VerifyCheckFile(folder / "CheckSum.md5", sink);
               }));
     EXPECT_TRUE(verified.contains(
-        QStringLiteral("304 files were verified. 1 file did not exist. 1 file could be opened. "
+        QStringLiteral("304 files were verified. 1 file did not exist. 1 file could not be opened. "
                        "1 file changed. \n")));
     EXPECT_EQ(Title(), QStringLiteral("Sumwarden"));
 }
