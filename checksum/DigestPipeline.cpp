@@ -53,10 +53,10 @@ void RunHandler(Item& item, JobControl* control) {
         item.step();
         return;
     }
-    item.onOutcome(item.outcome);
     if (control != nullptr) {
         control->FileDone();
     }
+    item.onOutcome(item.outcome);
 }
 
 // Between the reads of a file no longer than one block apart, so a stop takes effect at once
