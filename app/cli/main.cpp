@@ -10,6 +10,7 @@
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
 #include "platform/IoError.h"
+#include "platform/TemporaryFileCleanup.h"
 
 #include <CLI/CLI.hpp>
 #include <atomic>
@@ -94,6 +95,7 @@ std::atomic<sumwarden::JobControl*> gInterruptedJob = nullptr;
 constexpr unsigned kSecondsToStop = 1;
 
 extern "C" void EndAsInterrupted(int) {
+    sumwarden::TemporaryFileCleanup::RemoveAll();
     ::signal(SIGINT, SIG_DFL);
     ::raise(SIGINT);
 }
