@@ -143,6 +143,7 @@ TEST(JobStop, AJobNotStoppedReportsAsWithoutAControlAndCountsItsProgress) {
         JobControl::Progress progress = control.Now();
         EXPECT_EQ(progress.filesDone, 2u);
         EXPECT_EQ(progress.totalFiles, 2u);
+        EXPECT_EQ(progress.totalBytes, 300003u);
         EXPECT_EQ(progress.bytesRead, 300003u);
         EXPECT_EQ(progress.Percent(), 100);
 
