@@ -90,6 +90,10 @@ public:
             }
         };
         ++filesQueued_;
+        if (report_.control != nullptr) {
+            // For the progress only: the file is sized as it is when the walk meets it.
+            bytesQueued_ += RegularFileSizeAt(folder.Get(), name);
+        }
         if (open) {
             pipeline_.Hash(std::move(open), std::move(listFile));
             return;
@@ -102,6 +106,7 @@ public:
     }
 
     std::size_t FilesQueued() const { return filesQueued_; }
+    std::uint64_t BytesQueued() const { return bytesQueued_; }
 
 private:
     static std::string FolderLine(const std::string& path) {
@@ -128,6 +133,7 @@ private:
     MakeResult& result_;
     DigestPipeline& pipeline_;
     std::size_t filesQueued_ = 0;
+    std::uint64_t bytesQueued_ = 0;
 };
 
 } // namespace
@@ -178,7 +184,7 @@ MakeResult MakeCheckFile(const std::string& folderText, const MakeOptions& optio
             pipeline);
         WalkFolder(folder, options.includeSubFolders, writer);
         if (report.control != nullptr) {
-            report.control->SetTotals(writer.FilesQueued(), JobControl::kUnknown);
+            report.control->SetTotals(writer.FilesQueued(), writer.BytesQueued());
         }
         pipeline.Finish();
     } catch (const JobStopped&) {

@@ -31,7 +31,7 @@ public:
     void BytesRead(std::uint64_t count) noexcept {
         bytesRead_.fetch_add(count, std::memory_order_relaxed);
     }
-    // Each file whose outcome has been reported, in the job's order.
+    // Each file whose outcome is handed to the job, in the job's order.
     void FileDone() noexcept { filesDone_.fetch_add(1, std::memory_order_relaxed); }
     // Set once known: the files (or entries) and the bytes the whole job will read.
     void SetTotals(std::uint64_t files, std::uint64_t bytes) noexcept {

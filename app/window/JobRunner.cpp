@@ -33,6 +33,7 @@ TJobRunner::~TJobRunner() {
     if (Running()) {
         FControl->RequestStop();
         FThread.join();
+        QGuiApplication::restoreOverrideCursor();
     }
 }
 

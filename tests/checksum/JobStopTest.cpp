@@ -31,13 +31,13 @@ struct FolderWithALargeFile {
     }
 };
 
-// Runs the job while another thread asks it to stop once it is well inside the large file;
-// returns how long the job took to end after that request.
+// Runs the job while another thread asks it to stop once the first file is handed over and
+// the job is well inside the large file; returns how long the job took to end after that.
 template <typename Job>
 Clock::duration StopInsideTheLargeFile(JobControl& control, Job job) {
     Clock::time_point requested;
     std::thread stopper([&] {
-        while (control.Now().bytesRead < (std::uint64_t{64} << 20)) {
+        while (control.Now().filesDone < 1 || control.Now().bytesRead < (std::uint64_t{64} << 20)) {
             std::this_thread::yield();
         }
         requested = Clock::now();
@@ -143,6 +143,7 @@ TEST(JobStop, AJobNotStoppedReportsAsWithoutAControlAndCountsItsProgress) {
         JobControl::Progress progress = control.Now();
         EXPECT_EQ(progress.filesDone, 2u);
         EXPECT_EQ(progress.totalFiles, 2u);
+        EXPECT_EQ(progress.totalBytes, 300003u);
         EXPECT_EQ(progress.bytesRead, 300003u);
         EXPECT_EQ(progress.Percent(), 100);
 

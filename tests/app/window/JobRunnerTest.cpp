@@ -4,6 +4,7 @@
 #include "tests/platform/TestFiles.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <filesystem>
 #include <string>
@@ -124,6 +125,8 @@ TEST_F(JobTest, StopInsideALargeFileKeepsTheOldCheckFileAndTheWindowAnswersMeanw
     EXPECT_TRUE(QTest::qWaitFor([&] { return Title() != early; }, 30000));
     EXPECT_EQ(Form->BtnMake->Caption(), QStringLiteral("Stop"));
     EXPECT_TRUE(Form->BtnMake->Enabled());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     for (TControl* input : QList<TControl*>{Form->EdtPath, Form->BtnSelect, Form->ChkSubFolder,
                                             Form->BtnVerify, Form->BtnSelectFile}) {
         EXPECT_FALSE(input->Enabled()) << input->Name().toStdString();
@@ -149,6 +152,7 @@ TEST_F(JobTest, StopInsideALargeFileKeepsTheOldCheckFileAndTheWindowAnswersMeanw
     EXPECT_EQ(Form->PageControl->ActivePage(), Form->SheetAbout);
     EXPECT_EQ(Form->BtnMake->Caption(), QStringLiteral("Make check file"));
     EXPECT_TRUE(Form->BtnVerify->Enabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Title(), QStringLiteral("Sumwarden"));
 
     // A verify stopped by its button tells how far it got; the file list marks the rest.
