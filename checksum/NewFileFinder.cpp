@@ -13,6 +13,8 @@
 namespace sumwarden {
 namespace {
 
+// Queues on the pipeline each file of the walk that the rules (enter, isNew) take for new,
+// and each folder the walk could not open, in walk order.
 class NewFileVisitor final : public FolderVisitor {
 public:
     NewFileVisitor(const NewFileFinder::NewFileHandler& onNewFile,
