@@ -10,6 +10,7 @@
 #include "platform/ReplacingFile.h"
 
 #include <climits>
+#include <fcntl.h>
 #include <memory>
 
 namespace sumwarden {
@@ -18,18 +19,21 @@ namespace {
 // Writes an entry and reports a line for each file of the walk, a line for each folder.
 class CheckFileWriter final : public FolderVisitor {
 public:
+    // outputName and output: the list's own name and, when it exists already, which file
+    // it is, so that a list written into the folder never lists itself.
     CheckFileWriter(ReplacingFile& checkFile, std::shared_ptr<const FolderHandle> baseFolder,
-                    std::size_t baseFolderLength, const JobObserver& report, MakeResult& result,
-                    DigestPipeline& pipeline)
+                    std::size_t baseFolderLength, CheckFileKind kind, std::string outputName,
+                    std::optional<FolderIdentity> output, const JobObserver& report,
+                    MakeResult& result, DigestPipeline& pipeline)
         : checkFile_(checkFile), baseFolder_(std::move(baseFolder)),
-          baseFolderLength_(baseFolderLength), report_(report), result_(result),
-          pipeline_(pipeline) {}
+          baseFolderLength_(baseFolderLength), kind_(kind), outputName_(std::move(outputName)),
+          output_(output), report_(report), result_(result), pipeline_(pipeline) {}
 
     bool ShouldEnter(const std::string& parentPath, const std::string& name) override {
         if (name.starts_with('.')) {
             return false;
         }
-        if (!NameFitsCheckFile(name)) {
+        if (!NameFitsList(kind_, name)) {
             ReportInOrder(FolderLine(parentPath + "/" + name) + " " +
                               std::string(kNameNotSupported),
                           LineKind::Failure, &MakeResult::namesNotSupported);
@@ -42,21 +46,24 @@ public:
         ReportInOrder(FolderLine(path), LineKind::Progress, nullptr);
     }
 
-    void FolderNotOpened(const std::string& path, int) override {
+    void FolderNotOpened(const std::string& path, int errorNumber) override {
         ReportInOrder(FolderLine(path) + " " + std::string(kCouldNotOpenFolder), LineKind::Failure,
                       &MakeResult::foldersNotOpened);
+        pipeline_.Then([this, path, errorNumber] { report_.Problem(path, errorNumber); });
     }
 
     void FileAt(const FolderHandle& folder, const std::string& folderPath,
                 const std::string& name) override {
         // Neither a check file nor the new one of a make still under way is ever listed.
-        if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName)) {
+        if (name == kCheckFileName || ReplacingFile::IsTemporaryName(name, kCheckFileName) ||
+            ReplacingFile::IsTemporaryName(name, outputName_) ||
+            (name == outputName_ && output_ && IdentityAt(folder.Get(), name) == output_)) {
             return;
         }
         const std::string fullPath = folderPath + "/" + name;
         std::string relativePath = fullPath.substr(baseFolderLength_);
         std::string line = "Processing file " + Quoted(name) + " ... ";
-        if (!NameFitsCheckFile(name) || !PathFitsCheckFile(relativePath)) {
+        if (!NameFitsList(kind_, name) || !PathFitsCheckFile(relativePath)) {
             ReportInOrder(line + std::string(kNameNotSupported), LineKind::Failure,
                           &MakeResult::namesNotSupported);
             return;
@@ -69,18 +76,24 @@ public:
                 return OpenForDigestAt(baseFolder->Get(), relativePath);
             };
         }
-        auto listFile = [this, line = std::move(line),
-                         relativePath = std::move(relativePath)](const FileOutcome& outcome) {
+        auto listFile = [this, line = std::move(line), relativePath = std::move(relativePath),
+                         fullPath](const FileOutcome& outcome) {
             if (outcome.status == FileStatus::Hashed) {
                 report_.Hashed(outcome.bytes);
-                checkFile_.Write(CheckFileEntryLine(DigestToHex(outcome.digest), relativePath));
+                checkFile_.Write(ListEntryLine(kind_, DigestToHex(outcome.digest), relativePath));
                 ++result_.filesListed;
                 report_.Report(line + "OK", LineKind::Progress);
             } else {
                 ++result_.filesNotOpened;
                 report_.Report(line + std::string(kCouldNotOpenFile), LineKind::Failure);
+                report_.Problem(fullPath, outcome.error);
             }
         };
+        ++filesQueued_;
+        if (report_.control != nullptr) {
+            // For the progress only: the file is sized as it is when the walk meets it.
+            bytesQueued_ += RegularFileSizeAt(folder.Get(), name);
+        }
         if (open) {
             pipeline_.Hash(std::move(open), std::move(listFile));
             return;
@@ -89,8 +102,11 @@ public:
         // hashed here, through the folder, and reported in its place.
         pipeline_.Then(
             [listFile = std::move(listFile),
-             outcome = HashOpened({true, folder.OpenFileForDigest(name)})] { listFile(outcome); });
+             outcome = HashOpened(OpenForDigestAt(folder.Get(), name))] { listFile(outcome); });
     }
+
+    std::size_t FilesQueued() const { return filesQueued_; }
+    std::uint64_t BytesQueued() const { return bytesQueued_; }
 
 private:
     static std::string FolderLine(const std::string& path) {
@@ -110,9 +126,14 @@ private:
     ReplacingFile& checkFile_;
     const std::shared_ptr<const FolderHandle> baseFolder_;
     const std::size_t baseFolderLength_;
+    const CheckFileKind kind_;
+    const std::string outputName_;
+    const std::optional<FolderIdentity> output_;
     const JobObserver& report_;
     MakeResult& result_;
     DigestPipeline& pipeline_;
+    std::size_t filesQueued_ = 0;
+    std::uint64_t bytesQueued_ = 0;
 };
 
 } // namespace
@@ -134,9 +155,18 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
 
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const JobObserver& report, std::size_t jobs) {
+    return MakeCheckFile(
+        folderText, MakeOptions{includeSubFolders, CheckFileKind::Sumwarden, {}, jobs}, report);
+}
+
+MakeResult MakeCheckFile(const std::string& folderText, const MakeOptions& options,
+                         const JobObserver& report) {
     const std::string folder = folderText.ends_with('/') ? folderText : folderText + "/";
     MakeResult result;
-    result.checkFilePath = CheckFilePathIn(folder);
+    result.checkFilePath =
+        options.outputPath.empty() ? CheckFilePathIn(folder) : options.outputPath;
+    const std::string outputFolder = CheckFileFolder(result.checkFilePath);
+    const std::string outputName = result.checkFilePath.substr(outputFolder.size());
 
     // A folder that cannot be listed would get a check file listing nothing in place of the
     // one it has: the make fails as a whole instead.
@@ -144,13 +174,26 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
     if (!baseFolder) {
         ThrowLastIoError();
     }
-    ReplacingFile checkFile(folder, std::string(kCheckFileName));
-    checkFile.Write(CheckFileHeader(LocalTimeText()));
-    DigestPipeline pipeline(jobs);
-    CheckFileWriter writer(checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)),
-                           folder.size(), report, result, pipeline);
-    WalkFolder(folder, includeSubFolders, writer);
-    pipeline.Finish();
+    ReplacingFile checkFile(outputFolder, outputName);
+    checkFile.Write(ListHeader(options.kind, LocalTimeText()));
+    try {
+        DigestPipeline pipeline(options.jobs, report.control);
+        CheckFileWriter writer(
+            checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)), folder.size(),
+            options.kind, outputName, IdentityAt(AT_FDCWD, result.checkFilePath), report, result,
+            pipeline);
+        WalkFolder(folder, options.includeSubFolders, writer);
+        if (report.control != nullptr) {
+            report.control->SetTotals(writer.FilesQueued(), writer.BytesQueued());
+        }
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        // The new check file is dropped with its temporary file; the old one stays.
+        result.stopped = true;
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped: the check file was not written.", LineKind::Closing);
+        return result;
+    }
     checkFile.Commit();
 
     report.Report("", LineKind::Closing);

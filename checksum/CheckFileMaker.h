@@ -1,8 +1,9 @@
 #pragma once
 
-// Writes CheckSum.md5 into a folder: one entry per readable file of the walk, and one
-// report line per folder and file.
+// Writes CheckSum.md5 into a folder, or a list of another kind or elsewhere: one entry per
+// readable file of the walk, and one report line per folder and file.
 
+#include "checksum/CheckFileKinds.h"
 #include "checksum/DigestPipeline.h"
 #include "checksum/Report.h"
 
@@ -22,19 +23,34 @@ struct MakeResult {
     std::size_t filesNotOpened = 0;
     std::size_t foldersNotOpened = 0;
     std::size_t namesNotSupported = 0;
+    // The job was stopped through its control: no check file was written.
+    bool stopped = false;
 
     // True when every file and folder of the walk went into the check file.
     bool Complete() const { return filesNotOpened + foldersNotOpened + namesNotSupported == 0; }
+};
+
+struct MakeOptions {
+    bool includeSubFolders = true;
+    CheckFileKind kind = CheckFileKind::Sumwarden;
+    // Where the list goes; empty: CheckSum.md5 in the folder. Elsewhere, nothing is written
+    // into the folder at all.
+    std::string outputPath;
+    std::size_t jobs = DefaultJobCount();
 };
 
 // Makes the check file for the folder named exactly as typed (RefuseMakeFolder passed).
 // A failure of the check file itself, or a folder that cannot be listed, throws IoError and
 // leaves any previous check file as it was; per-file and sub folder outcomes are report
 // lines. Files are hashed by `jobs` threads; the lines and the check file are the same for
-// any number.
+// any number. With a control in the observer, the files and their bytes are counted there
+// once the walk is done. A stop requested there leaves any previous check file as it was
+// too, and ends the lines with a line saying so.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report, std::size_t jobs = DefaultJobCount());
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const JobObserver& report, std::size_t jobs = DefaultJobCount());
+MakeResult MakeCheckFile(const std::string& folderText, const MakeOptions& options,
+                         const JobObserver& report);
 
 } // namespace sumwarden

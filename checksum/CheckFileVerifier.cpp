@@ -1,14 +1,18 @@
 #include "checksum/CheckFileVerifier.h"
 
 #include "checksum/CheckFileFormat.h"
+#include "checksum/CheckFileKinds.h"
 #include "checksum/CheckFileReader.h"
 #include "checksum/DigestPipeline.h"
 #include "checksum/FileDigest.h"
+#include "checksum/NewFileFinder.h"
 #include "platform/Files.h"
 #include "platform/FolderHandle.h"
 #include "platform/IoError.h"
 
+#include <deque>
 #include <memory>
+#include <unordered_map>
 
 namespace sumwarden {
 namespace {
@@ -24,6 +28,84 @@ void ReportList(const JobObserver& report, std::string_view heading, const PathL
     report.Report("", LineKind::Closing);
     report.Report(std::string(heading), LineKind::Closing);
     paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
+}
+
+// What a search for new files keeps until the lost entries and the new files are paired.
+struct NewFileSearch {
+    struct Lost {
+        std::string digest; // lower case
+        std::string path;
+        bool moved = false;
+    };
+    struct Found {
+        std::string path;
+        std::optional<std::string> digest; // nothing when it could not be read
+    };
+    std::vector<Lost> lost;
+    std::vector<Found> found;
+
+    static std::string Lower(std::string_view digest) {
+        std::string lower(digest);
+        for (char& byte : lower) {
+            byte = byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
+        }
+        return lower;
+    }
+
+    // Each new file, in walk order, takes the first lost entry not yet taken whose digest it
+    // has: that entry was moved there. The rest stay new and lost.
+    void Pair(VerifyResult& result) {
+        std::unordered_map<std::string, std::deque<std::size_t>> lostByDigest;
+        for (std::size_t index = 0; index < lost.size(); ++index) {
+            lostByDigest[lost[index].digest].push_back(index);
+        }
+        for (const Found& file : found) {
+            const auto match = file.digest ? lostByDigest.find(*file.digest) : lostByDigest.end();
+            if (match == lostByDigest.end() || match->second.empty()) {
+                ++result.counts.added;
+                result.newFiles.Add(file.path);
+                continue;
+            }
+            Lost& entry = lost[match->second.front()];
+            match->second.pop_front();
+            entry.moved = true;
+            ++result.counts.moved;
+            result.movedFiles.Add(Quoted(entry.path) + " -> " + Quoted(file.path));
+        }
+        result.counts.missing -= result.counts.moved;
+        for (const Lost& entry : lost) {
+            if (!entry.moved) {
+                result.missingFiles.Add(entry.path);
+            }
+        }
+    }
+};
+
+// Tells the control how many entries the check file lists and how many bytes their files
+// hold, before the verifying starts. Sizes are no longer looked up once a stop is requested;
+// a check file that cannot be read is left for the verifying to report, in its place.
+std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
+                           JobControl& control) {
+    std::uint64_t entries = 0;
+    std::uint64_t bytes = 0;
+    try {
+        CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+        EntryRecognizer recognizer;
+        std::string line;
+        while (reader.NextLine(line)) {
+            if (const std::optional<CheckFileEntry> entry = recognizer.Entry(line)) {
+                ++entries;
+                if (!control.StopRequested()) {
+                    bytes += RegularFileSizeAt(
+                        base.Get(), EntryLookupPath(*recognizer.Kind(), entry->relativePath));
+                }
+            }
+        }
+    } catch (const IoError&) {
+        return JobControl::kUnknown;
+    }
+    control.SetTotals(entries, bytes);
+    return entries;
 }
 
 } // namespace
@@ -42,19 +124,36 @@ std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText
     return std::nullopt;
 }
 
+std::optional<std::string_view> RefuseCheckFileContent(const std::string& checkFilePath) {
+    CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+    EntryRecognizer recognizer;
+    std::string line;
+    while (reader.NextLine(line)) {
+        // The check file of an empty folder holds only its comment lines.
+        if (line.starts_with(';') || recognizer.Entry(line)) {
+            return std::nullopt;
+        }
+    }
+    return kNoCheckFileEntries;
+}
+
 std::string VerifySummaryLine(const VerifyCounts& counts) {
     const std::size_t total =
-        counts.unchanged + counts.changed + counts.missing + counts.unopenable;
+        counts.unchanged + counts.changed + counts.missing + counts.unopenable + counts.moved;
     std::string line = Counted(total, total <= 1, " file was verified. ", " files were verified. ");
     if (counts.missing > 0) {
         line += Counted(counts.missing, counts.missing == 1, " file did not exist. ",
                         " files did not exist. ");
     }
     if (counts.unopenable > 0) {
-        line += Counted(counts.unopenable, counts.unopenable == 1, " file could be opened. ",
-                        " files could be opened. ");
+        line += Counted(counts.unopenable, counts.unopenable == 1, " file could not be opened. ",
+                        " files could not be opened. ");
     }
     line += Counted(counts.changed, counts.changed <= 1, " file changed. ", " files changed. ");
+    if (counts.newFilesSought) {
+        line += Counted(counts.added, counts.added <= 1, " file new. ", " files new. ");
+        line += Counted(counts.moved, counts.moved <= 1, " file moved. ", " files moved. ");
+    }
     return line;
 }
 
@@ -65,8 +164,17 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& r
 
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,
                              std::size_t jobs) {
-    const std::string folder = CheckFileFolder(checkFilePath);
+    return VerifyCheckFile(checkFilePath, VerifyOptions{{}, false, jobs}, report);
+}
+
+VerifyResult VerifyCheckFile(const std::string& checkFilePath, const VerifyOptions& options,
+                             const JobObserver& report) {
+    std::string folder = CheckFileFolder(checkFilePath);
+    if (!options.baseFolder.empty()) {
+        folder = options.baseFolder.ends_with('/') ? options.baseFolder : options.baseFolder + "/";
+    }
     VerifyResult result;
+    result.counts.newFilesSought = options.reportNewFiles;
     CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
     // Entries are looked up beneath the folder one name at a time, so their length is not
     // limited by the system's path length, whatever form the check file's path takes.
@@ -76,44 +184,96 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver
     }
     // Shared with the workers, which look the entries up.
     const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
-    DigestPipeline pipeline(jobs);
-    std::string line;
-    while (reader.NextLine(line)) {
-        std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
-        if (!entry) {
-            result.commentLines += line.starts_with(';') ? 1 : 0;
-            continue;
-        }
-        pipeline.Hash([base, beneath = std::string(EntryPathBeneathFolder(
-                                 entry->relativePath))] { return base->LookUp(beneath); },
-                      [&result, &report, path = ResolveEntryPath(folder, entry->relativePath),
-                       expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
-                          const std::string quoted = Quoted(path);
-                          if (outcome.status == FileStatus::Missing) {
-                              report.Report("File does not exist ... " + quoted, LineKind::Failure);
-                              ++result.counts.missing;
-                              result.missingFiles.Add(path);
-                          } else if (outcome.status == FileStatus::NotOpened) {
-                              report.Report("Could not open file ... " + quoted, LineKind::Failure);
-                              ++result.counts.unopenable;
-                              result.unopenableFiles.Add(path);
-                          } else {
-                              report.Hashed(outcome.bytes);
-                              if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
-                                  ++result.counts.changed;
-                                  result.changedFiles.Add(path);
-                                  report.Report("File changed ... " + quoted, LineKind::Failure);
-                              } else {
-                                  ++result.counts.unchanged;
-                                  report.Report("OK ... " + quoted, LineKind::Progress);
-                              }
-                          }
-                      });
+    const std::uint64_t entriesListed =
+        report.control != nullptr ? CountEntries(checkFilePath, *base, *report.control) : 0;
+    std::optional<NewFileFinder> finder;
+    NewFileSearch search;
+    if (options.reportNewFiles) {
+        finder.emplace(folder, checkFilePath);
     }
-    pipeline.Finish();
-
-    report.Report("", LineKind::Closing);
-    report.Report("Operation completes.", LineKind::Closing);
+    try {
+        DigestPipeline pipeline(options.jobs, report.control);
+        EntryRecognizer recognizer;
+        std::string line;
+        while (reader.NextLine(line)) {
+            std::optional<CheckFileEntry> entry = recognizer.Entry(line);
+            if (!entry) {
+                continue;
+            }
+            const CheckFileKind kind = *recognizer.Kind();
+            if (finder) {
+                finder->Listed(kind, entry->relativePath);
+            }
+            pipeline.Hash(
+                [base, kind, lookup = EntryLookupPath(kind, entry->relativePath)] {
+                    return kind == CheckFileKind::Sumwarden ? base->LookUp(lookup)
+                                                            : base->LookUpAsWritten(lookup);
+                },
+                [&result, &report, &search, seeking = options.reportNewFiles,
+                 path = EntryReportPath(kind, folder, entry->relativePath),
+                 expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
+                    const std::string quoted = Quoted(path);
+                    if (outcome.status == FileStatus::Missing) {
+                        report.Report("File does not exist ... " + quoted, LineKind::Failure);
+                        ++result.counts.missing;
+                        if (seeking) {
+                            search.lost.push_back({NewFileSearch::Lower(expected), path});
+                        } else {
+                            result.missingFiles.Add(path);
+                        }
+                    } else if (outcome.status == FileStatus::NotOpened) {
+                        report.Report("Could not open file ... " + quoted, LineKind::Failure);
+                        report.Problem(path, outcome.error);
+                        ++result.counts.unopenable;
+                        result.unopenableFiles.Add(path);
+                    } else {
+                        report.Hashed(outcome.bytes);
+                        if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
+                            ++result.counts.changed;
+                            result.changedFiles.Add(path);
+                            report.Report("File changed ... " + quoted, LineKind::Failure);
+                        } else {
+                            ++result.counts.unchanged;
+                            report.Report("OK ... " + quoted, LineKind::Progress);
+                        }
+                    }
+                });
+        }
+        if (finder) {
+            finder->Find(
+                pipeline,
+                [&search, &report](const std::string& path, const FileOutcome& outcome) {
+                    if (outcome.status == FileStatus::Hashed) {
+                        report.Hashed(outcome.bytes);
+                        search.found.push_back({path, DigestToHex(outcome.digest)});
+                    } else {
+                        report.Problem(path, outcome.error);
+                        search.found.push_back({path, std::nullopt});
+                    }
+                },
+                [&result, &report](const std::string& path, int errorNumber) {
+                    report.Report("Processing folder " + Quoted(path) + " ... " +
+                                      std::string(kCouldNotOpenFolder),
+                                  LineKind::Failure);
+                    report.Problem(path, errorNumber);
+                    ++result.foldersNotOpened;
+                });
+        }
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        result.stopped = true;
+        // The search for new files did not end: what it found so far tells nothing.
+        search.found.clear();
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped after " + std::to_string(result.Entries()) + " of " +
+                          std::to_string(entriesListed) + " entries.",
+                      LineKind::Closing);
+    }
+    search.Pair(result);
+    if (!result.stopped) {
+        report.Report("", LineKind::Closing);
+        report.Report("Operation completes.", LineKind::Closing);
+    }
     report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);
@@ -121,6 +281,11 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver
     ReportList(report,
                "The following files could not be opened during the MD5 checksum calculation:",
                result.unopenableFiles);
+    ReportList(report,
+               "The following files are new since the check file is made:", result.newFiles);
+    ReportList(report,
+               "The following files have been moved or renamed since the check file is made:",
+               result.movedFiles);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "checksum/Report.h"
 
+#include "platform/IoError.h"
+
 #include <algorithm>
 
 namespace sumwarden {
@@ -9,6 +11,12 @@ std::string Quoted(std::string_view text) {
     quoted += text;
     quoted += '"';
     return quoted;
+}
+
+void JobObserver::Problem(const std::string& path, int errorNumber) const {
+    if (problem) {
+        problem(path, IoErrorText(errorNumber));
+    }
 }
 
 JobObserver LinesOnly(const LineSink& sink) {

@@ -52,7 +52,7 @@ FileDescriptor OpenForReading(const std::string& path) {
         ThrowLastIoError();
     }
     if (!S_ISREG(status.st_mode)) {
-        throw IoError(EINVAL, "Not a regular file");
+        throw IoError(kNotARegularFile);
     }
     return file;
 }

@@ -1,5 +1,7 @@
 #include "platform/FolderHandle.h"
 
+#include "platform/IoError.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -55,7 +57,8 @@ struct OpenedEntry {
     struct stat status;
 };
 
-// Opens with the hashing flags and asks what was opened; nothing when either fails.
+// Opens with the hashing flags and asks what was opened; nothing (errno set) when either
+// fails.
 std::optional<OpenedEntry> OpenWithStatus(int folder, const char* path) {
     OpenedEntry opened{FileDescriptor(::openat(folder, path, kFileFlags)), {}};
     if (!opened.descriptor.IsOpen() || ::fstat(opened.descriptor.Get(), &opened.status) != 0) {
@@ -68,19 +71,59 @@ EntryLookup HashableFile(OpenedEntry opened) {
     return {true, std::move(opened.descriptor), static_cast<std::uint64_t>(opened.status.st_size)};
 }
 
+// Whether a failed lookup (errno value) means that nothing by the name exists. Any other
+// failure, such as a folder on the way that the user may not search or a loop of links,
+// leaves a name that may exist but cannot be opened.
+bool MeansMissing(int error) {
+    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG;
+}
+
+EntryLookup MissingOrUnreachable(int error) {
+    if (MeansMissing(error)) {
+        return {};
+    }
+    return {true, std::nullopt, 0, error};
+}
+
+std::vector<std::string> SplitComponents(std::string_view path) {
+    std::vector<std::string> components;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        if (slash > start) {
+            components.emplace_back(path.substr(start, slash - start));
+        }
+        start = slash + 1;
+    }
+    return components;
+}
+
 } // namespace
 
 EntryLookup OpenForDigestAt(int folder, const std::string& name) {
-    std::optional<OpenedEntry> opened =
-        Nameable(name) ? OpenWithStatus(folder, name.c_str()) : std::nullopt;
-    if (!opened || !S_ISREG(opened->status.st_mode)) {
-        return {true, std::nullopt};
+    if (!Nameable(name)) {
+        return {true, std::nullopt, 0, ENOENT};
+    }
+    std::optional<OpenedEntry> opened = OpenWithStatus(folder, name.c_str());
+    if (!opened) {
+        return {true, std::nullopt, 0, errno};
+    }
+    if (!S_ISREG(opened->status.st_mode)) {
+        return {true, std::nullopt, 0, kNotARegularFile};
     }
     return HashableFile(std::move(*opened));
 }
 
 std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name) {
     return OpenForDigestAt(folder, name).file;
+}
+
+std::optional<FolderIdentity> IdentityAt(int folder, const std::string& name) {
+    struct stat status {};
+    if (!Nameable(name) || ::fstatat(folder, name.c_str(), &status, 0) != 0) {
+        return std::nullopt;
+    }
+    return FolderIdentity{status.st_dev, status.st_ino};
 }
 
 bool NamesNonFolderAt(int folder, const std::string& name) {
@@ -93,6 +136,15 @@ bool NamesNonFolderAt(int folder, const std::string& name) {
     }
     struct stat target {};
     return ::fstatat(folder, name.c_str(), &target, 0) != 0 || !S_ISDIR(target.st_mode);
+}
+
+std::uint64_t RegularFileSizeAt(int folder, const std::string& name) {
+    struct stat status {};
+    if (!Nameable(name) || ::fstatat(folder, name.c_str(), &status, 0) != 0 ||
+        !S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 std::optional<FolderHandle> FolderHandle::OpenAt(int folder, const char* path, int flags) {
@@ -165,19 +217,33 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
     if (!Nameable(relativePath)) {
         return {};
     }
-    std::vector<std::string> components;
-    std::size_t start = 0;
-    while (start <= relativePath.size()) {
-        const std::size_t slash = std::min(relativePath.find('/', start), relativePath.size());
-        if (slash > start) {
-            components.emplace_back(relativePath.substr(start, slash - start));
-        }
-        start = slash + 1;
+    const std::vector<std::string> components = SplitComponents(relativePath);
+    // ".." would leave the folder.
+    if (std::find(components.begin(), components.end(), "..") != components.end()) {
+        return {};
     }
-    // An empty path or one that ends in "/" names a folder, never a file; ".." would leave
-    // the folder.
-    if (components.empty() || relativePath.ends_with('/') ||
-        std::find(components.begin(), components.end(), "..") != components.end()) {
+    return LookUpComponents(Get(), components, relativePath.ends_with('/'));
+}
+
+EntryLookup FolderHandle::LookUpAsWritten(std::string_view path) const {
+    if (!Nameable(path)) {
+        return {};
+    }
+    const std::vector<std::string> components = SplitComponents(path);
+    if (!path.starts_with('/')) {
+        return LookUpComponents(Get(), components, path.ends_with('/'));
+    }
+    const std::optional<FolderHandle> root = OpenAt(AT_FDCWD, "/", kLookupFlags);
+    if (!root) {
+        return MissingOrUnreachable(errno);
+    }
+    return LookUpComponents(root->Get(), components, path.ends_with('/'));
+}
+
+EntryLookup FolderHandle::LookUpComponents(int start, const std::vector<std::string>& components,
+                                           bool endsInSlash) {
+    // An empty path or one that ends in "/" names a folder, never a file.
+    if (components.empty() || endsInSlash) {
         return {};
     }
     // One open through the whole path settles nearly every entry. What it cannot settle (a
@@ -189,27 +255,31 @@ EntryLookup FolderHandle::LookUp(std::string_view relativePath) const {
         joined += components[index];
     }
     if (joined.size() < PATH_MAX) {
-        if (std::optional<OpenedEntry> opened = OpenWithStatus(Get(), joined.c_str())) {
+        if (std::optional<OpenedEntry> opened = OpenWithStatus(start, joined.c_str())) {
             if (S_ISDIR(opened->status.st_mode)) {
                 return {};
             }
             if (!S_ISREG(opened->status.st_mode)) {
-                return {true, std::nullopt};
+                return {true, std::nullopt, 0, kNotARegularFile};
             }
             return HashableFile(std::move(*opened));
         }
     }
     std::optional<FolderHandle> current;
-    int folder = Get();
+    int folder = start;
     for (std::size_t index = 0; index + 1 < components.size(); ++index) {
         current = OpenAt(folder, components[index].c_str(), kLookupFlags);
         if (!current) {
-            return {};
+            return MissingOrUnreachable(errno);
         }
         folder = current->Get();
     }
     const std::string& name = components.back();
-    if (!NamesNonFolderAt(folder, name)) {
+    struct stat status {};
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        return MissingOrUnreachable(errno);
+    }
+    if (S_ISDIR(status.st_mode) || !NamesNonFolderAt(folder, name)) {
         return {};
     }
     return OpenForDigestAt(folder, name);

@@ -22,7 +22,8 @@ struct FolderEntry {
     EntryKind kind;
 };
 
-// Which folder a descriptor holds, to tell whether a folder reached again is the same one.
+// Which folder a descriptor holds, to tell whether a folder reached again is the same one;
+// also which file a name denotes.
 struct FolderIdentity {
     dev_t device = 0;
     ino_t inode = 0;
@@ -31,11 +32,13 @@ struct FolderIdentity {
 
 // What a path beneath a folder names, looked up component by component: nothing (absent, a
 // folder, or a path through something that is not a folder), or a file that is opened for
-// hashing when it can be (see OpenFileForDigest).
+// hashing when it can be (see OpenFileForDigest). A name that may exist but cannot be
+// reached (a folder on its way that the user may not search) counts as existing.
 struct EntryLookup {
     bool exists = false;
     std::optional<FileDescriptor> file;
     std::uint64_t size = 0; // of the file as it was opened
+    int error = 0;          // why it exists but did not open: errno, or kNotARegularFile
 };
 
 // Opens a regular file read-only without blocking, by a name relative to a folder
@@ -45,8 +48,14 @@ EntryLookup OpenForDigestAt(int folder, const std::string& name);
 
 std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& name);
 
+// Which file or folder a name denotes, links followed; nothing when it cannot be asked.
+std::optional<FolderIdentity> IdentityAt(int folder, const std::string& name);
+
 // True when the name exists and, links followed, is not a folder; a dangling link counts.
 bool NamesNonFolderAt(int folder, const std::string& name);
+
+// The size of the regular file the name reaches, links followed; 0 for anything else.
+std::uint64_t RegularFileSizeAt(int folder, const std::string& name);
 
 class FolderHandle {
 public:
@@ -73,6 +82,9 @@ public:
     // components are skipped, so a leading "/" does not leave the folder, and a path with a
     // ".." component names nothing.
     EntryLookup LookUp(std::string_view relativePath) const;
+    // Looks a path up as it is written: an absolute one from the root, a relative one from
+    // this folder, ".." components included.
+    EntryLookup LookUpAsWritten(std::string_view path) const;
 
     std::optional<FolderIdentity> Identity() const;
     int Get() const { return descriptor_.Get(); }
@@ -82,6 +94,8 @@ public:
 private:
     explicit FolderHandle(FileDescriptor descriptor) : descriptor_(std::move(descriptor)) {}
     static std::optional<FolderHandle> OpenAt(int folder, const char* path, int flags);
+    static EntryLookup LookUpComponents(int folder, const std::vector<std::string>& components,
+                                        bool endsInSlash);
 
     FileDescriptor descriptor_;
 };

@@ -1,11 +1,14 @@
 #include "platform/IoError.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace sumwarden {
 
 std::string IoErrorText(int errorNumber) {
     switch (errorNumber) {
+    case kNotARegularFile:
+        return "Not a regular file";
     case EACCES:
     case EPERM:
         return "File access denied";
@@ -13,8 +16,11 @@ std::string IoErrorText(int errorNumber) {
         return "Disk full";
     case ENOENT:
         return "File not found";
-    default:
-        return "I/O error " + std::to_string(errorNumber);
+    default: {
+        // The thread-safe form: several workers may describe their failures at once.
+        char buffer[256];
+        return ::strerror_r(errorNumber, buffer, sizeof buffer);
+    }
     }
 }
 

@@ -7,8 +7,13 @@
 
 namespace sumwarden {
 
-// The text shown for an errno value: "File access denied", "Disk full", "File not found",
-// or "I/O error N".
+// Stands in for an errno value where a name opened as a file turned out to be something
+// that cannot be hashed (a FIFO, a socket, a device): no errno tells that.
+inline constexpr int kNotARegularFile = -1;
+
+// The text shown for an errno value: "File access denied", "Disk full" and "File not found"
+// for the failures users meet most, the system's own description for any other
+// ("Read-only file system"), never a bare number.
 std::string IoErrorText(int errorNumber);
 
 class IoError : public std::runtime_error {

@@ -20,9 +20,11 @@ private:
     int errorNumber_;
 };
 
-// Control characters as \xHH, so a name cannot drive the terminal it is shown on: the C0
-// controls but TAB, DEL, and the C1 controls as UTF-8 encodes them. Other bytes, invalid
-// UTF-8 included, stay as they are.
+// Control characters as \xHH, byte by byte, so a name can neither drive the terminal it is
+// shown on nor make itself read as another: the C0 controls but TAB, DEL, the C1 controls
+// (U+0080 to U+009F, and the bytes 0x80 to 0x9F outside valid UTF-8) and the bidirectional
+// controls (U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069). Other bytes, other
+// invalid UTF-8 included, stay as they are.
 std::string EscapeControlCharacters(std::string_view text);
 
 // Whether lines to standard output and standard error are escaped: on when the stream is

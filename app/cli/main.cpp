@@ -3,6 +3,7 @@
 #include "app/cli/CliOutput.h"
 #include "app/cli/CliProgress.h"
 #include "checksum/CheckFileFormat.h"
+#include "checksum/CheckFileKinds.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/DigestPipeline.h"
@@ -10,8 +11,12 @@
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
 #include "platform/IoError.h"
+#include "platform/TemporaryFileCleanup.h"
 
 #include <CLI/CLI.hpp>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
@@ -26,6 +31,8 @@ constexpr int kExitDone = 0;
 constexpr int kExitSomeFilesFailed = 1;
 constexpr int kExitRefused = 2;
 constexpr int kExitJobFileFailed = 3;
+// A job stopped by SIGINT: the program ends by that signal, which a shell reports as 130.
+constexpr int kExitStopped = 130;
 
 constexpr std::string_view kVersion = "Sumwarden Version 2.1";
 
@@ -34,34 +41,55 @@ constexpr std::string_view kUsage =
     "  sumwarden-cli hash [-j N] FILE...\n"
     "      Print each file's MD5 digest: the path, a TAB, the digest or \"Could not open file\".\n"
     "      A FILE of - reads standard input.\n"
-    "  sumwarden-cli make [-j N] [--no-subfolders] FOLDER\n"
-    "      Write FOLDER/CheckSum.md5 with the digest of every file under FOLDER.\n"
-    "  sumwarden-cli verify [-j N] CHECKFILE|FOLDER\n"
+    "  sumwarden-cli make [-j N] [--no-subfolders] [--format KIND] [--output FILE] FOLDER\n"
+    "      Write FOLDER/CheckSum.md5 (or FILE) with the digest of every file under FOLDER.\n"
+    "  sumwarden-cli verify [-j N] [--new] [--base FOLDER] CHECKFILE|FOLDER\n"
     "      Check every file listed in CHECKFILE (or FOLDER/CheckSum.md5) and report what\n"
-    "      changed.\n"
+    "      changed. CHECKFILE may also be a list written by md5sum, plain or with --tag.\n"
     "  sumwarden-cli --help | --version\n"
     "\n"
     "Options:\n"
     "  --no-subfolders  make: list only the files of FOLDER itself\n"
+    "  --format KIND    make: the kind of list: sumwarden (the default), md5sum (lines that\n"
+    "                   md5sum -c reads) or bsd (MD5 (name) = digest, as md5sum --tag writes)\n"
+    "  --output FILE    make: write the list to FILE instead of FOLDER/CheckSum.md5, with the\n"
+    "                   names relative to FOLDER; nothing is written into FOLDER, so it may\n"
+    "                   be read-only\n"
+    "  --new            verify: also report the files under the list's folder that the list\n"
+    "                   does not name, and which of them are lost files moved or renamed\n"
+    "  --base FOLDER    verify: find the listed files under FOLDER instead of the list's\n"
+    "                   own folder\n"
     "  -j, --jobs N     hash N files at once (1 to 1024; default: the processors this\n"
     "                   process may use); the output is the same for any N\n"
     "  -q, --quiet      print only what failed (could not be opened, changed, missing)\n"
     "                   and the closing lines\n"
-    "  --progress       make, verify: show files and bytes done and the rate on standard\n"
+    "  --progress       make, verify: show files and bytes done, their totals, the share\n"
+    "                   done and the time left once known, and the rate on standard\n"
     "                   error (the default when standard error is a terminal)\n"
     "  --no-progress    no progress line\n"
     "  --               end of options: every argument after it is a FILE or FOLDER\n"
     "\n"
-    "Control characters in names are shown as \\xHH when the output is a terminal.\n"
+    "Examples:\n"
+    "  sumwarden-cli make --format md5sum photos   (then md5sum -c CheckSum.md5 in photos)\n"
+    "  sumwarden-cli make --output ~/cdrom.md5 /media/cdrom\n"
+    "  sumwarden-cli verify --base /media/cdrom ~/cdrom.md5\n"
+    "  sumwarden-cli verify --new photos\n"
+    "\n"
+    "Control characters in names (bidirectional ones too) are shown as \\xHH when the output\n"
+    "is a terminal. A file or folder that cannot be opened or read also gets a line on\n"
+    "standard error naming it and the reason.\n"
     "\n"
     "Exit status:\n"
     "  0  done: every file was hashed, listed or found unchanged\n"
     "  1  some file or folder could not be opened, has a name a check file cannot hold,\n"
-    "     changed or is missing\n"
+    "     changed or is missing, or (verify --new) is new or moved\n"
     "  2  the folder or check file was refused (also a file that holds no check-file\n"
     "     entries), or the command line is wrong\n"
     "  3  the check file could not be read or written, or standard output could not be\n"
-    "     written\n";
+    "     written\n"
+    "\n"
+    "SIGINT (Ctrl+C) stops the job and prints what it did so far; a stopped make leaves\n"
+    "the folder's check file as it was. The program then ends by that signal.\n";
 
 // The path as an error message names it; an empty or blank one is shown quoted.
 std::string Named(const std::string& path) {
@@ -79,78 +107,130 @@ int UsageError(std::string_view problem) {
     return kExitRefused;
 }
 
-// How a job's lines and progress reach the user.
+// The job SIGINT stops. The first SIGINT asks it to stop; the handler is then reset, so a
+// second one ends the program at once, as does the first when the program is still there
+// a second later (blocked on a full pipe, say).
+std::atomic<sumwarden::JobControl*> gInterruptedJob = nullptr;
+constexpr unsigned kSecondsToStop = 1;
+
+extern "C" void EndAsInterrupted(int) {
+    sumwarden::TemporaryFileCleanup::RemoveAll();
+    ::signal(SIGINT, SIG_DFL);
+    ::raise(SIGINT);
+}
+
+extern "C" void StopOnInterrupt(int) {
+    if (sumwarden::JobControl* job = gInterruptedJob.load()) {
+        job->RequestStop();
+    }
+    ::signal(SIGALRM, EndAsInterrupted);
+    ::alarm(kSecondsToStop);
+}
+
+// How a job's lines and progress reach the user, and how SIGINT stops the job.
 class JobOutput {
 public:
-    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress) {}
+    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress, control_) {
+        gInterruptedJob = &control_;
+        struct sigaction action {};
+        action.sa_handler = StopOnInterrupt;
+        action.sa_flags = SA_RESETHAND | SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, nullptr);
+    }
+    ~JobOutput() {
+        ::signal(SIGINT, SIG_DFL);
+        gInterruptedJob = nullptr;
+    }
+    JobOutput(const JobOutput&) = delete;
+    JobOutput& operator=(const JobOutput&) = delete;
 
     sumwarden::JobObserver Observer() {
         return {[this](const std::string& line, sumwarden::LineKind kind) { Line(line, kind); },
-                [this](std::uint64_t bytes) { progress_.FileDone(bytes); }};
+                [this](std::uint64_t) { progress_.Update(); }, &control_,
+                [this](const std::string& path, const std::string& reason) {
+                    Error(path + ": " + reason);
+                }};
     }
     void Line(const std::string& line, sumwarden::LineKind kind) {
         if (quiet_ && kind == sumwarden::LineKind::Progress) {
             return;
         }
-        progress_.Erase();
-        PrintLine(line);
+        progress_.WithoutLine([&line] { PrintLine(line); });
     }
     void Error(std::string_view text) {
-        progress_.Erase();
-        PrintError(text);
+        progress_.WithoutLine([text] { PrintError(text); });
     }
+    sumwarden::JobControl* Control() { return &control_; }
 
 private:
     bool quiet_;
+    sumwarden::JobControl control_;
     ProgressLine progress_;
 };
 
-sumwarden::FileDigestRow StandardInputRow() {
+sumwarden::FileOutcome StandardInputOutcome() {
     if (const std::optional<sumwarden::TDigest> digest =
             sumwarden::TryDescriptorDigest(STDIN_FILENO)) {
-        return {"-", sumwarden::DigestToHex(*digest), true};
+        return {sumwarden::FileStatus::Hashed, *digest};
     }
-    return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
+    return {sumwarden::FileStatus::NotOpened, {}, 0, errno};
 }
 
-int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs) {
+int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs,
+         sumwarden::JobControl* control) {
     bool allOpened = true;
-    const auto print = [&allOpened, quiet](const sumwarden::FileDigestRow& row) {
+    const auto print = [&allOpened, quiet](const std::string& path,
+                                           const sumwarden::FileOutcome& outcome) {
+        const sumwarden::FileDigestRow row = sumwarden::FileDigestRowOf(path, outcome);
         allOpened = allOpened && row.opened;
         if (!quiet || !row.opened) {
             PrintLine(row.path + "\t" + row.text);
         }
-    };
-    sumwarden::DigestPipeline pipeline(jobs);
-    for (const std::string& path : paths) {
-        if (path == "-") {
-            pipeline.Then([&print] { print(StandardInputRow()); });
-        } else {
-            pipeline.Hash(sumwarden::OpenByPath(path),
-                          [&print, path](const sumwarden::FileOutcome& outcome) {
-                              print(sumwarden::FileDigestRowOf(path, outcome));
-                          });
+        if (!row.opened) {
+            PrintError(path + ": " + sumwarden::IoErrorText(outcome.error));
         }
+    };
+    try {
+        sumwarden::DigestPipeline pipeline(jobs, control);
+        for (const std::string& path : paths) {
+            if (path == "-") {
+                pipeline.Then([&print] { print("-", StandardInputOutcome()); });
+            } else {
+                pipeline.Hash(sumwarden::OpenByPath(path),
+                              [&print, path](const sumwarden::FileOutcome& outcome) {
+                                  print(path, outcome);
+                              });
+            }
+        }
+        pipeline.Finish();
+    } catch (const sumwarden::JobStopped&) {
+        return kExitStopped;
     }
-    pipeline.Finish();
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
-int Make(const std::string& folder, bool includeSubFolders, JobOutput& output, std::size_t jobs) {
+int Make(const std::string& folder, const sumwarden::MakeOptions& options, JobOutput& output) {
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         return Refuse(folder, *refusal);
     }
+    const std::string checkFile =
+        options.outputPath.empty() ? sumwarden::CheckFilePathIn(folder) : options.outputPath;
     try {
         const sumwarden::MakeResult result =
-            sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer(), jobs);
+            sumwarden::MakeCheckFile(folder, options, output.Observer());
+        if (result.stopped) {
+            return kExitStopped;
+        }
         return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
-        output.Error(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
+        output.Error(checkFile + ": " + error.what());
         return kExitJobFileFailed;
     }
 }
 
-int Verify(const std::string& argument, JobOutput& output, std::size_t jobs) {
+int Verify(const std::string& argument, const sumwarden::VerifyOptions& options,
+           JobOutput& output) {
     // A folder stands for the check file a make writes into it.
     const std::string checkFile =
         sumwarden::FolderExists(argument) ? sumwarden::CheckFilePathIn(argument) : argument;
@@ -158,11 +238,13 @@ int Verify(const std::string& argument, JobOutput& output, std::size_t jobs) {
         return Refuse(checkFile, *refusal);
     }
     try {
+        if (const auto refusal = sumwarden::RefuseCheckFileContent(checkFile)) {
+            return Refuse(checkFile, *refusal);
+        }
         const sumwarden::VerifyResult result =
-            sumwarden::VerifyCheckFile(checkFile, output.Observer(), jobs);
-        if (!result.LooksLikeACheckFile()) {
-            output.Error(checkFile + ": the file holds no check-file entries");
-            return kExitRefused;
+            sumwarden::VerifyCheckFile(checkFile, options, output.Observer());
+        if (result.stopped) {
+            return kExitStopped;
         }
         return result.AllUnchanged() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
@@ -191,6 +273,10 @@ struct Arguments {
     bool quiet = false;
     bool progress = false;
     bool includeSubFolders = true;
+    std::string format = "sumwarden";
+    std::string output;
+    bool reportNewFiles = false;
+    std::string base;
     std::size_t jobs = sumwarden::DefaultJobCount();
     std::vector<std::string> operands;
 };
@@ -224,8 +310,13 @@ int Run(int argc, char** argv) {
     hash->add_option("FILE", arguments.operands);
     CLI::App* make = app.add_subcommand("make", "write FOLDER/CheckSum.md5");
     make->add_flag("!--no-subfolders", arguments.includeSubFolders);
+    make->add_option("--format", arguments.format)
+        ->check(CLI::IsMember({"sumwarden", "md5sum", "bsd"}));
+    CLI::Option* output = make->add_option("--output", arguments.output);
     make->add_option("FOLDER", arguments.operands);
     CLI::App* verify = app.add_subcommand("verify", "verify a check file");
+    verify->add_flag("--new", arguments.reportNewFiles);
+    CLI::Option* base = verify->add_option("--base", arguments.base);
     verify->add_option("CHECKFILE", arguments.operands);
     for (CLI::App* command : {hash, make, verify}) {
         // The common options may also follow the command.
@@ -249,26 +340,40 @@ int Run(int argc, char** argv) {
     if (progress->count() == 0) {
         arguments.progress = ::isatty(STDERR_FILENO) == 1;
     }
-    JobOutput output(arguments.quiet, arguments.progress);
+    // hash prints its rows itself, without a progress line.
+    JobOutput job(arguments.quiet, arguments.progress && !*hash);
     std::vector<std::string>& operands = arguments.operands;
     operands.insert(operands.end(), afterMark.begin(), afterMark.end());
     if (*hash) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands, arguments.quiet, arguments.jobs);
+        return Hash(operands, arguments.quiet, arguments.jobs, job.Control());
     }
     if (*make) {
         if (operands.size() != 1) {
             return UsageError("make needs one FOLDER");
         }
-        return Make(operands.front(), arguments.includeSubFolders, output, arguments.jobs);
+        if (output->count() > 0 && arguments.output.empty()) {
+            return UsageError("--output needs a FILE");
+        }
+        const sumwarden::MakeOptions options{arguments.includeSubFolders,
+                                             *sumwarden::CheckFileKindNamed(arguments.format),
+                                             arguments.output, arguments.jobs};
+        return Make(operands.front(), options, job);
     }
     if (*verify) {
         if (operands.size() != 1) {
             return UsageError("verify needs one CHECKFILE or FOLDER");
         }
-        return Verify(operands.front(), output, arguments.jobs);
+        if (base->count() > 0) {
+            if (const auto refusal = sumwarden::RefuseMakeFolder(arguments.base)) {
+                return Refuse(arguments.base, *refusal);
+            }
+        }
+        const sumwarden::VerifyOptions options{arguments.base, arguments.reportNewFiles,
+                                               arguments.jobs};
+        return Verify(operands.front(), options, job);
     }
     return UsageError(operands.empty() ? "no command given"
                                        : "unknown command \"" + operands.front() + "\"");
@@ -283,6 +388,10 @@ int main(int argc, char** argv) {
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();
+        if (exitCode == kExitStopped) {
+            // Ends by the signal, so the shell knows the program was interrupted.
+            EndAsInterrupted(SIGINT);
+        }
         return exitCode;
     } catch (const OutputError& error) {
         PrintError(error.what());

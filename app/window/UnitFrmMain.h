@@ -12,6 +12,11 @@
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
 
+#include <QStringList>
+#include <memory>
+
+class TJobRunner;
+
 class TForm1 : public TForm {
     Q_OBJECT
     Q_PROPERTY(TskForm* skForm1 MEMBER skForm1)
@@ -28,6 +33,7 @@ class TForm1 : public TForm {
     Q_PROPERTY(TskEdit* EdtCheckfilePath MEMBER EdtCheckfilePath)
     Q_PROPERTY(TskButton* BtnSelectCheckfile MEMBER BtnSelectCheckfile)
     Q_PROPERTY(TskButton* BtnVerify MEMBER BtnVerify)
+    Q_PROPERTY(TskCheckBox* ChkReportNew MEMBER ChkReportNew)
     Q_PROPERTY(TMemo* MemoVerifyResult MEMBER MemoVerifyResult)
     Q_PROPERTY(TskTabSheet* SheetAbout MEMBER SheetAbout)
     Q_PROPERTY(TskButton* BtnHelp MEMBER BtnHelp)
@@ -46,6 +52,14 @@ class TForm1 : public TForm {
 public:
     // Builds the window from its stored layout; FormCreate runs meanwhile.
     explicit TForm1(TComponent* AOwner);
+    ~TForm1() override;
+
+    // Whether a make, a verify or the hashing of the file list is running.
+    bool JobRunning() const;
+    // Appends a row per file to the file list and hashes them, unless a job is running.
+    void AddFilesToList(const QStringList& files);
+    // A running job is stopped before the window closes.
+    bool CloseQuery() override;
 
     TskForm* skForm1 = nullptr;
     TskPageControl* PageControl = nullptr;
@@ -61,6 +75,7 @@ public:
     TskEdit* EdtCheckfilePath = nullptr;
     TskButton* BtnSelectCheckfile = nullptr;
     TskButton* BtnVerify = nullptr;
+    TskCheckBox* ChkReportNew = nullptr;
     TMemo* MemoVerifyResult = nullptr;
     TskTabSheet* SheetAbout = nullptr;
     TskButton* BtnHelp = nullptr;
@@ -86,4 +101,7 @@ public:
     Q_INVOKABLE void BtnMakeClick(TObject* Sender);
     Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
     Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
+
+private:
+    std::unique_ptr<TJobRunner> FJobs;
 };

@@ -1,5 +1,7 @@
 #include "checksum/CheckFileFormat.h"
 
+#include "checksum/CheckFileKinds.h"
+
 #include <gtest/gtest.h>
 
 namespace sumwarden {
@@ -67,6 +69,48 @@ TEST(CheckFileReading, ResolvesEntriesAgainstTheCheckFilesFolder) {
     EXPECT_EQ(ResolveEntryPath("/data/", "2005\\img01.jpg"), "/data/2005/img01.jpg");
     EXPECT_EQ(ResolveEntryPath("", "img01.jpg"), "img01.jpg");
     EXPECT_EQ(ResolveEntryPath("/d\\x/", "a"), "/d\\x/a");
+}
+
+TEST(ListKinds, TakesTheKindOfTheFirstEntryAndOnlyItsLinesAfterIt) {
+    const auto entries = [](const std::vector<std::string>& lines) {
+        EntryRecognizer recognizer;
+        std::vector<std::string> found;
+        for (const std::string& line : lines) {
+            if (const auto entry = recognizer.Entry(line)) {
+                found.push_back(entry->expectedDigest.substr(0, 2) + ":" + entry->relativePath);
+            }
+        }
+        return found;
+    };
+    const std::string upper = "0123456789ABCDEF0123456789ABCDEF";
+    EXPECT_EQ(entries({"SHA256 (a) = " + kDigest + kDigest, kDigest + "  plain",
+                       "\\" + upper + " *back\\\\slash\\nnew", kDigest + "\tour entry",
+                       "MD5 (tag) = " + kDigest, "\\" + kDigest + "  bad\\escape",
+                       kDigest + " no second blank", kDigest + "  "}),
+              (std::vector<std::string>{"01:plain", "01:back\\slash\nnew"}));
+    EXPECT_EQ(entries({"MD5 (a) = (b) = " + kDigest, "\\MD5 (c\\rd) = " + upper,
+                       kDigest + "  md5sum line", "MD5 (short) = " + kDigest.substr(1)}),
+              (std::vector<std::string>{"01:a) = (b", "01:c\rd"}));
+    EXPECT_EQ(entries({";comment", kDigest + "\tsub\\file", kDigest + "  other"}),
+              (std::vector<std::string>{"01:sub\\file"}));
+
+    EXPECT_EQ(ListEntryLine(CheckFileKind::Md5sum, kDigest, "sub/a\\b\nc"),
+              "\\" + kDigest + "  sub/a\\\\b\\nc\n");
+    EXPECT_EQ(ListEntryLine(CheckFileKind::Bsd, kDigest, "sub/(x)"),
+              "MD5 (sub/(x)) = " + kDigest + "\n");
+}
+
+TEST(ListKinds, FindsEntriesInTheFolderOrOutsideIt) {
+    const std::string folder = "/data/photos/";
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Md5sum, folder, "./a//b/../c"), "a/c");
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Md5sum, folder, "/data/photos/x"), "x");
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Md5sum, folder, "/data/photosx"), std::nullopt);
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Md5sum, folder, "../photos/x"), std::nullopt);
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Md5sum, "/", "/etc/x"), "etc/x");
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Sumwarden, folder, "\\sub\\x"), "sub/x");
+    EXPECT_EQ(EntryPathInFolder(CheckFileKind::Sumwarden, folder, "a\\..\\x"), std::nullopt);
+    EXPECT_EQ(EntryReportPath(CheckFileKind::Bsd, folder, "/elsewhere"), "/elsewhere");
+    EXPECT_EQ(EntryReportPath(CheckFileKind::Bsd, folder, "a\\b"), folder + "a\\b");
 }
 
 } // namespace

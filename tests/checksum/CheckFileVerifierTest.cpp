@@ -50,9 +50,9 @@ TEST(VerifySummaryLine, UsesSingularForZeroAndOneAndLeavesOutZeroFailures) {
     EXPECT_EQ(VerifySummaryLine({3, 0, 1, 0}),
               "4 files were verified. 1 file did not exist. 0 file changed. ");
     EXPECT_EQ(VerifySummaryLine({0, 2, 0, 1}),
-              "3 files were verified. 1 file could be opened. 2 files changed. ");
+              "3 files were verified. 1 file could not be opened. 2 files changed. ");
     EXPECT_EQ(VerifySummaryLine({0, 1, 2, 2}),
-              "5 files were verified. 2 files did not exist. 2 files could be opened. "
+              "5 files were verified. 2 files did not exist. 2 files could not be opened. "
               "1 file changed. ");
 }
 
@@ -86,8 +86,8 @@ TEST(VerifyCheckFile, ReportsEachOutcomeAndListsThemInFixedOrder) {
             "File changed ... \"" + base + "other\"",
             "",
             "Operation completes.",
-            "5 files were verified. 1 file did not exist. 1 file could be opened. 2 files "
-            "changed. ",
+            "5 files were verified. 1 file did not exist. 1 file could not be opened. 2 "
+            "files changed. ",
             "",
             "The following files have been changed since the check file is made:",
             base + "sub/changed",
@@ -141,21 +141,22 @@ TEST(VerifyCheckFile, TakesTheFirstEntryAfterAByteOrderMark) {
     const Verified verified =
         Verify(folder.WriteFile("CheckSum.md5", "\xef\xbb\xbf" + Entry(kAbc, "a")));
     EXPECT_EQ(verified.result.counts.unchanged, 1u);
-    EXPECT_TRUE(verified.result.LooksLikeACheckFile());
+    EXPECT_EQ(RefuseCheckFileContent(folder / "CheckSum.md5"), std::nullopt);
 }
 
 TEST(VerifyCheckFile, TellsFilesWithNeitherEntriesNorCommentsApart) {
     ScratchFolder folder;
-    const std::string md5sumStyle = kAbc + "  a\n";
-    for (const std::string& text : {std::string(), std::string(100000, '\0'), md5sumStyle,
+    // Lines of another algorithm are no entries.
+    const std::string otherAlgorithm = "SHA256 (a) = " + std::string(64, '0') + "\n";
+    for (const std::string& text : {std::string(), std::string(100000, '\0'), otherAlgorithm,
                                     std::string("\x89PNG\r\n\x1a\n")}) {
-        const Verified verified = Verify(folder.WriteFile("not.md5", text));
-        EXPECT_FALSE(verified.result.LooksLikeACheckFile());
+        EXPECT_EQ(RefuseCheckFileContent(folder.WriteFile("not.md5", text)), kNoCheckFileEntries);
+        const Verified verified = Verify(folder / "not.md5");
         EXPECT_EQ(verified.lines,
                   (Lines{"", "Operation completes.", "0 file was verified. 0 file changed. "}));
     }
     // The check file of an empty folder holds only its header: still a check file.
-    EXPECT_TRUE(Verify(folder.WriteFile("empty.md5", kHeader)).result.LooksLikeACheckFile());
+    EXPECT_EQ(RefuseCheckFileContent(folder.WriteFile("empty.md5", kHeader)), std::nullopt);
 }
 
 TEST(VerifyCheckFile, ReportsFoldersAndEmptyPathsAsMissing) {

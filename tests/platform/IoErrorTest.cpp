@@ -9,13 +9,15 @@
 namespace sumwarden {
 namespace {
 
-TEST(IoErrorText, NamesTheCommonFailuresAndNumbersTheRest) {
+TEST(IoErrorText, NamesTheCommonFailuresAndDescribesTheRestAsTheSystemDoes) {
     EXPECT_EQ(IoErrorText(EACCES), "File access denied");
     EXPECT_EQ(IoErrorText(EPERM), "File access denied");
     EXPECT_EQ(IoErrorText(ENOSPC), "Disk full");
     EXPECT_EQ(IoErrorText(ENOENT), "File not found");
-    EXPECT_EQ(IoErrorText(EIO), "I/O error 5");
-    EXPECT_EQ(IoError(EFBIG).what(), std::string("I/O error 27"));
+    EXPECT_EQ(IoErrorText(EIO), "Input/output error");
+    EXPECT_EQ(IoErrorText(EROFS), "Read-only file system");
+    EXPECT_EQ(IoErrorText(kNotARegularFile), "Not a regular file");
+    EXPECT_EQ(IoError(EFBIG).what(), std::string("File too large"));
     EXPECT_EQ(IoError(EFBIG).ErrorNumber(), EFBIG);
 }
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -100,7 +102,7 @@ TEST_F(WindowTest, MakeShowsExactlyTheEngineLines) {
     folder.WriteFile(".cache/skipped.txt", "x");
     Form->EdtPath->SetText(Text(folder.Path()));
 
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
 
     EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
     const QStringList shown = Lines(Form->MemoMakeResult);
@@ -114,7 +116,7 @@ TEST_F(WindowTest, MakeShowsExactlyTheEngineLines) {
     EXPECT_TRUE(QFile::exists(Text(folder / "CheckSum.md5")));
 
     Form->ChkSubFolder->SetChecked(false);
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_EQ(Lines(Form->MemoMakeResult), EngineMakeLines(folder.Path(), false));
     EXPECT_FALSE(
         Lines(Form->MemoMakeResult).contains(QStringLiteral("Processing file \"c.txt\" ... OK")));
@@ -128,14 +130,14 @@ TEST_F(WindowTest, AfterAJobTheMemoShowsItsLastLines) {
     Form->Show();
     Form->PageControl->ActivatePage(Form->SheetMaker);
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QScrollBar* bar = Form->MemoMakeResult->Editor()->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
 
     Form->PageControl->ActivatePage(Form->SheetVerifier);
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     const QScrollBar* verifyBar = Form->MemoVerifyResult->Editor()->verticalScrollBar();
     EXPECT_GT(verifyBar->maximum(), 0);
     EXPECT_EQ(verifyBar->value(), verifyBar->maximum());
@@ -152,7 +154,7 @@ TEST_F(WindowTest, VerifyShowsExactlyTheEngineLinesAndSummary) {
     const QString base = Text(folder.Path()) + QLatin1Char('/');
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
 
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
 
     EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
     const QStringList expected = {
@@ -207,26 +209,69 @@ TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     }
     // A folder is not a check file.
     Form->EdtCheckfilePath->SetText(aFolder);
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ExpectOneError(*Dialogs.operator->(), QStringLiteral("The check file does not exists."));
     // Nor is a device, which would feed lines for ever.
     TFakeDialogsScope dialogs;
     Form->EdtCheckfilePath->SetText(QStringLiteral("/dev/zero"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ExpectOneError(*dialogs.operator->(), QStringLiteral("The check file is not a regular file."));
+}
+
+TEST_F(WindowTest, ReportNewFilesAddsNewAndMovedFilesAndListsWithoutEntriesAreRefused) {
+    EXPECT_FALSE(Form->ChkReportNew->Checked());
+    ScratchFolder folder;
+    folder.WriteFile("keep", "keep");
+    folder.WriteFile("old", "old");
+    folder.WriteFile("sub/inner", "inner");
+    ASSERT_EQ(
+        std::system(("cd '" + folder.Path() + "' && md5sum keep old sub/inner > sums.md5").c_str()),
+        0);
+    ScratchFolder elsewhere;
+    Form->MemoVerifyResult->Lines()->SetStrings({QStringLiteral("earlier line")});
+    Form->EdtCheckfilePath->SetText(
+        Text(elsewhere.WriteFile("other.sha", "SHA256 (keep) = " + std::string(64, '0'))));
+    RunJob(Form->BtnVerify);
+    ExpectOneError(*Dialogs.operator->(), QStringLiteral("the file holds no check-file entries"));
+    EXPECT_EQ(Lines(Form->MemoVerifyResult), QStringList{QStringLiteral("earlier line")});
+
+    // A name that would turn the text around shows a visible mark in its place.
+    ASSERT_EQ(std::rename((folder / "old").c_str(), (folder / "sub/\xe2\x80\xaeold").c_str()), 0);
+    folder.WriteFile("fresh", "fresh");
+    Form->EdtCheckfilePath->SetText(Text(folder / "sums.md5"));
+    RunJob(Form->BtnVerify);
+    EXPECT_TRUE(Lines(Form->MemoVerifyResult)
+                    .contains(QStringLiteral("1 file did not exist. 0 file changed. ")
+                                  .prepend(QStringLiteral("3 files were verified. "))));
+    Form->ChkReportNew->SetChecked(true);
+    RunJob(Form->BtnVerify);
+    const QString base = Text(folder.Path()) + QLatin1Char('/');
+    const QStringList shown = Lines(Form->MemoVerifyResult);
+    const QStringList closing(shown.begin() + shown.indexOf(QStringLiteral("Operation completes.")),
+                              shown.end());
+    EXPECT_EQ(
+        closing,
+        (QStringList{
+            QStringLiteral("Operation completes."),
+            QStringLiteral("3 files were verified. 0 file changed. 1 file new. 1 file moved. "),
+            QString(), QStringLiteral("The following files are new since the check file is made:"),
+            base + QStringLiteral("fresh"), QString(),
+            QStringLiteral(
+                "The following files have been moved or renamed since the check file is made:"),
+            QStringLiteral("\"%1old\" -> \"%1sub/\uFFFDold\"").arg(base)}));
 }
 
 TEST_F(WindowTest, AnEmptyFolderGivesTheThreeClosingLines) {
     ScratchFolder folder;
     Form->EdtPath->SetText(Text(folder.Path()) + QLatin1Char('/'));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_EQ(Lines(Form->MemoMakeResult),
               (QStringList{QString(), QStringLiteral("Operation completed."),
                            QStringLiteral("The MD5 checksum file is save at \"%1/CheckSum.md5\"")
                                .arg(Text(folder.Path()))}));
 
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     EXPECT_EQ(Lines(Form->MemoVerifyResult),
               (QStringList{QString(), QStringLiteral("Operation completes."),
                            QStringLiteral("0 file was verified. 0 file changed. ")}));
@@ -236,9 +281,9 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     Application->SetTitle(QStringLiteral("Sumwarden"));
     // Reading this file fails with EIO for every user, root included.
     Form->EdtCheckfilePath->SetText(QStringLiteral("/proc/self/mem"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 1);
-    EXPECT_EQ(Dialogs->MessageBoxes[0].Text, QStringLiteral("I/O error 5."));
+    EXPECT_EQ(Dialogs->MessageBoxes[0].Text, QStringLiteral("Input/output error."));
     EXPECT_EQ(Dialogs->MessageBoxes[0].Icon, mbIconError);
     EXPECT_TRUE(Lines(Form->MemoVerifyResult).isEmpty());
 
@@ -246,11 +291,10 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     ScratchFolder folder;
     folder.WriteFile("CheckSum.md5/inside", "x");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 2);
     EXPECT_EQ(Dialogs->MessageBoxes[1].Icon, mbIconError);
-    EXPECT_TRUE(Dialogs->MessageBoxes[1].Text.startsWith(QStringLiteral("I/O error")))
-        << Dialogs->MessageBoxes[1].Text.toStdString();
+    EXPECT_EQ(Dialogs->MessageBoxes[1].Text, QStringLiteral("Is a directory."));
     EXPECT_FALSE(Lines(Form->MemoMakeResult).contains(QStringLiteral("Operation completed.")));
 }
 
@@ -259,7 +303,7 @@ TEST_F(WindowTest, SelectFilesAppendsRowsWithDigestsThatAccumulate) {
     const QString abc = Text(folder.WriteFile("abc.txt", "abc"));
     const QString empty = Text(folder.WriteFile("empty"));
     const QString missing = Text(folder / "missing");
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
     ASSERT_EQ(Dialogs->OpenRequests.size(), 1);
     EXPECT_EQ(Dialogs->OpenRequests[0].Title,
               QStringLiteral("Choose files to calculate MD5 checksum:"));
@@ -270,9 +314,9 @@ TEST_F(WindowTest, SelectFilesAppendsRowsWithDigestsThatAccumulate) {
     EXPECT_EQ(Form->LvwFile->Items()->Count(), 0);
 
     Dialogs->OpenAnswer.Files = QStringList{abc, missing, empty};
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
     Dialogs->OpenAnswer.Files = QStringList{abc};
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
 
     const std::vector<std::pair<QString, QString>> expected = {
         {abc, QStringLiteral("900150983cd24fb0d6963f7d28e17f72")},
@@ -293,7 +337,7 @@ TEST_F(WindowTest, NamesThatAreNotUtf8AreShownReplaced) {
     ScratchFolder folder;
     folder.WriteFile("caf\xe9.txt", "abc");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_TRUE(Lines(Form->MemoMakeResult)
                     .contains(QStringLiteral("Processing file \"caf\uFFFD.txt\" ... OK")));
 }
@@ -303,7 +347,7 @@ TEST_F(WindowTest, ControlCharactersInNamesAreShownAsVisibleSymbols) {
     folder.WriteFile("red\x1b[31m\x7f.txt", "abc");
     folder.WriteFile("line\nfeed", "abc");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QStringList shown = Lines(Form->MemoMakeResult);
     EXPECT_TRUE(
         shown.contains(QStringLiteral("Processing file \"line\u240Afeed\" ... Name not supported")))
@@ -350,7 +394,7 @@ TEST_F(WindowTest, ALongReportReachesTheMemoWhole) {
         folder.WriteFile(std::to_string(index) + ".txt");
     }
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QStringList shown = Lines(Form->MemoMakeResult);
     ASSERT_EQ(shown.size(), kFiles + 3);
     EXPECT_EQ(shown[kFiles], QString());

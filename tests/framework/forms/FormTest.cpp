@@ -232,7 +232,7 @@ TEST(ApplicationTest, IoErrorsAreReportedWithTheirTexts) {
     }
     EXPECT_EQ(texts, (QStringList{QStringLiteral("File access denied."),
                                   QStringLiteral("Disk full."), QStringLiteral("File not found."),
-                                  QStringLiteral("I/O error %1.").arg(EIO)}));
+                                  QStringLiteral("Input/output error.")}));
 }
 
 TEST(ApplicationTest, CreateFormMakesTheFirstFormTheMainForm) {
