@@ -26,9 +26,10 @@ void ReportList(const JobObserver& report, std::string_view heading, const PathL
     paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
 }
 
-// Tells the control how many entries the check file lists and how many bytes their files
-// hold, before the verifying starts. Sizes are no longer looked up once a stop is requested;
-// a check file that cannot be read is left for the verifying to report, in its place.
+// Tells the control how many entries the check file lists and, when wanted, how many bytes
+// their files hold, before the verifying starts. Sizes are no longer looked up once a stop
+// is requested; a check file that cannot be read is left for the verifying to report, in its
+// place.
 std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
                            JobControl& control) {
     std::uint64_t entries = 0;
@@ -39,7 +40,7 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
         while (reader.NextLine(line)) {
             if (const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line)) {
                 ++entries;
-                if (!control.StopRequested()) {
+                if (control.TotalBytesWanted() && !control.StopRequested()) {
                     bytes += RegularFileSizeAt(
                         base.Get(), std::string(EntryPathBeneathFolder(entry->relativePath)));
                 }
@@ -48,7 +49,7 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
     } catch (const IoError&) {
         return JobControl::kUnknown;
     }
-    control.SetTotals(entries, bytes);
+    control.SetTotals(entries, control.TotalBytesWanted() ? bytes : JobControl::kUnknown);
     return entries;
 }
 
