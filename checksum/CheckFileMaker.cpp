@@ -90,7 +90,7 @@ public:
             }
         };
         ++filesQueued_;
-        if (report_.control != nullptr) {
+        if (report_.control != nullptr && report_.control->TotalBytesWanted()) {
             // For the progress only: the file is sized as it is when the walk meets it.
             bytesQueued_ += RegularFileSizeAt(folder.Get(), name);
         }
@@ -184,7 +184,9 @@ MakeResult MakeCheckFile(const std::string& folderText, const MakeOptions& optio
             pipeline);
         WalkFolder(folder, options.includeSubFolders, writer);
         if (report.control != nullptr) {
-            report.control->SetTotals(writer.FilesQueued(), writer.BytesQueued());
+            report.control->SetTotals(writer.FilesQueued(), report.control->TotalBytesWanted()
+                                                                ? writer.BytesQueued()
+                                                                : JobControl::kUnknown);
         }
         pipeline.Finish();
     } catch (const JobStopped&) {

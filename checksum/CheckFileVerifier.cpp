@@ -12,6 +12,8 @@
 
 #include <deque>
 #include <memory>
+#include <stop_token>
+#include <thread>
 #include <unordered_map>
 
 namespace sumwarden {
@@ -81,11 +83,12 @@ struct NewFileSearch {
     }
 };
 
-// Tells the control how many entries the check file lists and how many bytes their files
-// hold, before the verifying starts. Sizes are no longer looked up once a stop is requested;
-// a check file that cannot be read is left for the verifying to report, in its place.
+// Tells the control how many entries the check file lists and, when wanted, how many bytes
+// their files hold. Sizes are no longer looked up once the job is stopped or the count is no
+// longer needed; a check file that cannot be read is left for the verifying to report, in
+// its place.
 std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
-                           JobControl& control) {
+                           JobControl& control, const std::stop_token& needed) {
     std::uint64_t entries = 0;
     std::uint64_t bytes = 0;
     try {
@@ -95,7 +98,8 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
         while (reader.NextLine(line)) {
             if (const std::optional<CheckFileEntry> entry = recognizer.Entry(line)) {
                 ++entries;
-                if (!control.StopRequested()) {
+                if (control.TotalBytesWanted() && !control.StopRequested() &&
+                    !needed.stop_requested()) {
                     bytes += RegularFileSizeAt(
                         base.Get(), EntryLookupPath(*recognizer.Kind(), entry->relativePath));
                 }
@@ -104,7 +108,7 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
     } catch (const IoError&) {
         return JobControl::kUnknown;
     }
-    control.SetTotals(entries, bytes);
+    control.SetTotals(entries, control.TotalBytesWanted() ? bytes : JobControl::kUnknown);
     return entries;
 }
 
@@ -184,8 +188,15 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const VerifyOptio
     }
     // Shared with the workers, which look the entries up.
     const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
-    const std::uint64_t entriesListed =
-        report.control != nullptr ? CountEntries(checkFilePath, *base, *report.control) : 0;
+    // Counted beside the verifying, which waits for the count only to tell how far a stopped
+    // run got.
+    std::uint64_t entriesListed = 0;
+    std::jthread counter;
+    if (report.control != nullptr) {
+        counter = std::jthread([&](const std::stop_token& needed) {
+            entriesListed = CountEntries(checkFilePath, *base, *report.control, needed);
+        });
+    }
     std::optional<NewFileFinder> finder;
     NewFileSearch search;
     if (options.reportNewFiles) {
@@ -261,6 +272,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const VerifyOptio
         }
         pipeline.Finish();
     } catch (const JobStopped&) {
+        counter.join();
         result.stopped = true;
         // The search for new files did not end: what it found so far tells nothing.
         search.found.clear();

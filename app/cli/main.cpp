@@ -131,6 +131,10 @@ extern "C" void StopOnInterrupt(int) {
 class JobOutput {
 public:
     JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress, control_) {
+        // The share done and the time left go by bytes, at one more look per file.
+        if (progress) {
+            control_.MeasureTotalBytes();
+        }
         gInterruptedJob = &control_;
         struct sigaction action {};
         action.sa_handler = StopOnInterrupt;

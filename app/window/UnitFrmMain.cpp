@@ -194,6 +194,8 @@ void TForm1::BtnVerifyClick(TObject*) {
     FJobs->Start(BtnVerify, MemoJob(
                                 MemoVerifyResult,
                                 [checkFile, options](const sumwarden::JobObserver& observer) {
+                                    // The title tells the share done by bytes.
+                                    observer.control->MeasureTotalBytes();
                                     sumwarden::VerifyCheckFile(checkFile, options, observer);
                                 },
                                 VerifyingTitle));
@@ -230,6 +232,7 @@ void TForm1::AddFilesToList(const QStringList& files) {
         BtnSelectFile,
         {[paths = std::move(paths)](sumwarden::JobControl& control,
                                     const TJobRunner::TLineOut& out) {
+             control.MeasureTotalBytes();
              sumwarden::HashFileList(
                  paths, [&out](const sumwarden::FileDigestRow& row) { out(BytesToText(row.text)); },
                  sumwarden::DefaultJobCount(), &control);
