@@ -1,6 +1,7 @@
 #include "framework/forms/WindowMover.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -37,6 +38,13 @@ bool TWindowMover::Move(TPoint screenPoint) {
 
 void TWindowMover::WindowMoved() {
     if (!FHandOver || FMoving || FWindow == nullptr || FWindow->pos() != FTarget) {
+        return;
+    }
+    // Moves still queued would be lost to the window manager, which starts from where the
+    // pointer stands now: hand over only once the window has caught up with the pointer.
+    const QPoint pointer = QCursor::pos();
+    if (FTarget != QPoint(FWindowAtPress.X + pointer.x() - FPress.X,
+                          FWindowAtPress.Y + pointer.y() - FPress.Y)) {
         return;
     }
     FHandOver = false;
