@@ -235,4 +235,17 @@ TEST(TextLayout, PrefixCharacterIsUnderlined) {
     rect = Rect(0, 0, 60, 20);
     TextCanvas(*hidden)->DrawText(QStringLiteral("&Exit"), rect, DT_SINGLELINE | DT_HIDEPREFIX);
     EXPECT_EQ(InkBounds(*hidden), InkBounds(*plain));
+
+    // Expanding tabs keeps the underline under its character, as buttons and labels ask.
+    const auto drawn = [](const QString& text, unsigned flags) {
+        auto bitmap = MarkedBitmap(90, 20);
+        TRect area = Rect(0, 0, 90, 20);
+        TextCanvas(*bitmap)->DrawText(text, area, DT_SINGLELINE | flags);
+        return bitmap->Image();
+    };
+    EXPECT_EQ(drawn(QStringLiteral("&Exit"), DT_EXPANDTABS), prefixed->Image());
+    EXPECT_EQ(drawn(QStringLiteral("a\tE&xit"), DT_EXPANDTABS),
+              drawn(QStringLiteral("a       E&xit"), 0));
+    EXPECT_NE(drawn(QStringLiteral("a\tE&xit"), DT_EXPANDTABS),
+              drawn(QStringLiteral("a       Exit"), 0));
 }
