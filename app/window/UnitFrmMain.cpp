@@ -1,18 +1,19 @@
 #include "app/window/UnitFrmMain.h"
 
 #include "app/window/PaintingWait.h"
+#include "app/window/WindowHelp.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/FileDigestList.h"
 #include "framework/core/Application.h"
+#include "framework/core/VisibleText.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/layout/LayoutReader.h"
 #include "skin/controls/SKRegister.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStringList>
 #include <string>
@@ -36,19 +37,11 @@ std::string PathToBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// Names are shown decoded as UTF-8, control characters as their visible symbols (U+2400
-// onwards), so a name can neither break a memo line nor hide what it holds.
+// Names are shown decoded as UTF-8, control characters other than TAB as their visible
+// symbols, so a name can neither break a memo line nor hide what it holds.
 QString BytesToText(std::string_view bytes) {
-    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    for (QChar& character : text) {
-        const char16_t code = character.unicode();
-        if (code < 0x20 && code != u'\t') {
-            character = QChar(char16_t(0x2400 + code));
-        } else if (code == 0x7f) {
-            character = QChar(char16_t(0x2421));
-        }
-    }
-    return text;
+    return WithVisibleControls(
+        QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())), TTabs::Keep);
 }
 
 void ShowRefusal(std::string_view text) {
@@ -89,6 +82,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitLayoutResources();
     RegisterSkinClasses();
     ReadLayout(this, kLayoutPath);
+    SetUpFileList();
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -117,12 +111,7 @@ void TForm1::BtnSelectCheckfileClick(TObject*) {
 }
 
 void TForm1::BtnHelpClick(TObject*) {
-    // A desktop may show its own error for a missing file; without a help file the button
-    // does nothing visible.
-    const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
-    if (QFileInfo::exists(helpFile)) {
-        Dialogs().ShellOpen(helpFile);
-    }
+    OpenManual();
 }
 
 void TForm1::LblWebsiteClick(TObject*) {
@@ -165,7 +154,13 @@ void TForm1::BtnSelectFileClick(TObject*) {
         return;
     }
     // The list may change under a nested run while messages are processed: keep a copy.
-    const QStringList files = dlg2->Files();
+    AddFilesToList(QStringList(dlg2->Files()));
+}
+
+void TForm1::AddFilesToList(const QStringList& files) {
+    // Rows waiting for their digest must stay: removing rows waits until the list is done.
+    ++FListBusy;
+    const auto done = qScopeGuard([this] { --FListBusy; });
     // Each row shows its path at once; the digests are hashed several at a time and fill
     // the rows in order, the window answering between them.
     sumwarden::DigestPipeline pipeline(sumwarden::DefaultJobCount());

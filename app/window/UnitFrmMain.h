@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the file digest list, the check-file maker and verifier, and the
 // About page, built from its stored layout.
+#include "app/window/PathKinds.h"
 #include "framework/controls/ComCtrls.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/StdCtrls.h"
@@ -11,6 +12,7 @@
 #include "skin/controls/SKListView.h"
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
+#include "skin/menus/SKPopupMenu.h"
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -86,4 +88,33 @@ public:
     Q_INVOKABLE void BtnMakeClick(TObject* Sender);
     Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
     Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
+    // Files dragged from the desktop: each page takes its kind of path, the rest of the
+    // window sends a path to the page that takes it (WindowDrops.cpp).
+    Q_INVOKABLE void FormDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State,
+                                  bool& Accept);
+    Q_INVOKABLE void FormDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+
+    // Appends a row per file to the list and hashes the files into it.
+    void AddFilesToList(const QStringList& files);
+    // Gives each path to the page that takes it and shows the page of the last kind
+    // among check file, folder and files; a check file is verified at once when asked,
+    // as pressing "Verify check file" would (WindowDrops.cpp).
+    void TakePaths(const TSortedPaths& paths, bool verifyCheckFile);
+
+    // The file list's context menu (FileListActions.cpp).
+    TskPopupMenu* FileListMenu() const { return FFileListMenu; }
+    // The selected rows as md5sum lines, "digest  path", one per line; the digest
+    // alone with digestOnly.
+    QString SelectedRowsText(bool digestOnly) const;
+    // Selects the rows whose digest is the one in text (32 hex digits, any case); says
+    // so in a message box when there is none.
+    void SelectRowsWithDigest(const QString& text);
+
+private:
+    void SetUpFileList();
+    void FileListKeyDown(TObject* Sender, quint16& Key, TShiftState Shift);
+
+    TskPopupMenu* FFileListMenu = nullptr;
+    // AddFilesToList is running (nested runs count too).
+    int FListBusy = 0;
 };
