@@ -119,7 +119,12 @@ public:
             return ours;
         }
         auto* drag = static_cast<QDropEvent*>(event);
-        const QStringList files = LocalFiles(drag->mimeData());
+        QStringList files = LocalFiles(drag->mimeData());
+        // On X11 the drop itself may come without data (the source's answer to the
+        // request is lost): it drops what its drag carried.
+        if (files.isEmpty() && type == QEvent::Drop && FSource != nullptr) {
+            files = FSource->Files();
+        }
         if (files.isEmpty()) {
             return false;
         }
