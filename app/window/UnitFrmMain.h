@@ -14,6 +14,8 @@
 #include "skin/frame/SKForm.h"
 #include "skin/menus/SKPopupMenu.h"
 
+#include <QPointer>
+
 class TForm1 : public TForm {
     Q_OBJECT
     Q_PROPERTY(TskForm* skForm1 MEMBER skForm1)
@@ -113,8 +115,12 @@ public:
 private:
     void SetUpFileList();
     void FileListKeyDown(TObject* Sender, quint16& Key, TShiftState Shift);
+    // The dropped paths sorted by kind, once per drag.
+    const TSortedPaths& SortedDrop(TObject* source);
 
     TskPopupMenu* FFileListMenu = nullptr;
     // AddFilesToList is running (nested runs count too).
     int FListBusy = 0;
+    QPointer<TObject> FDropSource;
+    TSortedPaths FDropPaths;
 };

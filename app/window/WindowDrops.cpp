@@ -35,12 +35,21 @@ void TForm1::TakePaths(const TSortedPaths& paths, bool verifyCheckFile) {
     }
 }
 
+const TSortedPaths& TForm1::SortedDrop(TObject* source) {
+    // A drag asks at every move of the pointer; its files are looked at once.
+    if (FDropSource != source || FDropSource.isNull()) {
+        FDropSource = source;
+        FDropPaths = SortPaths(DroppedFiles(source));
+    }
+    return FDropPaths;
+}
+
 void TForm1::FormDragOver(TObject* Sender, TObject* Source, int, int, TDragState State,
                           bool& Accept) {
     if (State == dsDragLeave) {
         return;
     }
-    const TSortedPaths paths = SortPaths(DroppedFiles(Source));
+    const TSortedPaths& paths = SortedDrop(Source);
     const bool files = !paths.Files.isEmpty() || !paths.CheckFile.isEmpty();
     const bool folder = !paths.Folder.isEmpty();
     if (Sender == SheetFileMD5) {
@@ -66,7 +75,7 @@ void TForm1::FormDragDrop(TObject* Sender, TObject* Source, int, int) {
             }
         }
     } else {
-        paths = SortPaths(DroppedFiles(Source));
+        paths = SortedDrop(Source);
     }
     // Hashing waits for the next turn of the event loop: the program the files came
     // from is told at once that the drop is done.
