@@ -8,10 +8,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libcli11-dev
   libssl-dev openssl
-  fonts-liberation2 fonts-droid-fallback fonts-symbola fontconfig
+  fonts-liberation2 fonts-droid-fallback fontconfig
   xvfb xauth xdotool x11-utils
   imagemagick valgrind
-  desktop-file-utils libxml2-utils shared-mime-info
+  fonts-symbola desktop-file-utils libxml2-utils shared-mime-info
 )
 
 missing=()

@@ -91,12 +91,12 @@ public:
     void ShowControl(TControl* control) override;
 
 protected:
-    void ControlListChange(TControl* control, bool inserting) override;
-    void CMColorChanged(TMessage& message) override;
     // Ctrl+Tab and Ctrl+PgDn turn to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the
     // previous one, wrapping around, while the focus is on this page control or outside
     // every page control (SKPageKeys.cpp).
     void CMDialogKey(TMessage& message) override;
+    void ControlListChange(TControl* control, bool inserting) override;
+    void CMColorChanged(TMessage& message) override;
 
 private:
     friend class TskTabSheet;
