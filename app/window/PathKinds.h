@@ -11,9 +11,8 @@ enum class TPathKind {
     File,      // anything else: "Make file MD5" hashes it
 };
 
-// A regular file is a check file when one of its first lines is an entry or a comment, as
-// the verifier reads them; only the start of the file is read, so a large file costs
-// nothing.
+// A regular file is a check file when one of its first lines (in 4 KiB) is an entry or a
+// comment, as the verifier reads them; a large file costs no more than a small one.
 TPathKind KindOfPath(const QString& path);
 
 // Paths sorted by the page that takes them, made absolute (missing ones stay as given);
