@@ -134,12 +134,11 @@ public:
         }
         const QPoint global = widget->mapToGlobal(drag->position().toPoint());
         TControl* target = Target(form, global);
-        if (target == nullptr) {
-            drag->ignore();
-        } else {
-            drag->setDropAction(Qt::CopyAction);
-            drag->accept();
-        }
+        drag->setDropAction(target != nullptr ? Qt::CopyAction : Qt::IgnoreAction);
+        // The window takes every drag of files in, so it hears of the moves that follow
+        // (Qt sends none to a widget that refused the enter); each move, and the drop,
+        // is accepted where a control takes the files.
+        drag->setAccepted(target != nullptr || type == QEvent::DragEnter);
         if (type == QEvent::Drop) {
             if (target != nullptr) {
                 // The drag ends before the drop is handled, which may open a window.
@@ -159,8 +158,16 @@ private:
     // The control that accepts the drag at global, told that the drag entered or moves;
     // the control that accepted it before is told that it left when another takes it.
     TControl* Target(TCustomForm* form, QPoint global) {
-        for (TControl* control = ControlAtScreenPoint(form, global); control != nullptr;
-             control = control->Parent()) {
+        TControl* under = ControlAtScreenPoint(form, global);
+        // The control that took the drag hears that it left before another hears of it.
+        bool stillUnder = false;
+        for (TControl* control = under; control != nullptr; control = control->Parent()) {
+            stillUnder = stillUnder || control == FTarget;
+        }
+        if (!stillUnder) {
+            TellLeft();
+        }
+        for (TControl* control = under; control != nullptr; control = control->Parent()) {
             const TPoint at = control->ScreenToClient(Point(global.x(), global.y()));
             bool accept = false;
             control->DragOver(FSource.get(), at.X, at.Y,
