@@ -81,6 +81,11 @@ public:
                 report_.Report(line + std::string(kCouldNotOpenFile), LineKind::Failure);
             }
         };
+        ++filesQueued_;
+        if (report_.control != nullptr && report_.control->TotalBytesWanted()) {
+            // For the progress only: the file is sized as it is when the walk meets it.
+            bytesQueued_ += RegularFileSizeAt(folder.Get(), name);
+        }
         if (open) {
             pipeline_.Hash(std::move(open), std::move(listFile));
             return;
@@ -91,6 +96,9 @@ public:
             [listFile = std::move(listFile),
              outcome = HashOpened({true, folder.OpenFileForDigest(name)})] { listFile(outcome); });
     }
+
+    std::size_t FilesQueued() const { return filesQueued_; }
+    std::uint64_t BytesQueued() const { return bytesQueued_; }
 
 private:
     static std::string FolderLine(const std::string& path) {
@@ -113,6 +121,8 @@ private:
     const JobObserver& report_;
     MakeResult& result_;
     DigestPipeline& pipeline_;
+    std::size_t filesQueued_ = 0;
+    std::uint64_t bytesQueued_ = 0;
 };
 
 } // namespace
@@ -146,11 +156,25 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
     }
     ReplacingFile checkFile(folder, std::string(kCheckFileName));
     checkFile.Write(CheckFileHeader(LocalTimeText()));
-    DigestPipeline pipeline(jobs);
-    CheckFileWriter writer(checkFile, std::make_shared<const FolderHandle>(std::move(*baseFolder)),
-                           folder.size(), report, result, pipeline);
-    WalkFolder(folder, includeSubFolders, writer);
-    pipeline.Finish();
+    try {
+        DigestPipeline pipeline(jobs, report.control);
+        CheckFileWriter writer(checkFile,
+                               std::make_shared<const FolderHandle>(std::move(*baseFolder)),
+                               folder.size(), report, result, pipeline);
+        WalkFolder(folder, includeSubFolders, writer);
+        if (report.control != nullptr) {
+            report.control->SetTotals(writer.FilesQueued(), report.control->TotalBytesWanted()
+                                                                ? writer.BytesQueued()
+                                                                : JobControl::kUnknown);
+        }
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        // The new check file is dropped with its temporary file; the old one stays.
+        result.stopped = true;
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped: the check file was not written.", LineKind::Closing);
+        return result;
+    }
     checkFile.Commit();
 
     report.Report("", LineKind::Closing);

@@ -26,6 +26,33 @@ void ReportList(const JobObserver& report, std::string_view heading, const PathL
     paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
 }
 
+// Tells the control how many entries the check file lists and, when wanted, how many bytes
+// their files hold, before the verifying starts. Sizes are no longer looked up once a stop
+// is requested; a check file that cannot be read is left for the verifying to report, in its
+// place.
+std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
+                           JobControl& control) {
+    std::uint64_t entries = 0;
+    std::uint64_t bytes = 0;
+    try {
+        CheckFileReader reader = CheckFileReader::ForFile(checkFilePath);
+        std::string line;
+        while (reader.NextLine(line)) {
+            if (const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line)) {
+                ++entries;
+                if (control.TotalBytesWanted() && !control.StopRequested()) {
+                    bytes += RegularFileSizeAt(
+                        base.Get(), std::string(EntryPathBeneathFolder(entry->relativePath)));
+                }
+            }
+        }
+    } catch (const IoError&) {
+        return JobControl::kUnknown;
+    }
+    control.SetTotals(entries, control.TotalBytesWanted() ? bytes : JobControl::kUnknown);
+    return entries;
+}
+
 } // namespace
 
 std::optional<std::string_view> RefuseCheckFile(const std::string& checkFileText) {
@@ -76,44 +103,57 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver
     }
     // Shared with the workers, which look the entries up.
     const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
-    DigestPipeline pipeline(jobs);
-    std::string line;
-    while (reader.NextLine(line)) {
-        std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
-        if (!entry) {
-            result.commentLines += line.starts_with(';') ? 1 : 0;
-            continue;
+    const std::uint64_t entriesListed =
+        report.control != nullptr ? CountEntries(checkFilePath, *base, *report.control) : 0;
+    try {
+        DigestPipeline pipeline(jobs, report.control);
+        std::string line;
+        while (reader.NextLine(line)) {
+            std::optional<CheckFileEntry> entry = ParseCheckFileLine(line);
+            if (!entry) {
+                result.commentLines += line.starts_with(';') ? 1 : 0;
+                continue;
+            }
+            pipeline.Hash(
+                [base, beneath = std::string(EntryPathBeneathFolder(entry->relativePath))] {
+                    return base->LookUp(beneath);
+                },
+                [&result, &report, path = ResolveEntryPath(folder, entry->relativePath),
+                 expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
+                    const std::string quoted = Quoted(path);
+                    if (outcome.status == FileStatus::Missing) {
+                        report.Report("File does not exist ... " + quoted, LineKind::Failure);
+                        ++result.counts.missing;
+                        result.missingFiles.Add(path);
+                    } else if (outcome.status == FileStatus::NotOpened) {
+                        report.Report("Could not open file ... " + quoted, LineKind::Failure);
+                        ++result.counts.unopenable;
+                        result.unopenableFiles.Add(path);
+                    } else {
+                        report.Hashed(outcome.bytes);
+                        if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
+                            ++result.counts.changed;
+                            result.changedFiles.Add(path);
+                            report.Report("File changed ... " + quoted, LineKind::Failure);
+                        } else {
+                            ++result.counts.unchanged;
+                            report.Report("OK ... " + quoted, LineKind::Progress);
+                        }
+                    }
+                });
         }
-        pipeline.Hash([base, beneath = std::string(EntryPathBeneathFolder(
-                                 entry->relativePath))] { return base->LookUp(beneath); },
-                      [&result, &report, path = ResolveEntryPath(folder, entry->relativePath),
-                       expected = std::move(entry->expectedDigest)](const FileOutcome& outcome) {
-                          const std::string quoted = Quoted(path);
-                          if (outcome.status == FileStatus::Missing) {
-                              report.Report("File does not exist ... " + quoted, LineKind::Failure);
-                              ++result.counts.missing;
-                              result.missingFiles.Add(path);
-                          } else if (outcome.status == FileStatus::NotOpened) {
-                              report.Report("Could not open file ... " + quoted, LineKind::Failure);
-                              ++result.counts.unopenable;
-                              result.unopenableFiles.Add(path);
-                          } else {
-                              report.Hashed(outcome.bytes);
-                              if (!DigestTextMatches(expected, DigestToHex(outcome.digest))) {
-                                  ++result.counts.changed;
-                                  result.changedFiles.Add(path);
-                                  report.Report("File changed ... " + quoted, LineKind::Failure);
-                              } else {
-                                  ++result.counts.unchanged;
-                                  report.Report("OK ... " + quoted, LineKind::Progress);
-                              }
-                          }
-                      });
+        pipeline.Finish();
+    } catch (const JobStopped&) {
+        result.stopped = true;
+        report.Report("", LineKind::Closing);
+        report.Report("Stopped after " + std::to_string(result.Entries()) + " of " +
+                          std::to_string(entriesListed) + " entries.",
+                      LineKind::Closing);
     }
-    pipeline.Finish();
-
-    report.Report("", LineKind::Closing);
-    report.Report("Operation completes.", LineKind::Closing);
+    if (!result.stopped) {
+        report.Report("", LineKind::Closing);
+        report.Report("Operation completes.", LineKind::Closing);
+    }
     report.Report(VerifySummaryLine(result.counts), LineKind::Closing);
     ReportList(report, "The following files have been changed since the check file is made:",
                result.changedFiles);

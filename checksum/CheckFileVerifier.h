@@ -33,6 +33,8 @@ struct VerifyResult {
     PathList unopenableFiles;
     // Lines starting with ";": a file with neither these nor entries is no check file.
     std::size_t commentLines = 0;
+    // The job was stopped through its control before every entry was verified.
+    bool stopped = false;
 
     std::size_t Entries() const {
         return counts.unchanged + counts.changed + counts.missing + counts.unopenable;
@@ -49,7 +51,10 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
 // cannot be opened or read throws IoError; the lines reported so far stay reported. Files
-// are hashed by `jobs` threads; the lines are the same for any number.
+// are hashed by `jobs` threads; the lines are the same for any number. With a control in
+// the observer, the entries (and their bytes, when wanted) are counted first; a stop
+// requested there ends the lines with how many entries were verified, then the summary and
+// the lists of those.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,
                              std::size_t jobs = DefaultJobCount());
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver& report,

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -31,6 +32,9 @@ constexpr std::size_t kReadBufferBudget = std::size_t{64} << 20;
 constexpr std::size_t kMaxReadChunk = std::size_t{64} << 10;
 constexpr std::size_t kMinReadChunk = std::size_t{16} << 10;
 
+// How often a caller waiting for the workers looks whether a stop was requested.
+constexpr std::chrono::milliseconds kStopPollInterval{20};
+
 struct Item {
     FileOpener open;
     DigestPipeline::OutcomeHandler onOutcome;
@@ -44,11 +48,26 @@ FileOutcome Unopened(const EntryLookup& found) {
     return {found.exists ? FileStatus::NotOpened : FileStatus::Missing, {}, 0};
 }
 
-void RunHandler(Item& item) {
+void RunHandler(Item& item, JobControl* control) {
     if (item.step) {
         item.step();
-    } else {
-        item.onOutcome(item.outcome);
+        return;
+    }
+    if (control != nullptr) {
+        control->FileDone();
+    }
+    item.onOutcome(item.outcome);
+}
+
+// Looked at before each read of at most one block, so a stop takes effect at once even in
+// the middle of a very large file.
+bool StopRequested(const JobControl* control) {
+    return control != nullptr && control->StopRequested();
+}
+
+void CountRead(JobControl* control, std::size_t count) {
+    if (control != nullptr) {
+        control->BytesRead(count);
     }
 }
 
@@ -67,13 +86,13 @@ FileOpener OpenByPath(std::string path) {
     return [path = std::move(path)] { return OpenForDigestAt(AT_FDCWD, path); };
 }
 
-FileOutcome HashOpened(EntryLookup found) {
+FileOutcome HashOpened(EntryLookup found, JobControl* control) {
     if (!found.file) {
         return Unopened(found);
     }
     AdviseSequential(found.file->Get());
     if (const std::optional<OpenedFileDigest> read =
-            TryOpenedFileDigest(found.file->Get(), found.size)) {
+            TryOpenedFileDigest(found.file->Get(), found.size, control)) {
         return {FileStatus::Hashed, read->digest, read->bytes};
     }
     return {FileStatus::NotOpened, {}, 0};
@@ -81,7 +100,8 @@ FileOutcome HashOpened(EntryLookup found) {
 
 class DigestPipeline::Shared {
 public:
-    explicit Shared(std::size_t jobs) : jobs_(std::max<std::size_t>(jobs, 1)) {
+    Shared(std::size_t jobs, JobControl* control)
+        : jobs_(std::max<std::size_t>(jobs, 1)), control_(control) {
         if (jobs_ > 1) {
             activeFiles_.assign(jobs_, 0);
             for (std::size_t worker = 0; worker < jobs_; ++worker) {
@@ -102,11 +122,13 @@ public:
     }
 
     void Add(std::unique_ptr<Item> item) {
+        ThrowIfStopped();
         if (workers_.empty()) {
             if (!item->step) {
-                item->outcome = HashOpened(item->open());
+                item->outcome = HashOpened(item->open(), control_);
+                ThrowIfStopped();
             }
-            RunHandler(*item);
+            RunHandler(*item, control_);
             return;
         }
         std::unique_lock lock(mutex_);
@@ -129,13 +151,23 @@ public:
     }
 
 private:
+    void ThrowIfStopped() const {
+        if (control_ != nullptr) {
+            control_->ThrowIfStopped();
+        }
+    }
+
     // Runs the handlers of the finished items at the front of the window, in order, then
-    // waits until at most `limit` items are left in flight.
+    // waits until at most `limit` items are left in flight. A stop may be requested from a
+    // signal handler, which cannot wake the caller: the wait looks at it now and then.
     void RunReady(std::unique_lock<std::mutex>& lock, std::size_t limit) {
         std::vector<std::unique_ptr<Item>> ready;
         for (;;) {
             if (workerError_) {
                 std::rethrow_exception(workerError_);
+            }
+            if (window_.size() > limit) {
+                ThrowIfStopped();
             }
             while (!window_.empty() && window_.front()->done) {
                 ready.push_back(std::move(window_.front()));
@@ -145,7 +177,8 @@ private:
                 doneUnhandled_ -= ready.size();
                 lock.unlock();
                 for (std::unique_ptr<Item>& item : ready) {
-                    RunHandler(*item);
+                    ThrowIfStopped();
+                    RunHandler(*item, control_);
                     item.reset();
                 }
                 ready.clear();
@@ -156,7 +189,7 @@ private:
                 return;
             }
             callerWaiting_ = true;
-            frontDone_.wait(lock);
+            frontDone_.wait_for(lock, kStopPollInterval);
             callerWaiting_ = false;
         }
     }
@@ -257,6 +290,9 @@ private:
                     release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
                     continue;
                 }
+                if (StopRequested(control_)) {
+                    return;
+                }
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
                 const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
                 if (count < 0) {
@@ -265,6 +301,7 @@ private:
                     release(lane, {FileStatus::Hashed, lanes.Finish(lane), slot.bytes});
                 } else {
                     const auto got = static_cast<std::size_t>(count);
+                    CountRead(control_, got);
                     // Read-ahead advice pays only for files larger than one piece.
                     if (slot.bytes == 0 && got == chunk) {
                         AdviseSequential(slot.file.Get());
@@ -279,6 +316,7 @@ private:
     }
 
     const std::size_t jobs_;
+    JobControl* const control_;
     std::mutex mutex_;
     std::condition_variable workAvailable_;
     std::condition_variable frontDone_;
@@ -292,7 +330,8 @@ private:
     std::vector<std::thread> workers_;
 };
 
-DigestPipeline::DigestPipeline(std::size_t jobs) : shared_(std::make_unique<Shared>(jobs)) {}
+DigestPipeline::DigestPipeline(std::size_t jobs, JobControl* control)
+    : shared_(std::make_unique<Shared>(jobs, control)) {}
 
 DigestPipeline::~DigestPipeline() = default;
 

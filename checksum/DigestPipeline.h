@@ -8,6 +8,7 @@
 // another would produce. With one job nothing is threaded: each file is hashed when
 // queued. The items in flight and the read buffers are bounded, whatever the job's size.
 
+#include "checksum/JobControl.h"
 #include "checksum/Md5.h"
 #include "platform/FolderHandle.h"
 
@@ -37,8 +38,9 @@ using FileOpener = std::function<EntryLookup()>;
 // Opens the file by its path with the open-probe's rules; it never counts as missing.
 FileOpener OpenByPath(std::string path);
 
-// Reads and hashes what the opener found, on the calling thread.
-FileOutcome HashOpened(EntryLookup found);
+// Reads and hashes what the opener found, on the calling thread. With a control, the bytes
+// read are counted there, and a stop requested meanwhile ends the reading (NotOpened).
+FileOutcome HashOpened(EntryLookup found, JobControl* control = nullptr);
 
 // The processors this process may run on (its affinity mask), at least 1.
 std::size_t DefaultJobCount();
@@ -47,7 +49,10 @@ class DigestPipeline {
 public:
     using OutcomeHandler = std::function<void(const FileOutcome&)>;
 
-    explicit DigestPipeline(std::size_t jobs);
+    // With a control, every block read is counted there and every outcome handled counts as
+    // a file done; once a stop is requested there, reading ends within a block, and Hash,
+    // Then and Finish throw JobStopped instead of running more handlers.
+    explicit DigestPipeline(std::size_t jobs, JobControl* control = nullptr);
     DigestPipeline(const DigestPipeline&) = delete;
     DigestPipeline& operator=(const DigestPipeline&) = delete;
     // Stops the workers; what is still queued is dropped.

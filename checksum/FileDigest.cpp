@@ -35,18 +35,25 @@ std::optional<TDigest> TryDescriptorDigest(int descriptor) {
     return read ? std::optional(read->digest) : std::nullopt;
 }
 
-std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened) {
+std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened,
+                                                    JobControl* control) {
     auto block = std::make_unique_for_overwrite<std::uint8_t[]>(kReadBlockSize);
     TDigestContext context;
     DigestInit(context);
     OpenedFileDigest result;
     for (;;) {
+        if (control != nullptr && control->StopRequested()) {
+            return std::nullopt;
+        }
         const long count = ReadRetrying(descriptor, block.get(), kReadBlockSize);
         if (count < 0) {
             return std::nullopt;
         }
         if (count == 0) {
             break;
+        }
+        if (control != nullptr) {
+            control->BytesRead(static_cast<std::uint64_t>(count));
         }
         DigestUpdate(context, block.get(), static_cast<std::uint32_t>(count));
         result.bytes += static_cast<std::uint64_t>(count);

@@ -2,6 +2,7 @@
 
 // Digests of whole files and their text form.
 
+#include "checksum/JobControl.h"
 #include "checksum/Md5.h"
 
 #include <cstddef>
@@ -41,8 +42,10 @@ struct OpenedFileDigest {
 };
 
 // The digest of everything left to read from an open file, and how many bytes that was;
-// nothing when a read fails.
-std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened);
+// nothing when a read fails. With a control, each block read is counted there, and a stop
+// requested there ends the reading before the next block (nothing).
+std::optional<OpenedFileDigest> TryOpenedFileDigest(int descriptor, std::uint64_t sizeWhenOpened,
+                                                    JobControl* control = nullptr);
 
 // 32 lower-case hexadecimal characters, high half of each byte first.
 std::string DigestToHex(const TDigest& digest);

@@ -3,6 +3,8 @@
 // What the engine's jobs share with their front ends: one call per output line, the status
 // texts, and the trimming of the path fields.
 
+#include "checksum/JobControl.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -22,6 +24,8 @@ struct JobObserver {
     std::function<void(const std::string& line, LineKind kind)> line;
     // After each file was hashed, with the number of bytes read; may be empty.
     std::function<void(std::uint64_t bytes)> fileHashed;
+    // Where the front end asks the job to stop and watches how far it has got; may be null.
+    JobControl* control = nullptr;
 
     void Report(const std::string& text, LineKind kind) const { line(text, kind); }
     void Hashed(std::uint64_t bytes) const {
@@ -37,6 +41,8 @@ JobObserver LinesOnly(const LineSink& sink);
 inline constexpr std::string_view kCouldNotOpenFile = "Could not open file";
 inline constexpr std::string_view kCouldNotOpenFolder = "Could not open folder";
 inline constexpr std::string_view kNameNotSupported = "Name not supported";
+// The digest text of a file whose hashing was stopped before it was done.
+inline constexpr std::string_view kStopped = "Stopped";
 
 // The text between double quotes, as the report lines show paths and names.
 std::string Quoted(std::string_view text);

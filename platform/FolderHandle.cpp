@@ -95,6 +95,15 @@ bool NamesNonFolderAt(int folder, const std::string& name) {
     return ::fstatat(folder, name.c_str(), &target, 0) != 0 || !S_ISDIR(target.st_mode);
 }
 
+std::uint64_t RegularFileSizeAt(int folder, const std::string& name) {
+    struct stat status {};
+    if (!Nameable(name) || ::fstatat(folder, name.c_str(), &status, 0) != 0 ||
+        !S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 std::optional<FolderHandle> FolderHandle::OpenAt(int folder, const char* path, int flags) {
     FileDescriptor descriptor(::openat(folder, path, flags));
     if (!descriptor.IsOpen()) {

@@ -48,6 +48,9 @@ std::optional<FileDescriptor> OpenRegularFileAt(int folder, const std::string& n
 // True when the name exists and, links followed, is not a folder; a dangling link counts.
 bool NamesNonFolderAt(int folder, const std::string& name);
 
+// The size of the regular file the name reaches, links followed; 0 for anything else.
+std::uint64_t RegularFileSizeAt(int folder, const std::string& name);
+
 class FolderHandle {
 public:
     // Opens a folder to list it; nothing (errno set) when it cannot be opened. Links are

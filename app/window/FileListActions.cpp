@@ -93,12 +93,13 @@ void TForm1::SetUpFileList() {
                                    [this] { SelectAllRows(LvwFile->Items()); });
     AddItem(menu, QStringLiteral("-"), 0, [] {});
     TMenuItem* remove = AddItem(menu, QStringLiteral("Remove"), VK_DELETE, [this] {
-        if (FListBusy == 0) {
+        // Rows waiting for their digest stay while the list is hashed.
+        if (!JobRunning()) {
             DeleteSelectedRows(LvwFile->Items());
         }
     });
     TMenuItem* clear = AddItem(menu, QStringLiteral("Clear list"), 0, [this] {
-        if (FListBusy == 0) {
+        if (!JobRunning()) {
             LvwFile->Items()->Clear();
         }
     });
@@ -112,8 +113,8 @@ void TForm1::SetUpFileList() {
         copy->SetEnabled(selected);
         copyDigest->SetEnabled(selected);
         selectAll->SetEnabled(rows);
-        remove->SetEnabled(selected && FListBusy == 0);
-        clear->SetEnabled(rows && FListBusy == 0);
+        remove->SetEnabled(selected && !JobRunning());
+        clear->SetEnabled(rows && !JobRunning());
         compare->SetEnabled(rows);
     };
     LvwFile->SetPopupMenu(FFileListMenu);

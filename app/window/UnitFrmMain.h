@@ -15,6 +15,11 @@
 #include "skin/menus/SKPopupMenu.h"
 
 #include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class TJobRunner;
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -50,6 +55,15 @@ class TForm1 : public TForm {
 public:
     // Builds the window from its stored layout; FormCreate runs meanwhile.
     explicit TForm1(TComponent* AOwner);
+    ~TForm1() override;
+
+    // Whether a make, a verify or the hashing of the file list is running.
+    bool JobRunning() const;
+    // Appends a row per file to the file list and hashes them, unless a job is running;
+    // then runs afterwards, once the hashing has ended unstopped.
+    void AddFilesToList(const QStringList& files, std::function<void()> then = {});
+    // A running job is stopped before the window closes.
+    bool CloseQuery() override;
 
     TskForm* skForm1 = nullptr;
     TskPageControl* PageControl = nullptr;
@@ -96,8 +110,6 @@ public:
                                   bool& Accept);
     Q_INVOKABLE void FormDragDrop(TObject* Sender, TObject* Source, int X, int Y);
 
-    // Appends a row per file to the list and hashes the files into it.
-    void AddFilesToList(const QStringList& files);
     // Gives each path to the page that takes it and shows the page of the last kind
     // among check file, folder and files; a check file is verified at once when asked,
     // as pressing "Verify check file" would (WindowDrops.cpp).
@@ -118,9 +130,8 @@ private:
     // The dropped paths sorted by kind, once per drag.
     const TSortedPaths& SortedDrop(TObject* source);
 
+    std::unique_ptr<TJobRunner> FJobs;
     TskPopupMenu* FFileListMenu = nullptr;
-    // AddFilesToList is running (nested runs count too).
-    int FListBusy = 0;
     QPointer<TObject> FDropSource;
     TSortedPaths FDropPaths;
 };

@@ -26,12 +26,14 @@ void TForm1::TakePaths(const TSortedPaths& paths, bool verifyCheckFile) {
         EdtCheckfilePath->SetText(paths.CheckFile);
         PageControl->ActivatePage(SheetVerifier);
     }
-    // The page the user sees is set first; hashing and verifying then run in it.
+    // The page the user sees is set first; hashing and verifying then run, one job after
+    // the other.
+    const auto verify = [this] { BtnVerify->OnClick(BtnVerify); };
+    const bool verifies = !paths.CheckFile.isEmpty() && verifyCheckFile && BtnVerify->OnClick;
     if (!paths.Files.isEmpty()) {
-        AddFilesToList(paths.Files);
-    }
-    if (!paths.CheckFile.isEmpty() && verifyCheckFile && BtnVerify->OnClick) {
-        BtnVerify->OnClick(BtnVerify);
+        AddFilesToList(paths.Files, verifies ? std::function<void()>(verify) : nullptr);
+    } else if (verifies) {
+        verify();
     }
 }
 
@@ -46,7 +48,9 @@ const TSortedPaths& TForm1::SortedDrop(TObject* source) {
 
 void TForm1::FormDragOver(TObject* Sender, TObject* Source, int, int, TDragState State,
                           bool& Accept) {
-    if (State == dsDragLeave) {
+    // While a job runs the pages take nothing: their inputs wait for its end.
+    if (State == dsDragLeave || JobRunning()) {
+        Accept = false;
         return;
     }
     const TSortedPaths& paths = SortedDrop(Source);

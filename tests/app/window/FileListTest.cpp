@@ -64,6 +64,7 @@ TEST_F(FileListTest, CopyGivesMd5sumLinesAndTheClipboardDigestSelectsItsRows) {
     const QString other = Text(folder.WriteFile("other", "other"));
     const QString missing = Text(folder / "missing");
     Form->AddFilesToList({abc, odd, other, missing});
+    QTRY_VERIFY_WITH_TIMEOUT(!Form->JobRunning(), 30000);
     TListItems* rows = Form->LvwFile->Items();
     ASSERT_EQ(rows->Count(), 4);
     // A name's control characters show as visible symbols, in one line.
