@@ -36,8 +36,8 @@ std::string PathToBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// Names are shown decoded as UTF-8, control characters other than TAB as their visible
-// symbols, so a name can neither break a memo line nor hide what it holds.
+// Names are shown decoded as UTF-8 (invalid bytes replaced), control characters other than
+// TAB made visible, so a name can neither break a memo line nor hide what it holds.
 QString BytesToText(std::string_view bytes) {
     return WithVisibleControls(
         QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())), TTabs::Keep);

@@ -60,7 +60,7 @@ protected:
 TEST_F(FileListTest, CopyGivesMd5sumLinesAndTheClipboardDigestSelectsItsRows) {
     ScratchFolder folder;
     const QString abc = Text(folder.WriteFile("abc.txt", "abc"));
-    const QString odd = Text(folder.WriteFile("new\nline\\back\tslash", "abc"));
+    const QString odd = Text(folder.WriteFile("new\nline\\back\tslash\u202e", "abc"));
     const QString other = Text(folder.WriteFile("other", "other"));
     const QString missing = Text(folder / "missing");
     Form->AddFilesToList({abc, odd, other, missing});
@@ -69,7 +69,7 @@ TEST_F(FileListTest, CopyGivesMd5sumLinesAndTheClipboardDigestSelectsItsRows) {
     ASSERT_EQ(rows->Count(), 4);
     // A name's control characters show as visible symbols, in one line.
     EXPECT_EQ(Form->LvwFile->Model()->index(1, 0).data().toString(),
-              Text(folder / "new\u240Aline\\back\u2409slash"));
+              Text(folder / "new\u240Aline\\back\u2409slash\uFFFD"));
 
     // The list's own menu, in the window's look, holds the actions; its keys act too.
     EXPECT_EQ(Form->LvwFile->PopupMenu(), Form->FileListMenu());
