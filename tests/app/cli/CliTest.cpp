@@ -244,13 +244,14 @@ TEST(Cli, ShowsProgressOnStandardErrorOnlyWhenAskedOrOnATerminal) {
     const CliRun shown = RunCli({"make", "--progress", folder.Path()});
     EXPECT_EQ(shown.exitCode, 0);
     EXPECT_EQ(shown.out, plain.out);
-    // Whether the walk was done when the file was, and so the total known, may vary.
+    // Whether the walk (or the count of entries) was done when the file was, and so the
+    // totals known, may vary.
     EXPECT_EQ(shown.err.rfind("\r\033[K1 ", 0), 0u) << shown.err;
     EXPECT_NE(shown.err.find("1 file, 3 B"), std::string::npos) << shown.err;
     EXPECT_TRUE(shown.err.ends_with("\r\033[K")) << shown.err;
     const CliRun verified = RunCli({"verify", folder.Path(), "--progress"});
-    EXPECT_EQ(verified.err.rfind("\r\033[K1 of 1 file, 3 B of 3 B (100%), ", 0), 0u)
-        << verified.err;
+    EXPECT_EQ(verified.err.rfind("\r\033[K1 ", 0), 0u) << verified.err;
+    EXPECT_NE(verified.err.find(" 3 B"), std::string::npos) << verified.err;
     EXPECT_TRUE(verified.err.ends_with("\r\033[K")) << verified.err;
     EXPECT_EQ(RunCli({"verify", folder.Path(), "--progress", "--no-progress"}).err, "");
 }
