@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 fonts-droid-fallback fontconfig
   xvfb xauth xdotool x11-utils openbox
   imagemagick valgrind
+  fonts-symbola desktop-file-utils libxml2-utils shared-mime-info
 )
 
 missing=()

@@ -28,9 +28,14 @@ std::optional<QString> OptionValue(const QStringList& arguments, qsizetype& inde
 
 TStartOptions ParseStartOptions(const QStringList& arguments) {
     TStartOptions options;
+    bool onlyPaths = false;
     for (qsizetype index = 0; index < arguments.size() && options.Error.isEmpty(); ++index) {
         const QString& argument = arguments.at(index);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        if (onlyPaths || argument == QLatin1String("-") || !argument.startsWith(QLatin1Char('-'))) {
+            options.Paths.append(argument);
+        } else if (argument == QLatin1String("--")) {
+            onlyPaths = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.Help = true;
         } else if (const auto look =
                        OptionValue(arguments, index, QStringLiteral("--look"), options.Error)) {

@@ -2,18 +2,18 @@
 
 #include "app/window/JobRunner.h"
 #include "app/window/JobTitles.h"
+#include "app/window/WindowHelp.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/FileDigestList.h"
 #include "framework/core/Application.h"
+#include "framework/core/VisibleText.h"
 #include "framework/dialogs/Dialogs.h"
 #include "framework/layout/LayoutReader.h"
 #include "platform/IoError.h"
 #include "skin/controls/SKRegister.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,24 +37,11 @@ std::string PathToBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// Names are shown decoded as UTF-8, control characters as their visible symbols (U+2400
-// onwards), so a name can neither break a memo line nor hide what it holds. The C1
-// controls and the controls that change the direction text runs in, which could make a
-// name read as another, show as the replacement character, as invalid bytes do.
+// Names are shown decoded as UTF-8 (invalid bytes replaced), control characters other than
+// TAB made visible, so a name can neither break a memo line nor hide what it holds.
 QString BytesToText(std::string_view bytes) {
-    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    for (QChar& character : text) {
-        const char16_t code = character.unicode();
-        if (code < 0x20 && code != u'\t') {
-            character = QChar(char16_t(0x2400 + code));
-        } else if (code == 0x7f) {
-            character = QChar(char16_t(0x2421));
-        } else if ((code >= 0x80 && code <= 0x9f) || code == 0x200e || code == 0x200f ||
-                   (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069)) {
-            character = QChar::ReplacementCharacter;
-        }
-    }
-    return text;
+    return WithVisibleControls(
+        QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())), TTabs::Keep);
 }
 
 void ShowRefusal(std::string_view text) {
@@ -92,6 +79,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
                                          QList<TControl*>{EdtPath, BtnSelect, ChkSubFolder, BtnMake,
                                                           EdtCheckfilePath, BtnSelectCheckfile,
                                                           BtnVerify, ChkReportNew, BtnSelectFile});
+    SetUpFileList();
 }
 
 TForm1::~TForm1() = default;
@@ -131,12 +119,7 @@ void TForm1::BtnSelectCheckfileClick(TObject*) {
 }
 
 void TForm1::BtnHelpClick(TObject*) {
-    // A desktop may show its own error for a missing file; without a help file the button
-    // does nothing visible.
-    const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
-    if (QFileInfo::exists(helpFile)) {
-        Dialogs().ShellOpen(helpFile);
-    }
+    OpenManual();
 }
 
 void TForm1::LblWebsiteClick(TObject*) {
@@ -213,7 +196,7 @@ void TForm1::BtnSelectFileClick(TObject*) {
     }
 }
 
-void TForm1::AddFilesToList(const QStringList& files) {
+void TForm1::AddFilesToList(const QStringList& files, std::function<void()> then) {
     if (FJobs->Running() || files.isEmpty()) {
         return;
     }
@@ -243,9 +226,13 @@ void TForm1::AddFilesToList(const QStringList& files) {
              }
          },
          HashingTitle,
-         [rows, filled](bool) {
+         [this, rows, filled, then = std::move(then)](bool stopped) {
              while (*filled < rows.size()) {
                  rows[(*filled)++]->SubItems()->Add(BytesToText(sumwarden::kStopped));
+             }
+             // What follows starts its own job once this one is wholly over.
+             if (then && !stopped) {
+                 QMetaObject::invokeMethod(this, then, Qt::QueuedConnection);
              }
          }});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the file digest list, the check-file maker and verifier, and the
 // About page, built from its stored layout.
+#include "app/window/PathKinds.h"
 #include "framework/controls/ComCtrls.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/StdCtrls.h"
@@ -11,8 +12,11 @@
 #include "skin/controls/SKListView.h"
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
+#include "skin/menus/SKPopupMenu.h"
 
+#include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class TJobRunner;
@@ -56,8 +60,9 @@ public:
 
     // Whether a make, a verify or the hashing of the file list is running.
     bool JobRunning() const;
-    // Appends a row per file to the file list and hashes them, unless a job is running.
-    void AddFilesToList(const QStringList& files);
+    // Appends a row per file to the file list and hashes them, unless a job is running;
+    // then runs afterwards, once the hashing has ended unstopped.
+    void AddFilesToList(const QStringList& files, std::function<void()> then = {});
     // A running job is stopped before the window closes.
     bool CloseQuery() override;
 
@@ -101,7 +106,34 @@ public:
     Q_INVOKABLE void BtnMakeClick(TObject* Sender);
     Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
     Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
+    // Files dragged from the desktop: each page takes its kind of path, the rest of the
+    // window sends a path to the page that takes it (WindowDrops.cpp).
+    Q_INVOKABLE void FormDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State,
+                                  bool& Accept);
+    Q_INVOKABLE void FormDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+
+    // Gives each path to the page that takes it and shows the page of the last kind
+    // among check file, folder and files; a check file is verified at once when asked,
+    // as pressing "Verify check file" would (WindowDrops.cpp).
+    void TakePaths(const TSortedPaths& paths, bool verifyCheckFile);
+
+    // The file list's context menu (FileListActions.cpp).
+    TskPopupMenu* FileListMenu() const { return FFileListMenu; }
+    // The selected rows as md5sum lines, "digest  path", one per line; the digest
+    // alone with digestOnly.
+    QString SelectedRowsText(bool digestOnly) const;
+    // Selects the rows whose digest is the one in text (32 hex digits, any case); says
+    // so in a message box when there is none.
+    void SelectRowsWithDigest(const QString& text);
 
 private:
+    void SetUpFileList();
+    void FileListKeyDown(TObject* Sender, quint16& Key, TShiftState Shift);
+    // The dropped paths sorted by kind, once per drag.
+    const TSortedPaths& SortedDrop(TObject* source);
+
     std::unique_ptr<TJobRunner> FJobs;
+    TskPopupMenu* FFileListMenu = nullptr;
+    QPointer<TObject> FDropSource;
+    TSortedPaths FDropPaths;
 };

@@ -8,6 +8,8 @@ void ApplyWindowLook(TForm1* form, TskUIStyle style, TskFileTheme* theme) {
     form->skForm1->SetFileTheme(theme);
     form->skForm1->SetUIStyle(style);
     ApplyStyleToChildren(form->skForm1, style, theme);
+    form->FileListMenu()->SetFileTheme(theme);
+    form->FileListMenu()->SetUIStyle(style);
 }
 
 TskFileTheme* LoadWindowSkin(TForm1* form, const QString& file) {

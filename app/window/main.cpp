@@ -1,5 +1,6 @@
 // sumwarden: the window with the three jobs.
 #include "app/window/DisplayCheck.h"
+#include "app/window/PathKinds.h"
 #include "app/window/StartOptions.h"
 #include "app/window/UnitFrmMain.h"
 #include "app/window/WindowLook.h"
@@ -7,6 +8,7 @@
 #include "resources/ThemeResources.h"
 
 #include <QIcon>
+#include <QMetaObject>
 #include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
                      kNoDisplayMessage.data());
         return 1;
     }
+    // A path that does not exist is said at once; the window opens all the same.
+    const TSortedPaths paths = SortPaths(options.Paths);
+    for (const QString& missing : paths.Missing) {
+        std::fprintf(stderr, "sumwarden: %s: No such file or folder\n", qPrintable(missing));
+    }
     // The layout is in pixels designed at 96 dpi: no rescaling for the screen's density.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qputenv("QT_FONT_DPI", "96");
@@ -56,5 +63,8 @@ int main(int argc, char** argv) {
         }
     }
     form->PageControl->ActivatePageIndex(0);
+    // The paths are taken once the window is shown, so a verify runs in view.
+    QMetaObject::invokeMethod(
+        form, [form, paths] { form->TakePaths(paths, true); }, Qt::QueuedConnection);
     return Application->Run();
 }

@@ -339,6 +339,12 @@ public:
     std::optional<TEventSlot> EventSlot(const QString& name) override;
     void SetParentComponent(TComponent* parent) override;
 
+    // A drag over the control: Accept starts false, and true when OnDragOver is bound,
+    // which may change it. X and Y are client coordinates.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    // A drop the control accepted: raises OnDragDrop.
+    virtual void DragDrop(TObject* Source, int X, int Y);
+
     // The Qt event boundary; returns what QWidget::event should return.
     bool WidgetEvent(QWidget* widget, QEvent* event);
 
@@ -355,7 +361,8 @@ public:
     // Stored for layouts: the framework sizes controls by its constraints alone.
     TCanResizeEvent OnCanResize;
     TConstrainedResizeEvent OnConstrainedResize;
-    // Stored for layouts (see DragDock.h): bound by name, never raised.
+    // Raised for files dragged from other programs (see DragDock.h); the other drag and
+    // dock events are stored for layouts, never raised.
     TDragDropEvent OnDragDrop;
     TDragOverEvent OnDragOver;
     TEndDragEvent OnEndDrag;

@@ -4,18 +4,38 @@
 #include "framework/graphics/Types.h"
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class TControl;
 class TWinControl;
+class TCustomForm;
 
 // Dragging and docking as layouts publish them. The framework drags and docks no
-// controls, so handlers of these events are bound by name and kept but never called.
+// controls of its own; files dragged from other programs arrive as drags whose source
+// is a TFileDragObject, through OnDragOver and OnDragDrop.
 class TDragObject : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
 };
+
+// What a drag from another program (a file manager) carries: the local files and folders.
+class TFileDragObject : public TDragObject {
+    Q_OBJECT
+public:
+    explicit TFileDragObject(const QStringList& files) : FFiles(files) {}
+    const QStringList& Files() const { return FFiles; }
+
+private:
+    QStringList FFiles;
+};
+
+// Makes the form's window take files dragged from other programs. Such a drag goes to the
+// innermost control under the pointer whose DragOver accepts it, trying the control there
+// and then its parents: OnDragOver is raised with dsDragEnter, dsDragMove and dsDragLeave
+// and OnDragDrop on the drop. Other drags (text) keep the widgets' own handling.
+void AcceptFileDrops(TCustomForm* form);
 
 class TDragDockObject : public TDragObject {
     Q_OBJECT

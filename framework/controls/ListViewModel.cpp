@@ -1,6 +1,7 @@
 #include "framework/controls/ListViewModel.h"
 
 #include "framework/controls/ListView.h"
+#include "framework/core/VisibleText.h"
 
 #include <algorithm>
 
@@ -27,12 +28,14 @@ QVariant TListViewModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) {
         return QVariant();
     }
+    // A cell is one line: control characters are shown, never obeyed.
     if (index.column() == 0) {
-        return item->Caption();
+        return WithVisibleControls(item->Caption());
     }
     const TStrings* subItems = item->SubItems();
-    return index.column() <= subItems->Count() ? QVariant(subItems->Get(index.column() - 1))
-                                               : QVariant();
+    return index.column() <= subItems->Count()
+               ? QVariant(WithVisibleControls(subItems->Get(index.column() - 1)))
+               : QVariant();
 }
 
 QVariant TListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,6 +1,7 @@
 #include "framework/controls/Menus.h"
 
 #include "framework/core/Application.h"
+#include "framework/core/Messages.h"
 #include "framework/graphics/Bitmap.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
+#include <map>
 
 namespace {
 
@@ -165,13 +167,28 @@ TMenuItem* MenuItemOfAction(const QAction* action) {
                : nullptr;
 }
 
+namespace {
+
+// The keys whose virtual key code is not their character (letters and digits are).
+const std::map<int, int> kNamedKeys = {
+    {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
+    {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},   {VK_PRIOR, Qt::Key_PageUp},
+    {VK_NEXT, Qt::Key_PageDown},  {VK_END, Qt::Key_End},       {VK_HOME, Qt::Key_Home},
+    {VK_LEFT, Qt::Key_Left},      {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
+    {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert}, {VK_DELETE, Qt::Key_Delete},
+};
+
+} // namespace
+
 QKeySequence ShortCutToKeySequence(int shortCut) {
     if (shortCut == 0) {
         return {};
     }
     int key = shortCut & 0xFF;
-    if (key >= 0x70 && key <= 0x87) {
-        key = Qt::Key_F1 + (key - 0x70);
+    if (key >= VK_F1 && key <= VK_F1 + 23) {
+        key = Qt::Key_F1 + (key - VK_F1);
+    } else if (const auto named = kNamedKeys.find(key); named != kNamedKeys.end()) {
+        key = named->second;
     }
     int modifiers = 0;
     if (shortCut & scShift) {

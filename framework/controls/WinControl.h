@@ -163,5 +163,10 @@ private:
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TWinControl::TBevelEdges)
 
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp: the desktop's keys that turn the
+// pages of a tabbed window. The focused control never takes them: they reach the form's
+// controls as dialog keys (CM_DIALOGKEY).
+bool IsPageKey(int vk, TShiftState shift);
+
 // Whether ch is the accelerator of a caption ("&File" has F; "&&" is a literal &).
 bool IsAccel(QChar ch, const QString& caption);

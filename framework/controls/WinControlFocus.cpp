@@ -146,11 +146,14 @@ bool TWinControl::TranslateKey(QKeyEvent* event, bool release) {
         Dispatch(message);
         return true;
     }
-    if (IsDialogKey(vk) && !shift.testFlag(ssCtrl) && !alt) {
+    if ((IsDialogKey(vk) && !shift.testFlag(ssCtrl) && !alt) || IsPageKey(vk, shift)) {
         const intptr_t code = Perform(WM_GETDLGCODE, vk);
-        const bool wanted = (code & DLGC_WANTALLKEYS) != 0 ||
-                            (vk == VK_TAB && (code & DLGC_WANTTAB) != 0) ||
-                            (IsArrowKey(vk) && (code & DLGC_WANTARROWS) != 0);
+        // Tab moves the focus on unless the control takes tabs itself (a memo that wants
+        // every key for its returns passes Tab on); the page keys are always the form's.
+        const bool wanted = !IsPageKey(vk, shift) &&
+                            (vk == VK_TAB ? (code & DLGC_WANTTAB) != 0
+                                          : (code & DLGC_WANTALLKEYS) != 0 ||
+                                                (IsArrowKey(vk) && (code & DLGC_WANTARROWS) != 0));
         if (!wanted) {
             TCustomForm* form = GetParentForm();
             TControl* target = form != nullptr ? static_cast<TControl*>(form) : this;
@@ -306,6 +309,11 @@ void TWinControl::DoExit() {
     if (OnExit) {
         OnExit(this);
     }
+}
+
+bool IsPageKey(int vk, TShiftState shift) {
+    return shift.testFlag(TControl::ssCtrl) && !shift.testFlag(TControl::ssAlt) &&
+           (vk == VK_TAB || vk == VK_PRIOR || vk == VK_NEXT);
 }
 
 bool IsAccel(QChar ch, const QString& caption) {

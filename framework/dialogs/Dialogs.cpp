@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -191,4 +192,33 @@ int TQtDialogService::MessageBox(const QString& text, const QString& caption, TM
 
 void TQtDialogService::ShellOpen(const QString& target) {
     QDesktopServices::openUrl(QUrl(ShellTargetToUrl(target)));
+}
+
+void TDialogService::OpenDocument(const QString& file, std::function<void()>) {
+    ShellOpen(file);
+}
+
+void TQtDialogService::OpenDocument(const QString& file, std::function<void()> noApplication) {
+    // Without a desktop environment xdg-open may run the browser until it is closed, so
+    // its end is awaited without blocking. The process has no parent: a browser still
+    // open when the program ends is left running, not killed with its opener.
+    auto* opener = new QProcess;
+    auto report = std::make_shared<std::function<void()>>(std::move(noApplication));
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, report](int code, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || code != 0) {
+                             (*report)();
+                         }
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, report](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             opener->deleteLater();
+                             (*report)();
+                         }
+                     });
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(file).toString()});
 }

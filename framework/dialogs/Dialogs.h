@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -66,6 +67,10 @@ public:
                            TMsgBoxButtons buttons) = 0;
     // Opens a file, a web address ("www." without a scheme is http) or a mail link.
     virtual void ShellOpen(const QString& target) = 0;
+    // Opens a local document (a manual) with the desktop's application for it; when it
+    // turns out that no application took it, noApplication runs, later, on this thread.
+    // The default opens it as ShellOpen does and never reports.
+    virtual void OpenDocument(const QString& file, std::function<void()> noApplication);
 };
 
 // The dialogs of the real program: QFileDialog, QMessageBox, QDesktopServices.
@@ -76,6 +81,8 @@ public:
     int MessageBox(const QString& text, const QString& caption, TMsgBoxIcon icon,
                    TMsgBoxButtons buttons) override;
     void ShellOpen(const QString& target) override;
+    // Through xdg-open, whose failure (no application, no browser) is its exit status.
+    void OpenDocument(const QString& file, std::function<void()> noApplication) override;
 };
 
 // The process-wide service (the Qt one unless replaced).

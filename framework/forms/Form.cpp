@@ -99,6 +99,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
     ApplyWindowFlags();
     SetBounds(0, 0, 320, 240);
     RecreateFrame();
+    AcceptFileDrops(this);
 }
 
 TCustomForm::~TCustomForm() {

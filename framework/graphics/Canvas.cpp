@@ -165,11 +165,18 @@ QString StripPrefix(const QString& text, int& prefixIndex) {
     return result;
 }
 
-QString ExpandTabs(const QString& text) {
+// Tabs become spaces up to the next stop; prefixIndex (the accelerator's position, -1 for
+// none) moves with its character.
+QString ExpandTabs(const QString& text, int& prefixIndex) {
     constexpr int kTabColumns = 8;
     QString result;
     int column = 0;
-    for (QChar character : text) {
+    int movedPrefix = -1;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text.at(index);
+        if (index == prefixIndex) {
+            movedPrefix = static_cast<int>(result.size());
+        }
         if (character == QLatin1Char('\t')) {
             const int spaces = kTabColumns - column % kTabColumns;
             result.append(QString(spaces, QLatin1Char(' ')));
@@ -179,6 +186,7 @@ QString ExpandTabs(const QString& text) {
             column = character == QLatin1Char('\n') ? 0 : column + 1;
         }
     }
+    prefixIndex = movedPrefix;
     return result;
 }
 
@@ -614,8 +622,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
         prefixIndex = -1;
     }
     if (flags & DT_EXPANDTABS) {
-        content = ExpandTabs(content);
-        prefixIndex = -1;
+        content = ExpandTabs(content, prefixIndex);
     }
 
     QList<TextLine> lines = LayoutLines(content, flags, rect.Width(), metrics);

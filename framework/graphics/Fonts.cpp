@@ -17,8 +17,10 @@ constexpr const char* kRegularFile =
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 constexpr const char* kBoldFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
 constexpr const char* kFallbackFamily = "Liberation Sans";
-// Draws the characters the user-interface font lacks (the Chinese system-menu captions).
+// Draw the characters the user-interface font lacks: the Chinese system-menu captions, and
+// the symbols that stand for control characters in names (U+2400 onwards).
 constexpr const char* kCjkFile = "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf";
+constexpr const char* kSymbolsFile = "/usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf";
 
 // Names the classic layouts use for the user-interface font.
 constexpr const char* kClassicNames[] = {"MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2",
@@ -34,12 +36,14 @@ QString LoadFamily() {
                  kRegularFile);
         return QString::fromLatin1(kFallbackFamily);
     }
-    const int cjk = QFontDatabase::addApplicationFont(QString::fromLatin1(kCjkFile));
-    const QStringList cjkFamilies =
-        cjk >= 0 ? QFontDatabase::applicationFontFamilies(cjk) : QStringList{};
-    if (!cjkFamilies.isEmpty()) {
-        QFont::insertSubstitution(families.first(), cjkFamilies.first());
+    QStringList fallbacks;
+    for (const char* file : {kCjkFile, kSymbolsFile}) {
+        const int fallback = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (fallback >= 0 && !QFontDatabase::applicationFontFamilies(fallback).isEmpty()) {
+            fallbacks.append(QFontDatabase::applicationFontFamilies(fallback).first());
+        }
     }
+    QFont::insertSubstitutions(families.first(), fallbacks);
     return families.first();
 }
 

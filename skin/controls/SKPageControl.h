@@ -91,6 +91,10 @@ public:
     void ShowControl(TControl* control) override;
 
 protected:
+    // Ctrl+Tab and Ctrl+PgDn turn to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the
+    // previous one, wrapping around, while the focus is on this page control or outside
+    // every page control (SKPageKeys.cpp).
+    void CMDialogKey(TMessage& message) override;
     void ControlListChange(TControl* control, bool inserting) override;
     void CMColorChanged(TMessage& message) override;
     // The strip takes the page control's cursor.
@@ -98,6 +102,10 @@ protected:
 
 private:
     friend class TskTabSheet;
+    bool TakesPageKeys() const;
+    // The next (or previous) page whose tab is shown, wrapping around; its first control
+    // in tab order takes the focus.
+    void SelectNextPage(bool forward);
     // Puts the pages in the stored order once every named page has arrived.
     void SortPagesByStoredNames();
     void InsertPage(TskTabSheet* sheet);

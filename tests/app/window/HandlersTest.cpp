@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -356,19 +357,32 @@ TEST_F(WindowTest, ControlCharactersInNamesAreShownAsVisibleSymbols) {
         shown.contains(QStringLiteral("Processing file \"red\u241B[31m\u2421.txt\" ... OK")));
 }
 
-TEST_F(WindowTest, HelpOpensTheHelpFileBesideTheProgramWhenThereIsOne) {
-    const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm");
-    ASSERT_FALSE(QFile::exists(helpFile));
+TEST_F(WindowTest, HelpOpensTheManualInTheBrowserOrSaysWhyNot) {
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/manual");
+    ASSERT_FALSE(QFile::exists(folder));
     ClickOn(Form->BtnHelp);
     EXPECT_TRUE(Dialogs->Opened.isEmpty());
-    EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
+    ASSERT_EQ(Dialogs->MessageBoxes.size(), 1);
+    EXPECT_EQ(Dialogs->MessageBoxes[0].Text,
+              QStringLiteral("The manual was not found beside the program."));
 
-    QFile help(helpFile);
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.close();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString page = folder + QStringLiteral("/index.html");
+    QFile manual(page);
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
     ClickOn(Form->BtnHelp);
-    help.remove();
-    EXPECT_EQ(Dialogs->Opened, QStringList{helpFile});
+    EXPECT_EQ(Dialogs->Opened, QStringList{page});
+    EXPECT_EQ(Dialogs->MessageBoxes.size(), 1);
+
+    Dialogs->NoDocumentApplication = true;
+    ClickOn(Form->BtnHelp);
+    QDir(folder).removeRecursively();
+    ASSERT_EQ(Dialogs->MessageBoxes.size(), 2);
+    EXPECT_EQ(Dialogs->MessageBoxes[1].Text,
+              QStringLiteral("No web browser was found to show the manual. You can open it "
+                             "yourself:\n") +
+                  page);
 }
 
 TEST_F(WindowTest, LinksOpenTheWebPageAndTheSupportMail) {

@@ -25,6 +25,13 @@ TEST(StartOptions, LooksAreReadByNameInEitherSpellingAndAnyCase) {
     EXPECT_TRUE(Parse({"--help"}).Help);
 }
 
+TEST(StartOptions, OtherArgumentsArePathsInTheirOrder) {
+    const TStartOptions options = Parse({"a.md5", "--look", "WinXP", "-", "photos", "--", "--x"});
+    EXPECT_TRUE(options.Error.isEmpty());
+    EXPECT_EQ(options.Look, WinXP);
+    EXPECT_EQ(options.Paths, (QStringList{"a.md5", "-", "photos", "--x"}));
+}
+
 TEST(StartOptions, RefusesWhatItCannotUse) {
     const TStartOptions unknown = Parse({"--look", "Aqua"});
     EXPECT_EQ(unknown.Error, QStringLiteral("unknown look \"Aqua\"; the looks are MacOS, WinXP, "
@@ -33,7 +40,7 @@ TEST(StartOptions, RefusesWhatItCannotUse) {
     EXPECT_FALSE(Parse({"--look", "FromThemeFile"}).Error.isEmpty());
     EXPECT_EQ(Parse({"--look"}).Error, QStringLiteral("--look needs a value"));
     EXPECT_EQ(Parse({"--skin="}).Error, QStringLiteral("--skin needs a file name"));
-    EXPECT_EQ(Parse({"photos"}).Error, QStringLiteral("unknown argument \"photos\""));
+    EXPECT_EQ(Parse({"--photos"}).Error, QStringLiteral("unknown argument \"--photos\""));
     EXPECT_FALSE(Parse({"--look", "WinXP", "--skin", "a.skn"}).Error.isEmpty());
 }
 

@@ -18,6 +18,8 @@ public:
     TOpenFileAnswer OpenAnswer;
     std::optional<QString> FolderAnswer;
     int MessageBoxAnswer = idOK;
+    // OpenDocument finds no application for the document.
+    bool NoDocumentApplication = false;
 
     QList<TOpenFileRequest> OpenRequests;
     QStringList FolderTitles;
@@ -38,6 +40,12 @@ public:
         return MessageBoxAnswer;
     }
     void ShellOpen(const QString& target) override { Opened.append(target); }
+    void OpenDocument(const QString& file, std::function<void()> noApplication) override {
+        Opened.append(file);
+        if (NoDocumentApplication) {
+            noApplication();
+        }
+    }
 };
 
 // Installs a TFakeDialogs and puts the previous service back on destruction.

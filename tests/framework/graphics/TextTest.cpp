@@ -26,6 +26,21 @@ TEST(UIFont, MeasuresTheDesignedGeometry) {
     EXPECT_EQ(canvas.TextExtent(QString()), (TSize{0, 12}));
 }
 
+TEST(UIFont, TheSymbolsOfControlCharactersAreDrawnEachItsOwnWay) {
+    // Names show LF as U+240A and TAB as U+2409; without a font for them both would be the
+    // same empty box.
+    const auto drawn = [](char16_t character) {
+        auto bitmap = MarkedBitmap(20, 20);
+        TRect area = Rect(0, 0, 20, 20);
+        TextCanvas(*bitmap)->DrawText(QString(QChar(character)), area, DT_SINGLELINE);
+        return bitmap->Image();
+    };
+    const QImage box = drawn(u'\u0378'); // no character at all
+    EXPECT_NE(drawn(u'\u240A'), drawn(u'\u2409'));
+    EXPECT_NE(drawn(u'\u240A'), box);
+    EXPECT_NE(drawn(u'\u2409'), box);
+}
+
 TEST(UIFont, ClassicAndUnknownNamesMapToTheLoadedFile) {
     const QString family = Fonts::UIFamily();
     EXPECT_EQ(family, QStringLiteral("Liberation Sans"));
@@ -235,4 +250,17 @@ TEST(TextLayout, PrefixCharacterIsUnderlined) {
     rect = Rect(0, 0, 60, 20);
     TextCanvas(*hidden)->DrawText(QStringLiteral("&Exit"), rect, DT_SINGLELINE | DT_HIDEPREFIX);
     EXPECT_EQ(InkBounds(*hidden), InkBounds(*plain));
+
+    // Expanding tabs keeps the underline under its character, as buttons and labels ask.
+    const auto drawn = [](const QString& text, unsigned flags) {
+        auto bitmap = MarkedBitmap(90, 20);
+        TRect area = Rect(0, 0, 90, 20);
+        TextCanvas(*bitmap)->DrawText(text, area, DT_SINGLELINE | flags);
+        return bitmap->Image();
+    };
+    EXPECT_EQ(drawn(QStringLiteral("&Exit"), DT_EXPANDTABS), drawn(QStringLiteral("&Exit"), 0));
+    EXPECT_EQ(drawn(QStringLiteral("a\tE&xit"), DT_EXPANDTABS),
+              drawn(QStringLiteral("a       E&xit"), 0));
+    EXPECT_NE(drawn(QStringLiteral("a\tE&xit"), DT_EXPANDTABS),
+              drawn(QStringLiteral("a       Exit"), 0));
 }
