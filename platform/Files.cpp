@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace sumwarden {
@@ -68,6 +70,29 @@ long ReadRetrying(int descriptor, void* buffer, std::size_t size) {
 
 void AdviseSequential(int descriptor) {
     ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
+}
+
+void AdviseWillNeed(int descriptor, std::uint64_t length) {
+    ::posix_fadvise(descriptor, 0, static_cast<off_t>(length), POSIX_FADV_WILLNEED);
+}
+
+bool OnRotatingDisk(int descriptor) {
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        return false;
+    }
+    // A partition has no queue of its own: its disk's folder holds the partition's, so the
+    // disk's queue is one level up.
+    const std::string device = "/sys/dev/block/" + std::to_string(major(status.st_dev)) + ":" +
+                               std::to_string(minor(status.st_dev));
+    for (const char* queue : {"/queue/rotational", "/../queue/rotational"}) {
+        std::ifstream flag(device + queue);
+        char rotates = 0;
+        if (flag >> rotates) {
+            return rotates == '1';
+        }
+    }
+    return false;
 }
 
 } // namespace sumwarden

@@ -38,4 +38,12 @@ long ReadRetrying(int descriptor, void* buffer, std::size_t size);
 // Gives the kernel the sequential-access hint for the whole file.
 void AdviseSequential(int descriptor);
 
+// Asks the kernel to start reading the file's first `length` bytes into the page cache
+// and returns without waiting for them.
+void AdviseWillNeed(int descriptor, std::uint64_t length);
+
+// True when the open file lies on a disk that says its head must seek (a spinning disk);
+// false when it does not, or when it cannot tell (memory, network and pooled file systems).
+bool OnRotatingDisk(int descriptor);
+
 } // namespace sumwarden

@@ -1,0 +1,153 @@
+#include "checksum/ReadAheadQueue.h"
+
+#include "platform/Files.h"
+
+#include <algorithm>
+
+namespace sumwarden {
+namespace {
+
+// What the read-ahead asks for at most of one file: a small file whole, the start of a
+// large one (the kernel's own read-ahead follows the workers' sequential reads from there).
+constexpr std::uint64_t kAdviceWindow = std::uint64_t{1} << 20;
+// Everything asked for ahead and not yet taken by a worker: page cache, not our memory,
+// but the read-ahead should not push out more of other programs' cache than it needs.
+constexpr std::uint64_t kBytesAheadBudget = std::uint64_t{32} << 20;
+
+// From this size on a file on a spinning disk is read in one long run with at most one
+// other: below it a seek costs little against the read.
+constexpr std::uint64_t kPacedFileSize = std::uint64_t{8} << 20;
+constexpr std::size_t kMaxPacedFiles = 2;
+
+std::uint64_t AdvisedBytes(const EntryLookup& found) {
+    return found.file ? std::min(found.size, kAdviceWindow) : 0;
+}
+
+} // namespace
+
+ReadAheadQueue::ReadAheadQueue(std::size_t workers, std::size_t depth, const JobControl* control)
+    : depth_(depth), control_(control), activeFiles_(std::max<std::size_t>(workers, 1), 0) {
+    if (depth_ > 0) {
+        reader_ = std::thread([this] { ReadAhead(); });
+    }
+}
+
+ReadAheadQueue::~ReadAheadQueue() {
+    Stop();
+    if (reader_.joinable()) {
+        reader_.join();
+    }
+}
+
+void ReadAheadQueue::Push(QueuedFile& file) {
+    {
+        std::lock_guard lock(mutex_);
+        unopened_.push_back(&file);
+    }
+    fileAvailable_.notify_one();
+    roomAhead_.notify_one();
+}
+
+bool ReadAheadQueue::CanTake() const {
+    if (!openedAhead_.empty()) {
+        return !openedAhead_.front()->paced || pacedActive_ < kMaxPacedFiles;
+    }
+    return !unopened_.empty();
+}
+
+QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
+    std::unique_lock lock(mutex_);
+    activeFiles_[worker] = active;
+    for (;;) {
+        if (stopping_) {
+            return nullptr;
+        }
+        const std::size_t fewest = *std::min_element(activeFiles_.begin(), activeFiles_.end());
+        if (CanTake() && (active == 0 || active <= fewest)) {
+            QueuedFile* file = nullptr;
+            if (!openedAhead_.empty()) {
+                file = openedAhead_.front();
+                openedAhead_.pop_front();
+                bytesAhead_ -= AdvisedBytes(*file->opened);
+                pacedActive_ += file->paced ? 1 : 0;
+                roomAhead_.notify_one();
+            } else {
+                file = unopened_.front();
+                unopened_.pop_front();
+            }
+            activeFiles_[worker] = active + 1;
+            return file;
+        }
+        if (active > 0) {
+            return nullptr;
+        }
+        fileAvailable_.wait(lock);
+    }
+}
+
+EntryLookup ReadAheadQueue::Open(QueuedFile& file) {
+    if (file.opened) {
+        EntryLookup found = std::move(*file.opened);
+        file.opened.reset();
+        return found;
+    }
+    return file.open();
+}
+
+void ReadAheadQueue::Done(const QueuedFile& file) {
+    if (!file.paced) {
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        --pacedActive_;
+    }
+    fileAvailable_.notify_all();
+}
+
+void ReadAheadQueue::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    fileAvailable_.notify_all();
+    roomAhead_.notify_all();
+}
+
+bool ReadAheadQueue::Empty() {
+    std::lock_guard lock(mutex_);
+    return unopened_.empty() && openedAhead_.empty();
+}
+
+// Takes the next unopened file, opens it and asks for its first bytes, then hands it on
+// in its place ahead of every file still unopened. Workers that find nothing opened ahead
+// open the next files themselves meanwhile.
+void ReadAheadQueue::ReadAhead() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        roomAhead_.wait(lock, [this] {
+            return stopping_ || (!unopened_.empty() && openedAhead_.size() < depth_ &&
+                                 bytesAhead_ < kBytesAheadBudget);
+        });
+        if (stopping_ || (control_ != nullptr && control_->StopRequested())) {
+            return;
+        }
+        QueuedFile* file = unopened_.front();
+        unopened_.pop_front();
+        lock.unlock();
+        EntryLookup found = file->open();
+        bool paced = false;
+        if (found.file) {
+            AdviseWillNeed(found.file->Get(), AdvisedBytes(found));
+            paced = found.size >= kPacedFileSize && OnRotatingDisk(found.file->Get());
+        }
+        lock.lock();
+        file->paced = paced;
+        bytesAhead_ += AdvisedBytes(found);
+        file->opened = std::move(found);
+        openedAhead_.push_back(file);
+        fileAvailable_.notify_one();
+    }
+}
+
+} // namespace sumwarden

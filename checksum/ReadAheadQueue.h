@@ -1,0 +1,82 @@
+#pragma once
+
+// The files of a pipeline waiting for a worker, in queue order. How many reads are in
+// flight is not tied to how many threads hash: a read-ahead thread takes the next files
+// before any worker asks for them, opens them (open and fstat) and asks the system to start
+// reading them, so the disk has many reads queued while each worker hashes what is already
+// in memory. Large files on a spinning disk go to the workers at most two at a time, so its
+// head reads them in long runs instead of seeking between many.
+
+#include "checksum/JobControl.h"
+#include "platform/FolderHandle.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace sumwarden {
+
+// Opens the file of a queued item, on whichever thread gets to it first.
+using FileOpener = std::function<EntryLookup()>;
+
+struct QueuedFile {
+    FileOpener open;
+    std::optional<EntryLookup> opened; // by the read-ahead, before a worker took the file
+    bool paced = false;                // a large file on a spinning disk
+};
+
+class ReadAheadQueue {
+public:
+    // Files opened ahead by default: enough reads in flight to keep a disk's queue full
+    // while the workers hash.
+    static constexpr std::size_t kDefaultDepth = 128;
+
+    // depth: how many files may wait opened ahead of the workers; with 0 there is no
+    // read-ahead thread and each worker opens the files it takes. A stop requested through
+    // the control ends the reading ahead.
+    ReadAheadQueue(std::size_t workers, std::size_t depth, const JobControl* control);
+    ReadAheadQueue(const ReadAheadQueue&) = delete;
+    ReadAheadQueue& operator=(const ReadAheadQueue&) = delete;
+    // Ends the read-ahead. Files still queued belong to their owner, which closes what was
+    // opened ahead.
+    ~ReadAheadQueue();
+
+    void Push(QueuedFile& file);
+    // The next file for a worker that holds `active` files, or nothing: once the queue is
+    // stopped, or when the worker should first hash what it holds. A worker holding files
+    // takes another only while it holds no more than any other worker, so a few large files
+    // spread over all processors; a worker holding nothing waits for a file.
+    QueuedFile* Take(std::size_t worker, std::size_t active);
+    // What the file's opener found, opened now when the read-ahead has not opened it.
+    EntryLookup Open(QueuedFile& file);
+    // A file Take gave has been hashed or given up.
+    void Done(const QueuedFile& file);
+    // Wakes every waiting worker with nothing and ends the read-ahead.
+    void Stop();
+    // True when no file is waiting for a worker.
+    bool Empty();
+
+private:
+    void ReadAhead();
+    bool CanTake() const;
+
+    const std::size_t depth_;
+    const JobControl* const control_;
+    std::mutex mutex_;
+    std::condition_variable fileAvailable_; // for the workers
+    std::condition_variable roomAhead_;     // for the read-ahead
+    std::deque<QueuedFile*> unopened_;
+    std::deque<QueuedFile*> openedAhead_;  // all queued before every file in unopened_
+    std::uint64_t bytesAhead_ = 0;         // asked for ahead by the files in openedAhead_
+    std::vector<std::size_t> activeFiles_; // per worker
+    std::size_t pacedActive_ = 0;          // paced files taken and not done
+    bool stopping_ = false;
+    std::thread reader_;
+};
+
+} // namespace sumwarden
