@@ -11,10 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <malloc.h>
 #include <random>
 #include <sched.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <thread>
 
 namespace sumwarden {
 namespace {
@@ -26,9 +29,24 @@ using testing::ScratchFolder;
 using Lines = std::vector<std::string>;
 
 constexpr std::size_t kJobCounts[] = {1, 2, 3, 8};
+// No reading ahead (each worker opens its files), one file ahead (the read-ahead and the
+// workers both open), and the default.
+constexpr std::size_t kReadAheadDepths[] = {0, 1, ReadAheadQueue::kDefaultDepth};
+
+std::vector<std::pair<std::size_t, std::size_t>> JobsAndDepths() {
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    for (const std::size_t jobs : kJobCounts) {
+        for (const std::size_t depth : kReadAheadDepths) {
+            pairs.emplace_back(jobs, depth);
+        }
+    }
+    return pairs;
+}
 
 // A tree with files of lengths around block, padding and read-chunk boundaries, a few
-// larger than any worker's read chunk, odd names, and things that cannot be hashed.
+// larger than any worker's read chunk or than what the read-ahead asks for (two of them
+// large enough to be read two at a time on a spinning disk), odd names, and things that
+// cannot be hashed.
 struct OddTree {
     ScratchFolder folder;
     std::vector<std::string> files;   // every path, in the order a walk meets them
@@ -43,6 +61,12 @@ struct OddTree {
         for (const std::size_t length : lengths) {
             AddFile("sizes/" + std::to_string(100 + index++) + " file",
                     RandomBytes(length, random));
+        }
+        for (int i = 0; i < 2; ++i) {
+            const std::string large(std::size_t{9} << 20, '\0');
+            files.push_back(folder.WriteFile("sizes/large " + std::to_string(i)));
+            std::filesystem::resize_file(files.back(), large.size());
+            digests.push_back(MemoryDigestHex(large));
         }
         for (int i = 0; i < 150; ++i) {
             AddFile("many/f" + std::to_string(1000 + i), RandomBytes(random() % 20000, random));
@@ -73,14 +97,14 @@ struct OddTree {
     }
 };
 
-TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
+TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobsAndReadAhead) {
     const OddTree tree;
     std::optional<FolderHandle> opened = FolderHandle::OpenForLookup("/");
     ASSERT_TRUE(opened);
     const auto root = std::make_shared<const FolderHandle>(std::move(*opened));
-    for (const std::size_t jobs : kJobCounts) {
+    for (const auto& [jobs, depth] : JobsAndDepths()) {
         Lines seen;
-        DigestPipeline pipeline(jobs);
+        DigestPipeline pipeline(jobs, nullptr, depth);
         for (std::size_t i = 0; i < tree.files.size(); ++i) {
             if (i % 7 == 0) {
                 pipeline.Then([&seen, i] { seen.push_back("step " + std::to_string(i)); });
@@ -103,7 +127,7 @@ TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
             expected.push_back(tree.digests[i].empty() ? "not opened" : tree.digests[i]);
         }
         expected.back() = "missing";
-        EXPECT_EQ(seen, expected) << jobs << " jobs";
+        EXPECT_EQ(seen, expected) << jobs << " jobs, " << depth << " ahead";
     }
 }
 
@@ -175,6 +199,57 @@ TEST(DigestPipeline, PassesAHandlersExceptionToTheCallerAndRunsNothingAfterIt) {
         };
         EXPECT_THROW(queueAll(), std::runtime_error) << jobs << " jobs";
         EXPECT_EQ(handled, 5u) << jobs << " jobs";
+    }
+}
+
+std::size_t OpenDescriptors() {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                      std::filesystem::directory_iterator()));
+}
+
+std::size_t HeapInUse() {
+    const struct mallinfo2 heap = ::mallinfo2();
+    return heap.uordblks + heap.hblkhd;
+}
+
+// A job stopped while workers hold files in their lanes and the read-ahead holds more,
+// opened ahead of them, closes every one of them and frees every read buffer.
+TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
+    ScratchFolder folder;
+    std::vector<std::string> files;
+    for (int i = 0; i < 300; ++i) {
+        files.push_back(folder.WriteFile(std::to_string(1000 + i)));
+        std::filesystem::resize_file(files.back(), std::uint64_t{1} << 30);
+    }
+    for (const std::size_t jobs : {std::size_t{2}, std::size_t{3}}) {
+        const std::size_t descriptorsBefore = OpenDescriptors();
+        const std::size_t heapBefore = HeapInUse();
+        JobControl control;
+        std::size_t descriptorsWhenStopped = 0;
+        std::thread stopper([&] {
+            while (control.Now().bytesRead < (std::uint64_t{64} << 20)) {
+                std::this_thread::yield();
+            }
+            descriptorsWhenStopped = OpenDescriptors();
+            control.RequestStop();
+        });
+        std::size_t handled = 0;
+        EXPECT_THROW(
+            {
+                DigestPipeline pipeline(jobs, &control);
+                for (const std::string& file : files) {
+                    pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) { ++handled; });
+                }
+                pipeline.Finish();
+            },
+            JobStopped);
+        stopper.join();
+        EXPECT_EQ(handled, 0u);
+        // The workers' lanes and the files opened ahead of them were all open.
+        EXPECT_GT(descriptorsWhenStopped, descriptorsBefore + 10) << jobs << " jobs";
+        EXPECT_EQ(OpenDescriptors(), descriptorsBefore) << jobs << " jobs";
+        EXPECT_LT(HeapInUse(), heapBefore + (std::size_t{256} << 10)) << jobs << " jobs";
     }
 }
 
