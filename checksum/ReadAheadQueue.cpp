@@ -14,14 +14,13 @@ constexpr std::uint64_t kAdviceWindow = std::uint64_t{1} << 20;
 // but the read-ahead should not push out more of other programs' cache than it needs.
 constexpr std::uint64_t kBytesAheadBudget = std::uint64_t{32} << 20;
 
-// From this size on a file on a spinning disk is read in one long run with at most one
-// other: below it a seek costs little against the read.
+// From this size on a file on a spinning disk is read in one long run: below it a seek
+// costs little against the read. It is asked for whole, up to kPacedAdvice (the kernel's
+// read-ahead follows the one worker reading on past that), and such files go to the
+// workers while their sizes together stay within kPacedInFlight, or one at a time.
 constexpr std::uint64_t kPacedFileSize = std::uint64_t{8} << 20;
-constexpr std::size_t kMaxPacedFiles = 2;
-
-std::uint64_t AdvisedBytes(const EntryLookup& found) {
-    return found.file ? std::min(found.size, kAdviceWindow) : 0;
-}
+constexpr std::uint64_t kPacedAdvice = std::uint64_t{64} << 20;
+constexpr std::uint64_t kPacedInFlight = std::uint64_t{256} << 20;
 
 } // namespace
 
@@ -50,7 +49,8 @@ void ReadAheadQueue::Push(QueuedFile& file) {
 
 bool ReadAheadQueue::CanTake() const {
     if (!openedAhead_.empty()) {
-        return !openedAhead_.front()->paced || pacedActive_ < kMaxPacedFiles;
+        const std::uint64_t paced = openedAhead_.front()->pacedBytes;
+        return paced == 0 || pacedInFlight_ == 0 || pacedInFlight_ + paced <= kPacedInFlight;
     }
     return !unopened_.empty();
 }
@@ -68,8 +68,8 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
             if (!openedAhead_.empty()) {
                 file = openedAhead_.front();
                 openedAhead_.pop_front();
-                bytesAhead_ -= AdvisedBytes(*file->opened);
-                pacedActive_ += file->paced ? 1 : 0;
+                bytesAhead_ -= file->advised;
+                pacedInFlight_ += file->pacedBytes;
                 roomAhead_.notify_one();
             } else {
                 file = unopened_.front();
@@ -95,12 +95,12 @@ EntryLookup ReadAheadQueue::Open(QueuedFile& file) {
 }
 
 void ReadAheadQueue::Done(const QueuedFile& file) {
-    if (!file.paced) {
+    if (file.pacedBytes == 0) {
         return;
     }
     {
         std::lock_guard lock(mutex_);
-        --pacedActive_;
+        pacedInFlight_ -= file.pacedBytes;
     }
     fileAvailable_.notify_all();
 }
@@ -136,14 +136,21 @@ void ReadAheadQueue::ReadAhead() {
         unopened_.pop_front();
         lock.unlock();
         EntryLookup found = file->open();
-        bool paced = false;
+        std::uint64_t advised = 0;
+        std::uint64_t paced = 0;
         if (found.file) {
-            AdviseWillNeed(found.file->Get(), AdvisedBytes(found));
-            paced = found.size >= kPacedFileSize && OnRotatingDisk(found.file->Get());
+            if (found.size >= kPacedFileSize && OnRotatingDisk(found.file->Get())) {
+                paced = found.size;
+                advised = std::min(found.size, kPacedAdvice);
+            } else {
+                advised = std::min(found.size, kAdviceWindow);
+            }
+            AdviseWillNeed(found.file->Get(), advised);
         }
         lock.lock();
-        file->paced = paced;
-        bytesAhead_ += AdvisedBytes(found);
+        file->advised = advised;
+        file->pacedBytes = paced;
+        bytesAhead_ += advised;
         file->opened = std::move(found);
         openedAhead_.push_back(file);
         fileAvailable_.notify_one();

@@ -4,14 +4,17 @@
 // flight is not tied to how many threads hash: a read-ahead thread takes the next files
 // before any worker asks for them, opens them (open and fstat) and asks the system to start
 // reading them, so the disk has many reads queued while each worker hashes what is already
-// in memory. Large files on a spinning disk go to the workers at most two at a time, so its
-// head reads them in long runs instead of seeking between many.
+// in memory. A large file on a spinning disk is asked for whole, one file after another,
+// and only a few of them are with the workers at a time, so the head reads each in one long
+// run instead of seeking between many streams, while the workers still hash several side
+// by side.
 
 #include "checksum/JobControl.h"
 #include "platform/FolderHandle.h"
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -27,7 +30,8 @@ using FileOpener = std::function<EntryLookup()>;
 struct QueuedFile {
     FileOpener open;
     std::optional<EntryLookup> opened; // by the read-ahead, before a worker took the file
-    bool paced = false;                // a large file on a spinning disk
+    std::uint64_t advised = 0;         // bytes the read-ahead asked for
+    std::uint64_t pacedBytes = 0;      // the size of a large file on a spinning disk
 };
 
 class ReadAheadQueue {
@@ -74,7 +78,7 @@ private:
     std::deque<QueuedFile*> openedAhead_;  // all queued before every file in unopened_
     std::uint64_t bytesAhead_ = 0;         // asked for ahead by the files in openedAhead_
     std::vector<std::size_t> activeFiles_; // per worker
-    std::size_t pacedActive_ = 0;          // paced files taken and not done
+    std::uint64_t pacedInFlight_ = 0;      // pacedBytes of the files taken and not done
     bool stopping_ = false;
     std::thread reader_;
 };

@@ -7,6 +7,7 @@
 #include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
+#include <atomic>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -220,18 +221,21 @@ TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
     std::vector<std::string> files;
     for (int i = 0; i < 300; ++i) {
         files.push_back(folder.WriteFile(std::to_string(1000 + i)));
-        std::filesystem::resize_file(files.back(), std::uint64_t{1} << 30);
+        std::filesystem::resize_file(files.back(), std::uint64_t{4} << 20);
     }
     for (const std::size_t jobs : {std::size_t{2}, std::size_t{3}}) {
         const std::size_t descriptorsBefore = OpenDescriptors();
         const std::size_t heapBefore = HeapInUse();
         JobControl control;
+        std::atomic<bool> ended = false;
         std::size_t descriptorsWhenStopped = 0;
+        // Stops once the reading has begun and many files are open.
         std::thread stopper([&] {
-            while (control.Now().bytesRead < (std::uint64_t{64} << 20)) {
+            while (!ended &&
+                   (control.Now().bytesRead == 0 ||
+                    (descriptorsWhenStopped = OpenDescriptors()) <= descriptorsBefore + 10)) {
                 std::this_thread::yield();
             }
-            descriptorsWhenStopped = OpenDescriptors();
             control.RequestStop();
         });
         std::size_t handled = 0;
@@ -244,9 +248,9 @@ TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
                 pipeline.Finish();
             },
             JobStopped);
+        ended = true;
         stopper.join();
         EXPECT_EQ(handled, 0u);
-        // The workers' lanes and the files opened ahead of them were all open.
         EXPECT_GT(descriptorsWhenStopped, descriptorsBefore + 10) << jobs << " jobs";
         EXPECT_EQ(OpenDescriptors(), descriptorsBefore) << jobs << " jobs";
         EXPECT_LT(HeapInUse(), heapBefore + (std::size_t{256} << 10)) << jobs << " jobs";
