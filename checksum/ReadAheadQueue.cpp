@@ -14,6 +14,11 @@ constexpr std::uint64_t kAdviceWindow = std::uint64_t{1} << 20;
 // but the read-ahead should not push out more of other programs' cache than it needs.
 constexpr std::uint64_t kBytesAheadBudget = std::uint64_t{32} << 20;
 
+// The read-ahead, once idle, is woken when this many files wait to be opened and half its
+// room is free again, not for each file: on files already in memory the workers would
+// otherwise switch with it for every file.
+constexpr std::size_t kWakeBatch = 32;
+
 // From this size on a file on a spinning disk is read in one long run: below it a seek
 // costs little against the read. It is asked for whole, up to kPacedAdvice (the kernel's
 // read-ahead follows the one worker reading on past that), and such files go to the
@@ -42,9 +47,20 @@ void ReadAheadQueue::Push(QueuedFile& file) {
     {
         std::lock_guard lock(mutex_);
         unopened_.push_back(&file);
+        if (ReaderShouldWake()) {
+            roomAhead_.notify_one();
+        }
     }
     fileAvailable_.notify_one();
-    roomAhead_.notify_one();
+}
+
+bool ReadAheadQueue::HasRoom() const {
+    return openedAhead_.size() < depth_ && bytesAhead_ < kBytesAheadBudget;
+}
+
+bool ReadAheadQueue::ReaderShouldWake() const {
+    return unopened_.size() >= std::min(kWakeBatch, depth_) && openedAhead_.size() <= depth_ / 2 &&
+           bytesAhead_ <= kBytesAheadBudget / 2;
 }
 
 bool ReadAheadQueue::CanTake() const {
@@ -70,7 +86,9 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
                 openedAhead_.pop_front();
                 bytesAhead_ -= file->advised;
                 pacedInFlight_ += file->pacedBytes;
-                roomAhead_.notify_one();
+                if (ReaderShouldWake()) {
+                    roomAhead_.notify_one();
+                }
             } else {
                 file = unopened_.front();
                 unopened_.pop_front();
@@ -120,15 +138,15 @@ bool ReadAheadQueue::Empty() {
 }
 
 // Takes the next unopened file, opens it and asks for its first bytes, then hands it on
-// in its place ahead of every file still unopened. Workers that find nothing opened ahead
-// open the next files themselves meanwhile.
+// in its place ahead of every file still unopened, as long as there are files and room;
+// then sleeps until it should wake. Workers that find nothing opened ahead open the next
+// files themselves meanwhile.
 void ReadAheadQueue::ReadAhead() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        roomAhead_.wait(lock, [this] {
-            return stopping_ || (!unopened_.empty() && openedAhead_.size() < depth_ &&
-                                 bytesAhead_ < kBytesAheadBudget);
-        });
+        if (unopened_.empty() || !HasRoom()) {
+            roomAhead_.wait(lock, [this] { return stopping_ || ReaderShouldWake(); });
+        }
         if (stopping_ || (control_ != nullptr && control_->StopRequested())) {
             return;
         }

@@ -68,6 +68,8 @@ public:
 private:
     void ReadAhead();
     bool CanTake() const;
+    bool HasRoom() const;
+    bool ReaderShouldWake() const;
 
     const std::size_t depth_;
     const JobControl* const control_;
