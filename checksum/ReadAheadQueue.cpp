@@ -19,13 +19,16 @@ constexpr std::uint64_t kBytesAheadBudget = std::uint64_t{32} << 20;
 // otherwise switch with it for every file.
 constexpr std::size_t kWakeBatch = 32;
 
-// From this size on a file on a spinning disk is read in one long run: below it a seek
-// costs little against the read. It is asked for whole, up to kPacedAdvice (the kernel's
-// read-ahead follows the one worker reading on past that), and such files go to the
-// workers while their sizes together stay within kPacedInFlight, or one at a time.
+// From this size on a file on a spinning disk, unless its start is already in memory, is
+// read in one long run: below it a seek costs little against the read. Up to
+// kPacedAdvice it is asked for whole when it is opened, so the disk reads such files one
+// after another in the job's order however many the workers hash side by side; a larger
+// one is read on past that by the kernel's read-ahead behind its worker, one stream per
+// file, so at most two of those are with the workers at a time. Each counts its size
+// against kPacedInFlight, a larger one half of it.
 constexpr std::uint64_t kPacedFileSize = std::uint64_t{8} << 20;
 constexpr std::uint64_t kPacedAdvice = std::uint64_t{64} << 20;
-constexpr std::uint64_t kPacedInFlight = std::uint64_t{256} << 20;
+constexpr std::uint64_t kPacedInFlight = std::uint64_t{1} << 30;
 
 } // namespace
 
@@ -63,12 +66,34 @@ bool ReadAheadQueue::ReaderShouldWake() const {
            bytesAhead_ <= kBytesAheadBudget / 2;
 }
 
+bool ReadAheadQueue::PacedFits(std::uint64_t pacedBytes) const {
+    return pacedBytes == 0 || pacedInFlight_ == 0 || pacedInFlight_ + pacedBytes <= kPacedInFlight;
+}
+
 bool ReadAheadQueue::CanTake() const {
     if (!openedAhead_.empty()) {
-        const std::uint64_t paced = openedAhead_.front()->pacedBytes;
-        return paced == 0 || pacedInFlight_ == 0 || pacedInFlight_ + paced <= kPacedInFlight;
+        return PacedFits(openedAhead_.front()->pacedBytes);
     }
     return !unopened_.empty();
+}
+
+void ReadAheadQueue::Prepare(QueuedFile& file, bool adviseEvery) {
+    file.advised = 0;
+    file.pacedBytes = 0;
+    const EntryLookup& found = *file.opened;
+    if (!found.file) {
+        return;
+    }
+    if (found.size >= kPacedFileSize && OnRotatingDisk(found.file->Get()) &&
+        !StartIsCached(found.file->Get(), std::min(found.size, kPacedAdvice))) {
+        file.pacedBytes = found.size <= kPacedAdvice ? found.size : kPacedInFlight / 2;
+        file.advised = std::min(found.size, kPacedAdvice);
+    } else if (adviseEvery) {
+        file.advised = std::min(found.size, kAdviceWindow);
+    }
+    if (file.advised > 0) {
+        AdviseWillNeed(found.file->Get(), file.advised);
+    }
 }
 
 QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
@@ -85,14 +110,26 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
                 file = openedAhead_.front();
                 openedAhead_.pop_front();
                 bytesAhead_ -= file->advised;
-                pacedInFlight_ += file->pacedBytes;
                 if (ReaderShouldWake()) {
                     roomAhead_.notify_one();
                 }
             } else {
+                // Nothing opened ahead: the worker opens the next file itself. A large
+                // file on a spinning disk that must wait its turn goes back, opened, in
+                // front of the others.
                 file = unopened_.front();
                 unopened_.pop_front();
+                lock.unlock();
+                file->opened = file->open();
+                Prepare(*file, false);
+                lock.lock();
+                if (!PacedFits(file->pacedBytes)) {
+                    openedAhead_.push_front(file);
+                    bytesAhead_ += file->advised;
+                    continue;
+                }
             }
+            pacedInFlight_ += file->pacedBytes;
             activeFiles_[worker] = active + 1;
             return file;
         }
@@ -104,12 +141,9 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
 }
 
 EntryLookup ReadAheadQueue::Open(QueuedFile& file) {
-    if (file.opened) {
-        EntryLookup found = std::move(*file.opened);
-        file.opened.reset();
-        return found;
-    }
-    return file.open();
+    EntryLookup found = std::move(*file.opened);
+    file.opened.reset();
+    return found;
 }
 
 void ReadAheadQueue::Done(const QueuedFile& file) {
@@ -153,23 +187,10 @@ void ReadAheadQueue::ReadAhead() {
         QueuedFile* file = unopened_.front();
         unopened_.pop_front();
         lock.unlock();
-        EntryLookup found = file->open();
-        std::uint64_t advised = 0;
-        std::uint64_t paced = 0;
-        if (found.file) {
-            if (found.size >= kPacedFileSize && OnRotatingDisk(found.file->Get())) {
-                paced = found.size;
-                advised = std::min(found.size, kPacedAdvice);
-            } else {
-                advised = std::min(found.size, kAdviceWindow);
-            }
-            AdviseWillNeed(found.file->Get(), advised);
-        }
+        file->opened = file->open();
+        Prepare(*file, true);
         lock.lock();
-        file->advised = advised;
-        file->pacedBytes = paced;
-        bytesAhead_ += advised;
-        file->opened = std::move(found);
+        bytesAhead_ += file->advised;
         openedAhead_.push_back(file);
         fileAvailable_.notify_one();
     }

@@ -51,13 +51,14 @@ public:
     ~ReadAheadQueue();
 
     void Push(QueuedFile& file);
-    // The next file for a worker that holds `active` files, or nothing: once the queue is
-    // stopped, or when the worker should first hash what it holds. A worker holding files
+    // The next file for a worker that holds `active` files, opened (by the read-ahead, or
+    // now), or nothing: once the queue is stopped, or when the worker should first hash
+    // what it holds. A worker holding files
     // takes another only while it holds no more than any other worker, so a few large files
     // spread over all processors; a worker holding nothing waits for a file.
     QueuedFile* Take(std::size_t worker, std::size_t active);
-    // What the file's opener found, opened now when the read-ahead has not opened it.
-    EntryLookup Open(QueuedFile& file);
+    // Hands over what the opener of a file from Take found.
+    static EntryLookup Open(QueuedFile& file);
     // A file Take gave has been hashed or given up.
     void Done(const QueuedFile& file);
     // Wakes every waiting worker with nothing and ends the read-ahead.
@@ -67,7 +68,11 @@ public:
 
 private:
     void ReadAhead();
+    bool PacedFits(std::uint64_t pacedBytes) const;
     bool CanTake() const;
+    // Marks a large file on a spinning disk as paced and asks for what it should: the whole
+    // of a paced file (up to a bound), the start of any other when adviseEvery is set.
+    static void Prepare(QueuedFile& file, bool adviseEvery);
     bool HasRoom() const;
     bool ReaderShouldWake() const;
 

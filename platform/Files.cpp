@@ -2,9 +2,11 @@
 
 #include "platform/IoError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -74,6 +76,25 @@ void AdviseSequential(int descriptor) {
 
 void AdviseWillNeed(int descriptor, std::uint64_t length) {
     ::posix_fadvise(descriptor, 0, static_cast<off_t>(length), POSIX_FADV_WILLNEED);
+}
+
+bool StartIsCached(int descriptor, std::uint64_t length) {
+    const auto pageSize = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t pages = (length + pageSize - 1) / pageSize;
+    if (pages == 0) {
+        return true;
+    }
+    void* start = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, descriptor, 0);
+    if (start == MAP_FAILED) {
+        return false;
+    }
+    std::vector<unsigned char> resident(pages);
+    const bool known = ::mincore(start, length, resident.data()) == 0;
+    ::munmap(start, length);
+    const auto cached = static_cast<std::uint64_t>(std::count_if(
+        resident.begin(), resident.end(), [](unsigned char page) { return page & 1; }));
+    // Nearly all: a few pages may have been dropped while the rest stayed.
+    return known && cached * 10 >= pages * 9;
 }
 
 bool OnRotatingDisk(int descriptor) {

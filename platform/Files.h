@@ -42,6 +42,10 @@ void AdviseSequential(int descriptor);
 // and returns without waiting for them.
 void AdviseWillNeed(int descriptor, std::uint64_t length);
 
+// True when the file's first `length` bytes (from the start) are nearly all in the page
+// cache, so reading them costs no trip to the disk.
+bool StartIsCached(int descriptor, std::uint64_t length);
+
 // True when the open file lies on a disk that says its head must seek (a spinning disk);
 // false when it does not, or when it cannot tell (memory, network and pooled file systems).
 bool OnRotatingDisk(int descriptor);
