@@ -269,7 +269,16 @@ private:
                     return;
                 }
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
-                const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
+                long count = 0;
+                if (files_.DiskWaited()) {
+                    count = ReadRetrying(slot.file.Get(), buffer, chunk);
+                } else {
+                    bool waited = false;
+                    count = ReadNotingWait(slot.file.Get(), buffer, chunk, waited);
+                    if (waited) {
+                        files_.NoteDiskWait();
+                    }
+                }
                 if (count < 0) {
                     release(lane, {FileStatus::NotOpened, {}, 0});
                 } else if (count == 0) {

@@ -62,8 +62,8 @@ bool ReadAheadQueue::HasRoom() const {
 }
 
 bool ReadAheadQueue::ReaderShouldWake() const {
-    return unopened_.size() >= std::min(kWakeBatch, depth_) && openedAhead_.size() <= depth_ / 2 &&
-           bytesAhead_ <= kBytesAheadBudget / 2;
+    return DiskWaited() && unopened_.size() >= std::min(kWakeBatch, depth_) &&
+           openedAhead_.size() <= depth_ / 2 && bytesAhead_ <= kBytesAheadBudget / 2;
 }
 
 bool ReadAheadQueue::PacedFits(std::uint64_t pacedBytes) const {
@@ -157,6 +157,17 @@ void ReadAheadQueue::Done(const QueuedFile& file) {
     fileAvailable_.notify_all();
 }
 
+void ReadAheadQueue::NoteDiskWait() {
+    if (DiskWaited()) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    diskWaited_ = true;
+    if (ReaderShouldWake()) {
+        roomAhead_.notify_one();
+    }
+}
+
 void ReadAheadQueue::Stop() {
     {
         std::lock_guard lock(mutex_);
@@ -178,7 +189,7 @@ bool ReadAheadQueue::Empty() {
 void ReadAheadQueue::ReadAhead() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (unopened_.empty() || !HasRoom()) {
+        if (!DiskWaited() || unopened_.empty() || !HasRoom()) {
             roomAhead_.wait(lock, [this] { return stopping_ || ReaderShouldWake(); });
         }
         if (stopping_ || (control_ != nullptr && control_->StopRequested())) {

@@ -1,17 +1,18 @@
 #pragma once
 
 // The files of a pipeline waiting for a worker, in queue order. How many reads are in
-// flight is not tied to how many threads hash: a read-ahead thread takes the next files
-// before any worker asks for them, opens them (open and fstat) and asks the system to start
-// reading them, so the disk has many reads queued while each worker hashes what is already
-// in memory. A large file on a spinning disk is asked for whole, one file after another,
-// and only a few of them are with the workers at a time, so the head reads each in one long
-// run instead of seeking between many streams, while the workers still hash several side
-// by side.
+// flight is not tied to how many threads hash: once a worker's read has had to wait for
+// the disk, a read-ahead thread takes the next files before any worker asks for them, opens them
+// (open and fstat) and asks the system to start reading them, so the disk has many reads queued
+// while each worker hashes what is already in memory. A large file on a spinning disk is asked for
+// whole, one file after another, and only a few of them are with the workers at a time, so the head
+// reads each in one long run instead of seeking between many streams, while the workers still hash
+// several side by side.
 
 #include "checksum/JobControl.h"
 #include "platform/FolderHandle.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -61,6 +62,12 @@ public:
     static EntryLookup Open(QueuedFile& file);
     // A file Take gave has been hashed or given up.
     void Done(const QueuedFile& file);
+    // Whether a worker's read has yet had to wait for the disk. Until one has, the files
+    // are in memory and reading ahead would only cost: the read-ahead sleeps.
+    bool DiskWaited() const { return diskWaited_.load(std::memory_order_relaxed); }
+    // A worker's read had to wait for the disk: the read-ahead starts, for the rest of the
+    // job.
+    void NoteDiskWait();
     // Wakes every waiting worker with nothing and ends the read-ahead.
     void Stop();
     // True when no file is waiting for a worker.
@@ -87,6 +94,7 @@ private:
     std::vector<std::size_t> activeFiles_; // per worker
     std::uint64_t pacedInFlight_ = 0;      // pacedBytes of the files taken and not done
     bool stopping_ = false;
+    std::atomic<bool> diskWaited_ = false;
     std::thread reader_;
 };
 

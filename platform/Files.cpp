@@ -9,6 +9,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace sumwarden {
@@ -68,6 +69,21 @@ long ReadRetrying(int descriptor, void* buffer, std::size_t size) {
             return static_cast<long>(count);
         }
     }
+}
+
+long ReadNotingWait(int descriptor, void* buffer, std::size_t size, bool& waited) {
+    iovec piece{buffer, size};
+    for (;;) {
+        const ssize_t count = ::preadv2(descriptor, &piece, 1, -1, RWF_NOWAIT);
+        if (count >= 0) {
+            return static_cast<long>(count);
+        }
+        if (errno != EINTR) {
+            break;
+        }
+    }
+    waited = true;
+    return ReadRetrying(descriptor, buffer, size);
 }
 
 void AdviseSequential(int descriptor) {

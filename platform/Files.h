@@ -35,6 +35,11 @@ FileDescriptor OpenForReading(const std::string& path);
 // read(2) that retries on EINTR: bytes read, 0 at the end, -1 with errno on failure.
 long ReadRetrying(int descriptor, void* buffer, std::size_t size);
 
+// Like ReadRetrying, and sets `waited` when the read had to wait for the disk: it first
+// reads only what is in the page cache (RWF_NOWAIT), and reads normally when that would
+// block. Where the system cannot tell, it counts as a wait.
+long ReadNotingWait(int descriptor, void* buffer, std::size_t size, bool& waited);
+
 // Gives the kernel the sequential-access hint for the whole file.
 void AdviseSequential(int descriptor);
 

@@ -19,6 +19,7 @@
 #include <stdexcept>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace sumwarden {
 namespace {
@@ -33,6 +34,18 @@ constexpr std::size_t kJobCounts[] = {1, 2, 3, 8};
 // No reading ahead (each worker opens its files), one file ahead (the read-ahead and the
 // workers both open), and the default.
 constexpr std::size_t kReadAheadDepths[] = {0, 1, ReadAheadQueue::kDefaultDepth};
+
+// Drops the files from the page cache, so the first read of a job waits for the disk and
+// the read-ahead starts.
+void EvictFromCache(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const FileDescriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (descriptor.IsOpen()) {
+            ::fdatasync(descriptor.Get());
+            ::posix_fadvise(descriptor.Get(), 0, 0, POSIX_FADV_DONTNEED);
+        }
+    }
+}
 
 std::vector<std::pair<std::size_t, std::size_t>> JobsAndDepths() {
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
@@ -104,6 +117,7 @@ TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobsAndReadA
     ASSERT_TRUE(opened);
     const auto root = std::make_shared<const FolderHandle>(std::move(*opened));
     for (const auto& [jobs, depth] : JobsAndDepths()) {
+        EvictFromCache(tree.files);
         Lines seen;
         DigestPipeline pipeline(jobs, nullptr, depth);
         for (std::size_t i = 0; i < tree.files.size(); ++i) {
@@ -217,13 +231,20 @@ std::size_t HeapInUse() {
 // A job stopped while workers hold files in their lanes and the read-ahead holds more,
 // opened ahead of them, closes every one of them and frees every read buffer.
 TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
+    // A few files of data first, whose reads wait for the disk once they are dropped from
+    // the cache and so start the read-ahead; then many sparse ones, cheap to make.
     ScratchFolder folder;
+    std::mt19937 random(20);
     std::vector<std::string> files;
+    for (int i = 0; i < 8; ++i) {
+        files.push_back(folder.WriteFile(std::to_string(100 + i), RandomBytes(65536, random)));
+    }
     for (int i = 0; i < 300; ++i) {
         files.push_back(folder.WriteFile(std::to_string(1000 + i)));
         std::filesystem::resize_file(files.back(), std::uint64_t{4} << 20);
     }
     for (const std::size_t jobs : {std::size_t{2}, std::size_t{3}}) {
+        EvictFromCache(files);
         const std::size_t descriptorsBefore = OpenDescriptors();
         const std::size_t heapBefore = HeapInUse();
         JobControl control;
@@ -250,7 +271,7 @@ TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
             JobStopped);
         ended = true;
         stopper.join();
-        EXPECT_EQ(handled, 0u);
+        EXPECT_LT(handled, files.size());
         EXPECT_GT(descriptorsWhenStopped, descriptorsBefore + 10) << jobs << " jobs";
         EXPECT_EQ(OpenDescriptors(), descriptorsBefore) << jobs << " jobs";
         EXPECT_LT(HeapInUse(), heapBefore + (std::size_t{256} << 10)) << jobs << " jobs";
