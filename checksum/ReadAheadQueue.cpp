@@ -117,13 +117,17 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
                 // Nothing opened ahead: the worker opens the next file itself. A large
                 // file on a spinning disk that must wait its turn goes back, opened, in
                 // front of the others.
+                // The worker counts the file as its own meanwhile, so the others share the
+                // next files fairly.
                 file = unopened_.front();
                 unopened_.pop_front();
+                activeFiles_[worker] = active + 1;
                 lock.unlock();
                 file->opened = file->open();
                 Prepare(*file, false);
                 lock.lock();
                 if (!PacedFits(file->pacedBytes)) {
+                    activeFiles_[worker] = active;
                     openedAhead_.push_front(file);
                     bytesAhead_ += file->advised;
                     continue;

@@ -47,8 +47,8 @@ void AdviseSequential(int descriptor);
 // and returns without waiting for them.
 void AdviseWillNeed(int descriptor, std::uint64_t length);
 
-// True when the file's first `length` bytes (from the start) are nearly all in the page
-// cache, so reading them costs no trip to the disk.
+// True when the file's first `length` bytes are nearly all in the page cache, so reading
+// them costs no trip to the disk; judged from a few runs of pages spread over them.
 bool StartIsCached(int descriptor, std::uint64_t length);
 
 // True when the open file lies on a disk that says its head must seek (a spinning disk);
