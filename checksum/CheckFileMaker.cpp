@@ -82,6 +82,10 @@ public:
             }
         };
         ++filesQueued_;
+        if (report_.control != nullptr && report_.control->TotalBytesWanted()) {
+            // For the progress only: the file is sized as it is when the walk meets it.
+            bytesQueued_ += RegularFileSizeAt(folder.Get(), name);
+        }
         if (open) {
             pipeline_.Hash(std::move(open), std::move(listFile));
             return;
@@ -94,6 +98,7 @@ public:
     }
 
     std::size_t FilesQueued() const { return filesQueued_; }
+    std::uint64_t BytesQueued() const { return bytesQueued_; }
 
 private:
     static std::string FolderLine(const std::string& path) {
@@ -117,6 +122,7 @@ private:
     MakeResult& result_;
     DigestPipeline& pipeline_;
     std::size_t filesQueued_ = 0;
+    std::uint64_t bytesQueued_ = 0;
 };
 
 } // namespace
@@ -157,7 +163,9 @@ MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                                folder.size(), report, result, pipeline);
         WalkFolder(folder, includeSubFolders, writer);
         if (report.control != nullptr) {
-            report.control->SetTotals(writer.FilesQueued(), JobControl::kUnknown);
+            report.control->SetTotals(writer.FilesQueued(), report.control->TotalBytesWanted()
+                                                                ? writer.BytesQueued()
+                                                                : JobControl::kUnknown);
         }
         pipeline.Finish();
     } catch (const JobStopped&) {

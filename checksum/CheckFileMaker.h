@@ -33,8 +33,9 @@ struct MakeResult {
 // A failure of the check file itself, or a folder that cannot be listed, throws IoError and
 // leaves any previous check file as it was; per-file and sub folder outcomes are report
 // lines. Files are hashed by `jobs` threads; the lines and the check file are the same for
-// any number. A stop requested through the observer's control leaves any previous check
-// file as it was too, and ends the lines with a line saying so.
+// any number. With a control in the observer, the files (and their bytes, when wanted) are
+// counted there once the walk is done. A stop requested there leaves any previous check file as it
+// was too, and ends the lines with a line saying so.
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,
                          const LineSink& report, std::size_t jobs = DefaultJobCount());
 MakeResult MakeCheckFile(const std::string& folderText, bool includeSubFolders,

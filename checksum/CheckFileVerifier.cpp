@@ -9,6 +9,8 @@
 #include "platform/IoError.h"
 
 #include <memory>
+#include <stop_token>
+#include <thread>
 
 namespace sumwarden {
 namespace {
@@ -26,11 +28,12 @@ void ReportList(const JobObserver& report, std::string_view heading, const PathL
     paths.ForEach([&report](const std::string& path) { report.Report(path, LineKind::Closing); });
 }
 
-// Tells the control how many entries the check file lists and how many bytes their files
-// hold, before the verifying starts. Sizes are no longer looked up once a stop is requested;
-// a check file that cannot be read is left for the verifying to report, in its place.
+// Tells the control how many entries the check file lists and, when wanted, how many bytes
+// their files hold. Sizes are no longer looked up once the job is stopped or the count is no
+// longer needed; a check file that cannot be read is left for the verifying to report, in
+// its place.
 std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle& base,
-                           JobControl& control) {
+                           JobControl& control, const std::stop_token& needed) {
     std::uint64_t entries = 0;
     std::uint64_t bytes = 0;
     try {
@@ -39,7 +42,8 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
         while (reader.NextLine(line)) {
             if (const std::optional<CheckFileEntry> entry = ParseCheckFileLine(line)) {
                 ++entries;
-                if (!control.StopRequested()) {
+                if (control.TotalBytesWanted() && !control.StopRequested() &&
+                    !needed.stop_requested()) {
                     bytes += RegularFileSizeAt(
                         base.Get(), std::string(EntryPathBeneathFolder(entry->relativePath)));
                 }
@@ -48,7 +52,7 @@ std::uint64_t CountEntries(const std::string& checkFilePath, const FolderHandle&
     } catch (const IoError&) {
         return JobControl::kUnknown;
     }
-    control.SetTotals(entries, bytes);
+    control.SetTotals(entries, control.TotalBytesWanted() ? bytes : JobControl::kUnknown);
     return entries;
 }
 
@@ -102,8 +106,15 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver
     }
     // Shared with the workers, which look the entries up.
     const auto base = std::make_shared<const FolderHandle>(std::move(*opened));
-    const std::uint64_t entriesListed =
-        report.control != nullptr ? CountEntries(checkFilePath, *base, *report.control) : 0;
+    // Counted beside the verifying, which waits for the count only to tell how far a stopped
+    // run got.
+    std::uint64_t entriesListed = 0;
+    std::jthread counter;
+    if (report.control != nullptr) {
+        counter = std::jthread([&](const std::stop_token& needed) {
+            entriesListed = CountEntries(checkFilePath, *base, *report.control, needed);
+        });
+    }
     try {
         DigestPipeline pipeline(jobs, report.control);
         std::string line;
@@ -143,6 +154,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const JobObserver
         }
         pipeline.Finish();
     } catch (const JobStopped&) {
+        counter.join();
         result.stopped = true;
         report.Report("", LineKind::Closing);
         report.Report("Stopped after " + std::to_string(result.Entries()) + " of " +

@@ -52,7 +52,7 @@ std::string VerifySummaryLine(const VerifyCounts& counts);
 // Verifies the check file named exactly as typed (RefuseCheckFile passed). A check file that
 // cannot be opened or read throws IoError; the lines reported so far stay reported. Files
 // are hashed by `jobs` threads; the lines are the same for any number. With a control in
-// the observer, the entries and their bytes are counted first, for the progress; a stop
+// the observer, the entries (and their bytes, when wanted) are counted there meanwhile; a stop
 // requested there ends the lines with how many entries were verified, then the summary and
 // the lists of those.
 VerifyResult VerifyCheckFile(const std::string& checkFilePath, const LineSink& report,

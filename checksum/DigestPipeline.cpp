@@ -53,14 +53,14 @@ void RunHandler(Item& item, JobControl* control) {
         item.step();
         return;
     }
-    item.onOutcome(item.outcome);
     if (control != nullptr) {
         control->FileDone();
     }
+    item.onOutcome(item.outcome);
 }
 
-// Between the reads of a file no longer than one block apart, so a stop takes effect at once
-// even in the middle of a very large file.
+// Looked at before each read of at most one block, so a stop takes effect at once even in
+// the middle of a very large file.
 bool StopRequested(const JobControl* control) {
     return control != nullptr && control->StopRequested();
 }

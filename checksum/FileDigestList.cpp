@@ -21,9 +21,10 @@ std::size_t HashFileList(const std::vector<std::string>& paths,
     if (control != nullptr) {
         std::uint64_t bytes = 0;
         for (const std::string& path : paths) {
-            bytes += RegularFileSizeAt(AT_FDCWD, path);
+            bytes += control->TotalBytesWanted() ? RegularFileSizeAt(AT_FDCWD, path) : 0;
         }
-        control->SetTotals(paths.size(), bytes);
+        control->SetTotals(paths.size(),
+                           control->TotalBytesWanted() ? bytes : JobControl::kUnknown);
     }
     std::size_t handedOver = 0;
     try {

@@ -22,8 +22,8 @@ struct FileDigestRow {
 FileDigestRow FileDigestRowOf(const std::string& path, const FileOutcome& outcome);
 
 // Hashes the files by `jobs` threads and hands over each row in the order given. With a
-// control, the files and their bytes are counted there first; once a stop is requested
-// there, no further row is handed over. The number of rows handed over.
+// control, the files (and their bytes, when wanted) are counted there first; once a stop is
+// requested there, no further row is handed over. The number of rows handed over.
 std::size_t HashFileList(const std::vector<std::string>& paths,
                          const std::function<void(const FileDigestRow&)>& onRow, std::size_t jobs,
                          JobControl* control = nullptr);

@@ -31,9 +31,14 @@ public:
     void BytesRead(std::uint64_t count) noexcept {
         bytesRead_.fetch_add(count, std::memory_order_relaxed);
     }
-    // Each file whose outcome has been reported, in the job's order.
+    // Each file whose outcome is handed to the job, in the job's order.
     void FileDone() noexcept { filesDone_.fetch_add(1, std::memory_order_relaxed); }
-    // Set once known: the files (or entries) and the bytes the whole job will read.
+    // Asks the job to measure the bytes it will read before it reads them, for a share done
+    // by bytes: one more look at each file's size, which a job of many small files feels.
+    void MeasureTotalBytes() noexcept { measureBytes_.store(true, std::memory_order_relaxed); }
+    bool TotalBytesWanted() const noexcept { return measureBytes_.load(std::memory_order_relaxed); }
+    // Set once known: the files (or entries) and the bytes the whole job will read (the
+    // bytes only when measured).
     void SetTotals(std::uint64_t files, std::uint64_t bytes) noexcept {
         totalBytes_.store(bytes, std::memory_order_relaxed);
         totalFiles_.store(files, std::memory_order_relaxed);
@@ -58,6 +63,7 @@ public:
 
 private:
     std::atomic<bool> stop_ = false;
+    std::atomic<bool> measureBytes_ = false;
     std::atomic<std::uint64_t> bytesRead_ = 0;
     std::atomic<std::uint64_t> filesDone_ = 0;
     std::atomic<std::uint64_t> totalFiles_ = kUnknown;

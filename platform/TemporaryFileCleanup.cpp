@@ -23,11 +23,7 @@ std::array<Slot, kSlots> slots;
 std::mutex registration;
 
 extern "C" void RemoveTemporaryFilesAndDie(int signal) {
-    for (Slot& slot : slots) {
-        if (slot.used.load(std::memory_order_acquire)) {
-            ::unlink(slot.path);
-        }
-    }
+    TemporaryFileCleanup::RemoveAll();
     // The handler was reset to the default on entry: the signal now ends the process.
     ::raise(signal);
 }
@@ -64,6 +60,14 @@ TemporaryFileCleanup::TemporaryFileCleanup(const std::string& path) {
             slot.used.store(true, std::memory_order_release);
             slot_ = index;
             return;
+        }
+    }
+}
+
+void TemporaryFileCleanup::RemoveAll() noexcept {
+    for (Slot& slot : slots) {
+        if (slot.used.load(std::memory_order_acquire)) {
+            ::unlink(slot.path);
         }
     }
 }

@@ -16,6 +16,10 @@ public:
     TemporaryFileCleanup& operator=(const TemporaryFileCleanup&) = delete;
     ~TemporaryFileCleanup();
 
+    // Removes every registered file now; safe in a signal handler, for a program that
+    // handles these signals itself and still ends by one.
+    static void RemoveAll() noexcept;
+
 private:
     int slot_ = -1;
 };

@@ -1,39 +1,57 @@
 #pragma once
 
-// The progress line of a long make or verify on standard error: files and bytes done and
-// the rate, redrawn in place at most ten times a second and erased before any other line
-// and when the job ends.
+// The progress line of a long make or verify on standard error: files and bytes done, with
+// their totals, the share done and the time left once they are known, and the rate. It is
+// redrawn in place at most ten times a second, also while one large file is read, and
+// erased before any other line and when the job ends.
+
+#include "checksum/JobControl.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 
 namespace sumwarden::cli {
 
-// "12 files, 3.4 MiB, 1.2 MiB/s".
-std::string ProgressText(std::uint64_t files, std::uint64_t bytes,
+// "3 of 12 files, 1.2 GiB of 4.0 GiB (30%), 512.0 MiB/s, 0:05 left"; each total, the
+// share and the time left only when known.
+std::string ProgressText(const JobControl::Progress& progress,
                          std::chrono::duration<double> elapsed);
 
 class ProgressLine {
 public:
-    explicit ProgressLine(bool enabled);
+    // Watches the control; draws nothing unless enabled.
+    ProgressLine(bool enabled, const JobControl& control);
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
+    // Erases the line.
     ~ProgressLine();
 
-    void FileDone(std::uint64_t bytes);
-    // Takes the line off the screen, so another line can be written in its place.
-    void Erase();
+    // Redraws the line now unless it was drawn less than a tenth of a second ago.
+    void Update();
+    // Runs write (which prints other lines) with the line off the screen.
+    void WithoutLine(const std::function<void()>& write);
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    bool enabled_;
+    void DrawLocked(Clock::time_point now);
+    void EraseLocked();
+    void Tick();
+
+    const bool enabled_;
+    const JobControl& control_;
+    const Clock::time_point start_ = Clock::now();
+    std::mutex mutex_; // guards the line on the screen and what follows
     bool shown_ = false;
-    std::uint64_t files_ = 0;
-    std::uint64_t bytes_ = 0;
-    Clock::time_point start_ = Clock::now();
+    bool ending_ = false;
     Clock::time_point lastDrawn_{};
+    std::condition_variable wake_;
+    std::thread ticker_; // redraws while no file ends, as in a large file
 };
 
 } // namespace sumwarden::cli

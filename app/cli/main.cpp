@@ -10,8 +10,11 @@
 #include "checksum/FileDigestList.h"
 #include "platform/Files.h"
 #include "platform/IoError.h"
+#include "platform/TemporaryFileCleanup.h"
 
 #include <CLI/CLI.hpp>
+#include <atomic>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
@@ -26,6 +29,8 @@ constexpr int kExitDone = 0;
 constexpr int kExitSomeFilesFailed = 1;
 constexpr int kExitRefused = 2;
 constexpr int kExitJobFileFailed = 3;
+// A job stopped by SIGINT: the program ends by that signal, which a shell reports as 130.
+constexpr int kExitStopped = 130;
 
 constexpr std::string_view kVersion = "Sumwarden Version 2.1";
 
@@ -47,7 +52,8 @@ constexpr std::string_view kUsage =
     "                   process may use); the output is the same for any N\n"
     "  -q, --quiet      print only what failed (could not be opened, changed, missing)\n"
     "                   and the closing lines\n"
-    "  --progress       make, verify: show files and bytes done and the rate on standard\n"
+    "  --progress       make, verify: show files and bytes done, their totals, the share\n"
+    "                   done and the time left once known, and the rate on standard\n"
     "                   error (the default when standard error is a terminal)\n"
     "  --no-progress    no progress line\n"
     "  --               end of options: every argument after it is a FILE or FOLDER\n"
@@ -61,7 +67,10 @@ constexpr std::string_view kUsage =
     "  2  the folder or check file was refused (also a file that holds no check-file\n"
     "     entries), or the command line is wrong\n"
     "  3  the check file could not be read or written, or standard output could not be\n"
-    "     written\n";
+    "     written\n"
+    "\n"
+    "SIGINT (Ctrl+C) stops the job and prints what it did so far; a stopped make leaves\n"
+    "the folder's check file as it was. The program then ends by that signal.\n";
 
 // The path as an error message names it; an empty or blank one is shown quoted.
 std::string Named(const std::string& path) {
@@ -79,29 +88,66 @@ int UsageError(std::string_view problem) {
     return kExitRefused;
 }
 
-// How a job's lines and progress reach the user.
+// The job SIGINT stops. The first SIGINT asks it to stop; the handler is then reset, so a
+// second one ends the program at once, as does the first when the program is still there
+// a second later (blocked on a full pipe, say).
+std::atomic<sumwarden::JobControl*> gInterruptedJob = nullptr;
+constexpr unsigned kSecondsToStop = 1;
+
+extern "C" void EndAsInterrupted(int) {
+    sumwarden::TemporaryFileCleanup::RemoveAll();
+    ::signal(SIGINT, SIG_DFL);
+    ::raise(SIGINT);
+}
+
+extern "C" void StopOnInterrupt(int) {
+    if (sumwarden::JobControl* job = gInterruptedJob.load()) {
+        job->RequestStop();
+    }
+    ::signal(SIGALRM, EndAsInterrupted);
+    ::alarm(kSecondsToStop);
+}
+
+// How a job's lines and progress reach the user, and how SIGINT stops the job.
 class JobOutput {
 public:
-    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress) {}
+    JobOutput(bool quiet, bool progress) : quiet_(quiet), progress_(progress, control_) {
+        // The share done and the time left go by bytes, at one more look per file.
+        if (progress) {
+            control_.MeasureTotalBytes();
+        }
+        gInterruptedJob = &control_;
+        struct sigaction action {};
+        action.sa_handler = StopOnInterrupt;
+        action.sa_flags = SA_RESETHAND | SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, nullptr);
+    }
+    ~JobOutput() {
+        ::signal(SIGINT, SIG_DFL);
+        gInterruptedJob = nullptr;
+    }
+    JobOutput(const JobOutput&) = delete;
+    JobOutput& operator=(const JobOutput&) = delete;
 
     sumwarden::JobObserver Observer() {
         return {[this](const std::string& line, sumwarden::LineKind kind) { Line(line, kind); },
-                [this](std::uint64_t bytes) { progress_.FileDone(bytes); }};
+                [this](std::uint64_t) { progress_.Update(); }, &control_};
     }
     void Line(const std::string& line, sumwarden::LineKind kind) {
         if (quiet_ && kind == sumwarden::LineKind::Progress) {
             return;
         }
-        progress_.Erase();
-        PrintLine(line);
+        progress_.WithoutLine([&line] { PrintLine(line); });
     }
     void Error(std::string_view text) {
-        progress_.Erase();
-        PrintError(text);
+        progress_.WithoutLine([text] { PrintError(text); });
     }
+    sumwarden::JobControl* Control() { return &control_; }
 
 private:
     bool quiet_;
+    sumwarden::JobControl control_;
     ProgressLine progress_;
 };
 
@@ -113,7 +159,8 @@ sumwarden::FileDigestRow StandardInputRow() {
     return {"-", std::string(sumwarden::kCouldNotOpenFile), false};
 }
 
-int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs) {
+int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs,
+         sumwarden::JobControl* control) {
     bool allOpened = true;
     const auto print = [&allOpened, quiet](const sumwarden::FileDigestRow& row) {
         allOpened = allOpened && row.opened;
@@ -121,18 +168,22 @@ int Hash(const std::vector<std::string>& paths, bool quiet, std::size_t jobs) {
             PrintLine(row.path + "\t" + row.text);
         }
     };
-    sumwarden::DigestPipeline pipeline(jobs);
-    for (const std::string& path : paths) {
-        if (path == "-") {
-            pipeline.Then([&print] { print(StandardInputRow()); });
-        } else {
-            pipeline.Hash(sumwarden::OpenByPath(path),
-                          [&print, path](const sumwarden::FileOutcome& outcome) {
-                              print(sumwarden::FileDigestRowOf(path, outcome));
-                          });
+    try {
+        sumwarden::DigestPipeline pipeline(jobs, control);
+        for (const std::string& path : paths) {
+            if (path == "-") {
+                pipeline.Then([&print] { print(StandardInputRow()); });
+            } else {
+                pipeline.Hash(sumwarden::OpenByPath(path),
+                              [&print, path](const sumwarden::FileOutcome& outcome) {
+                                  print(sumwarden::FileDigestRowOf(path, outcome));
+                              });
+            }
         }
+        pipeline.Finish();
+    } catch (const sumwarden::JobStopped&) {
+        return kExitStopped;
     }
-    pipeline.Finish();
     return allOpened ? kExitDone : kExitSomeFilesFailed;
 }
 
@@ -143,6 +194,9 @@ int Make(const std::string& folder, bool includeSubFolders, JobOutput& output, s
     try {
         const sumwarden::MakeResult result =
             sumwarden::MakeCheckFile(folder, includeSubFolders, output.Observer(), jobs);
+        if (result.stopped) {
+            return kExitStopped;
+        }
         return result.Complete() ? kExitDone : kExitSomeFilesFailed;
     } catch (const sumwarden::IoError& error) {
         output.Error(sumwarden::CheckFilePathIn(folder) + ": " + error.what());
@@ -160,6 +214,9 @@ int Verify(const std::string& argument, JobOutput& output, std::size_t jobs) {
     try {
         const sumwarden::VerifyResult result =
             sumwarden::VerifyCheckFile(checkFile, output.Observer(), jobs);
+        if (result.stopped) {
+            return kExitStopped;
+        }
         if (!result.LooksLikeACheckFile()) {
             output.Error(checkFile + ": the file holds no check-file entries");
             return kExitRefused;
@@ -249,14 +306,15 @@ int Run(int argc, char** argv) {
     if (progress->count() == 0) {
         arguments.progress = ::isatty(STDERR_FILENO) == 1;
     }
-    JobOutput output(arguments.quiet, arguments.progress);
+    // hash prints its rows itself, without a progress line.
+    JobOutput output(arguments.quiet, arguments.progress && !*hash);
     std::vector<std::string>& operands = arguments.operands;
     operands.insert(operands.end(), afterMark.begin(), afterMark.end());
     if (*hash) {
         if (operands.empty()) {
             return UsageError("hash needs at least one FILE");
         }
-        return Hash(operands, arguments.quiet, arguments.jobs);
+        return Hash(operands, arguments.quiet, arguments.jobs, output.Control());
     }
     if (*make) {
         if (operands.size() != 1) {
@@ -283,6 +341,10 @@ int main(int argc, char** argv) {
     try {
         const int exitCode = Run(argc, argv);
         FinishOutput();
+        if (exitCode == kExitStopped) {
+            // Ends by the signal, so the shell knows the program was interrupted.
+            EndAsInterrupted(SIGINT);
+        }
         return exitCode;
     } catch (const OutputError& error) {
         PrintError(error.what());

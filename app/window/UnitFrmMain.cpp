@@ -1,6 +1,7 @@
 #include "app/window/UnitFrmMain.h"
 
-#include "app/window/PaintingWait.h"
+#include "app/window/JobRunner.h"
+#include "app/window/JobTitles.h"
 #include "checksum/CheckFileMaker.h"
 #include "checksum/CheckFileVerifier.h"
 #include "checksum/FileDigestList.h"
@@ -12,11 +13,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QStringList>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The layout is embedded in this static library; its initialiser must be named to be linked.
 static void InitLayoutResources() {
@@ -55,33 +55,26 @@ void ShowRefusal(std::string_view text) {
     Dialogs().MessageBox(BytesToText(text), QStringLiteral("Error"), mbIconInformation, mbOK);
 }
 
-// Collects a job's report lines and puts them into the emptied memo as one text: the job
-// takes no user input before it ends, and one insertion is several times faster than
-// adding 100 000 lines one by one. Lines reported before a failure still reach the memo,
-// which then shows its last lines, as a memo that lines were appended to does.
-class TMemoReport {
-public:
-    explicit TMemoReport(TMemo* memo) : FMemo(memo) { FMemo->Lines()->Clear(); }
-    ~TMemoReport() {
-        // A report never ends in an empty line, so the joined text reads back line by line.
-        if (!FLines.isEmpty()) {
-            FMemo->SetText(FLines.join(QLatin1Char('\n')));
-            QPlainTextEdit* editor = FMemo->Editor();
-            editor->moveCursor(QTextCursor::End);
-            editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
-        }
-    }
-    TMemoReport(const TMemoReport&) = delete;
-    TMemoReport& operator=(const TMemoReport&) = delete;
-
-    sumwarden::LineSink Sink() {
-        return [this](const std::string& line) { FLines.append(BytesToText(line)); };
-    }
-
-private:
-    TMemo* FMemo;
-    QStringList FLines;
-};
+// A job whose lines go into the emptied memo as they come.
+TJobRunner::TJob MemoJob(TMemo* memo,
+                         std::function<void(const sumwarden::JobObserver& observer)> work,
+                         std::function<QString(const sumwarden::JobControl::Progress&)> title) {
+    memo->Lines()->Clear();
+    auto shownLines = std::make_shared<bool>(false);
+    return {
+        [work = std::move(work)](sumwarden::JobControl& control, const TJobRunner::TLineOut& out) {
+            sumwarden::JobObserver observer =
+                sumwarden::LinesOnly([&out](const std::string& line) { out(BytesToText(line)); });
+            observer.control = &control;
+            work(observer);
+        },
+        [memo, shownLines](const QStringList& lines) {
+            AppendMemoLines(memo, lines, *shownLines);
+            *shownLines = true;
+        },
+        std::move(title),
+        {}};
+}
 
 } // namespace
 
@@ -89,6 +82,21 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitLayoutResources();
     RegisterSkinClasses();
     ReadLayout(this, kLayoutPath);
+    FJobs = std::make_unique<TJobRunner>(this, skForm1,
+                                         QList<TControl*>{EdtPath, BtnSelect, ChkSubFolder, BtnMake,
+                                                          EdtCheckfilePath, BtnSelectCheckfile,
+                                                          BtnVerify, BtnSelectFile});
+}
+
+TForm1::~TForm1() = default;
+
+bool TForm1::JobRunning() const {
+    return FJobs->Running();
+}
+
+bool TForm1::CloseQuery() {
+    FJobs->StopAndWait();
+    return TForm::CloseQuery();
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -138,53 +146,89 @@ void TForm1::BtnExitClick(TObject*) {
 }
 
 void TForm1::BtnMakeClick(TObject*) {
+    if (FJobs->Running()) {
+        FJobs->Stop();
+        return;
+    }
     const std::string folder = PathToBytes(EdtPath->Text());
     if (const auto refusal = sumwarden::RefuseMakeFolder(folder)) {
         ShowRefusal(*refusal);
         return;
     }
-    TMemoReport report(MemoMakeResult);
     const bool subFolders = ChkSubFolder->Checked();
-    RunWhileRepainting([&] { sumwarden::MakeCheckFile(folder, subFolders, report.Sink()); });
+    FJobs->Start(BtnMake, MemoJob(
+                              MemoMakeResult,
+                              [folder, subFolders](const sumwarden::JobObserver& observer) {
+                                  sumwarden::MakeCheckFile(folder, subFolders, observer);
+                              },
+                              MakingTitle));
 }
 
 void TForm1::BtnVerifyClick(TObject*) {
+    if (FJobs->Running()) {
+        FJobs->Stop();
+        return;
+    }
     const std::string checkFile = PathToBytes(EdtCheckfilePath->Text());
     if (const auto refusal = sumwarden::RefuseCheckFile(checkFile)) {
         ShowRefusal(*refusal);
         return;
     }
-    TMemoReport report(MemoVerifyResult);
-    RunWhileRepainting([&] { sumwarden::VerifyCheckFile(checkFile, report.Sink()); });
+    FJobs->Start(BtnVerify, MemoJob(
+                                MemoVerifyResult,
+                                [checkFile](const sumwarden::JobObserver& observer) {
+                                    // The title tells the share done by bytes.
+                                    observer.control->MeasureTotalBytes();
+                                    sumwarden::VerifyCheckFile(checkFile, observer);
+                                },
+                                VerifyingTitle));
 }
 
 void TForm1::BtnSelectFileClick(TObject*) {
-    dlg2->SetTitle(QStringLiteral("Choose files to calculate MD5 checksum:"));
-    dlg2->SetFilter(QStringLiteral("All file(*.*)|*.*"));
-    if (!dlg2->Execute()) {
+    if (FJobs->Running()) {
+        FJobs->Stop();
         return;
     }
-    // The list may change under a nested run while messages are processed: keep a copy.
-    const QStringList files = dlg2->Files();
-    // Each row shows its path at once; the digests are hashed several at a time and fill
-    // the rows in order, the window answering between them.
-    sumwarden::DigestPipeline pipeline(sumwarden::DefaultJobCount());
+    dlg2->SetTitle(QStringLiteral("Choose files to calculate MD5 checksum:"));
+    dlg2->SetFilter(QStringLiteral("All file(*.*)|*.*"));
+    if (dlg2->Execute()) {
+        AddFilesToList(dlg2->Files());
+    }
+}
+
+void TForm1::AddFilesToList(const QStringList& files) {
+    if (FJobs->Running() || files.isEmpty()) {
+        return;
+    }
+    // Each row shows its path at once; the digests are hashed several at a time off this
+    // thread and fill the rows in order.
+    QList<TListItem*> rows;
+    std::vector<std::string> paths;
     for (const QString& file : files) {
         TListItem* row = LvwFile->Items()->Add();
         row->SetCaption(file);
-        // Shows the new row before a long digest, and keeps the window answering.
-        Application->ProcessMessages();
-        std::string path = PathToBytes(file);
-        // The digests are hashed off this thread while the window repaints; each fills its
-        // row here, in order, through the list's event queue.
-        RunWhileRepainting([&] {
-            pipeline.Hash(sumwarden::OpenByPath(path), [this, row, path](
-                                                           const sumwarden::FileOutcome& outcome) {
-                const QString text = BytesToText(sumwarden::FileDigestRowOf(path, outcome).text);
-                QMetaObject::invokeMethod(
-                    LvwFile, [row, text] { row->SubItems()->Add(text); }, Qt::QueuedConnection);
-            });
-        });
+        rows.append(row);
+        paths.push_back(PathToBytes(file));
     }
-    RunWhileRepainting([&] { pipeline.Finish(); });
+    auto filled = std::make_shared<qsizetype>(0);
+    FJobs->Start(
+        BtnSelectFile,
+        {[paths = std::move(paths)](sumwarden::JobControl& control,
+                                    const TJobRunner::TLineOut& out) {
+             control.MeasureTotalBytes();
+             sumwarden::HashFileList(
+                 paths, [&out](const sumwarden::FileDigestRow& row) { out(BytesToText(row.text)); },
+                 sumwarden::DefaultJobCount(), &control);
+         },
+         [rows, filled](const QStringList& texts) {
+             for (const QString& text : texts) {
+                 rows[(*filled)++]->SubItems()->Add(text);
+             }
+         },
+         HashingTitle,
+         [rows, filled](bool) {
+             while (*filled < rows.size()) {
+                 rows[(*filled)++]->SubItems()->Add(BytesToText(sumwarden::kStopped));
+             }
+         }});
 }

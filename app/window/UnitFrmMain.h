@@ -12,6 +12,11 @@
 #include "skin/controls/SKPageControl.h"
 #include "skin/frame/SKForm.h"
 
+#include <QStringList>
+#include <memory>
+
+class TJobRunner;
+
 class TForm1 : public TForm {
     Q_OBJECT
     Q_PROPERTY(TskForm* skForm1 MEMBER skForm1)
@@ -46,6 +51,14 @@ class TForm1 : public TForm {
 public:
     // Builds the window from its stored layout; FormCreate runs meanwhile.
     explicit TForm1(TComponent* AOwner);
+    ~TForm1() override;
+
+    // Whether a make, a verify or the hashing of the file list is running.
+    bool JobRunning() const;
+    // Appends a row per file to the file list and hashes them, unless a job is running.
+    void AddFilesToList(const QStringList& files);
+    // A running job is stopped before the window closes.
+    bool CloseQuery() override;
 
     TskForm* skForm1 = nullptr;
     TskPageControl* PageControl = nullptr;
@@ -86,4 +99,7 @@ public:
     Q_INVOKABLE void BtnMakeClick(TObject* Sender);
     Q_INVOKABLE void BtnVerifyClick(TObject* Sender);
     Q_INVOKABLE void BtnSelectFileClick(TObject* Sender);
+
+private:
+    std::unique_ptr<TJobRunner> FJobs;
 };

@@ -31,13 +31,13 @@ struct FolderWithALargeFile {
     }
 };
 
-// Runs the job while another thread asks it to stop once it is well inside the large file;
-// returns how long the job took to end after that request.
+// Runs the job while another thread asks it to stop once the first file is handed over and
+// the job is well inside the large file; returns how long the job took to end after that.
 template <typename Job>
 Clock::duration StopInsideTheLargeFile(JobControl& control, Job job) {
     Clock::time_point requested;
     std::thread stopper([&] {
-        while (control.Now().bytesRead < (std::uint64_t{64} << 20)) {
+        while (control.Now().filesDone < 1 || control.Now().bytesRead < (std::uint64_t{64} << 20)) {
             std::this_thread::yield();
         }
         requested = Clock::now();
@@ -86,6 +86,7 @@ TEST(JobStop, EndsEachJobWithinAFractionOfASecondInsideALargeFileAndReportsWhatW
         }
         {
             JobControl control;
+            control.MeasureTotalBytes();
             Lines lines;
             JobObserver observer =
                 LinesOnly([&](const std::string& line) { lines.push_back(line); });
@@ -135,6 +136,7 @@ TEST(JobStop, AJobNotStoppedReportsAsWithoutAControlAndCountsItsProgress) {
         MakeCheckFile(
             folder.Path(), true, [&](const std::string& line) { plain.push_back(line); }, jobs);
         JobControl control;
+        control.MeasureTotalBytes();
         Lines watched;
         JobObserver observer = LinesOnly([&](const std::string& line) { watched.push_back(line); });
         observer.control = &control;
@@ -143,6 +145,7 @@ TEST(JobStop, AJobNotStoppedReportsAsWithoutAControlAndCountsItsProgress) {
         JobControl::Progress progress = control.Now();
         EXPECT_EQ(progress.filesDone, 2u);
         EXPECT_EQ(progress.totalFiles, 2u);
+        EXPECT_EQ(progress.totalBytes, 300003u);
         EXPECT_EQ(progress.bytesRead, 300003u);
         EXPECT_EQ(progress.Percent(), 100);
 
@@ -153,8 +156,10 @@ TEST(JobStop, AJobNotStoppedReportsAsWithoutAControlAndCountsItsProgress) {
         EXPECT_FALSE(VerifyCheckFile(folder / "CheckSum.md5", observer, jobs).stopped);
         EXPECT_EQ(verified.size(), 5u);
         EXPECT_EQ(verified[3], "Operation completes.");
+        // Not asked to measure the bytes, it counts the share done by entries.
         progress = verifyControl.Now();
-        EXPECT_EQ(progress.totalBytes, 300003u);
+        EXPECT_EQ(progress.totalFiles, 2u);
+        EXPECT_EQ(progress.totalBytes, JobControl::kUnknown);
         EXPECT_EQ(progress.Percent(), 100);
     }
 }

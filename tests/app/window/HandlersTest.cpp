@@ -100,7 +100,7 @@ TEST_F(WindowTest, MakeShowsExactlyTheEngineLines) {
     folder.WriteFile(".cache/skipped.txt", "x");
     Form->EdtPath->SetText(Text(folder.Path()));
 
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
 
     EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
     const QStringList shown = Lines(Form->MemoMakeResult);
@@ -114,7 +114,7 @@ TEST_F(WindowTest, MakeShowsExactlyTheEngineLines) {
     EXPECT_TRUE(QFile::exists(Text(folder / "CheckSum.md5")));
 
     Form->ChkSubFolder->SetChecked(false);
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_EQ(Lines(Form->MemoMakeResult), EngineMakeLines(folder.Path(), false));
     EXPECT_FALSE(
         Lines(Form->MemoMakeResult).contains(QStringLiteral("Processing file \"c.txt\" ... OK")));
@@ -128,14 +128,14 @@ TEST_F(WindowTest, AfterAJobTheMemoShowsItsLastLines) {
     Form->Show();
     Form->PageControl->ActivatePage(Form->SheetMaker);
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QScrollBar* bar = Form->MemoMakeResult->Editor()->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
 
     Form->PageControl->ActivatePage(Form->SheetVerifier);
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     const QScrollBar* verifyBar = Form->MemoVerifyResult->Editor()->verticalScrollBar();
     EXPECT_GT(verifyBar->maximum(), 0);
     EXPECT_EQ(verifyBar->value(), verifyBar->maximum());
@@ -152,7 +152,7 @@ TEST_F(WindowTest, VerifyShowsExactlyTheEngineLinesAndSummary) {
     const QString base = Text(folder.Path()) + QLatin1Char('/');
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
 
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
 
     EXPECT_TRUE(Dialogs->MessageBoxes.isEmpty());
     const QStringList expected = {
@@ -207,26 +207,26 @@ TEST_F(WindowTest, RefusalsShowAnErrorBoxAndLeaveTheMemo) {
     }
     // A folder is not a check file.
     Form->EdtCheckfilePath->SetText(aFolder);
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ExpectOneError(*Dialogs.operator->(), QStringLiteral("The check file does not exists."));
     // Nor is a device, which would feed lines for ever.
     TFakeDialogsScope dialogs;
     Form->EdtCheckfilePath->SetText(QStringLiteral("/dev/zero"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ExpectOneError(*dialogs.operator->(), QStringLiteral("The check file is not a regular file."));
 }
 
 TEST_F(WindowTest, AnEmptyFolderGivesTheThreeClosingLines) {
     ScratchFolder folder;
     Form->EdtPath->SetText(Text(folder.Path()) + QLatin1Char('/'));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_EQ(Lines(Form->MemoMakeResult),
               (QStringList{QString(), QStringLiteral("Operation completed."),
                            QStringLiteral("The MD5 checksum file is save at \"%1/CheckSum.md5\"")
                                .arg(Text(folder.Path()))}));
 
     Form->EdtCheckfilePath->SetText(Text(folder / "CheckSum.md5"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     EXPECT_EQ(Lines(Form->MemoVerifyResult),
               (QStringList{QString(), QStringLiteral("Operation completes."),
                            QStringLiteral("0 file was verified. 0 file changed. ")}));
@@ -236,7 +236,7 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     Application->SetTitle(QStringLiteral("Sumwarden"));
     // Reading this file fails with EIO for every user, root included.
     Form->EdtCheckfilePath->SetText(QStringLiteral("/proc/self/mem"));
-    ClickOn(Form->BtnVerify);
+    RunJob(Form->BtnVerify);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 1);
     EXPECT_EQ(Dialogs->MessageBoxes[0].Text, QStringLiteral("I/O error 5."));
     EXPECT_EQ(Dialogs->MessageBoxes[0].Icon, mbIconError);
@@ -246,7 +246,7 @@ TEST_F(WindowTest, CheckFileFailuresReachTheGeneralErrorReport) {
     ScratchFolder folder;
     folder.WriteFile("CheckSum.md5/inside", "x");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     ASSERT_EQ(Dialogs->MessageBoxes.size(), 2);
     EXPECT_EQ(Dialogs->MessageBoxes[1].Icon, mbIconError);
     EXPECT_TRUE(Dialogs->MessageBoxes[1].Text.startsWith(QStringLiteral("I/O error")))
@@ -259,7 +259,7 @@ TEST_F(WindowTest, SelectFilesAppendsRowsWithDigestsThatAccumulate) {
     const QString abc = Text(folder.WriteFile("abc.txt", "abc"));
     const QString empty = Text(folder.WriteFile("empty"));
     const QString missing = Text(folder / "missing");
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
     ASSERT_EQ(Dialogs->OpenRequests.size(), 1);
     EXPECT_EQ(Dialogs->OpenRequests[0].Title,
               QStringLiteral("Choose files to calculate MD5 checksum:"));
@@ -270,9 +270,9 @@ TEST_F(WindowTest, SelectFilesAppendsRowsWithDigestsThatAccumulate) {
     EXPECT_EQ(Form->LvwFile->Items()->Count(), 0);
 
     Dialogs->OpenAnswer.Files = QStringList{abc, missing, empty};
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
     Dialogs->OpenAnswer.Files = QStringList{abc};
-    ClickOn(Form->BtnSelectFile);
+    RunJob(Form->BtnSelectFile);
 
     const std::vector<std::pair<QString, QString>> expected = {
         {abc, QStringLiteral("900150983cd24fb0d6963f7d28e17f72")},
@@ -293,7 +293,7 @@ TEST_F(WindowTest, NamesThatAreNotUtf8AreShownReplaced) {
     ScratchFolder folder;
     folder.WriteFile("caf\xe9.txt", "abc");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     EXPECT_TRUE(Lines(Form->MemoMakeResult)
                     .contains(QStringLiteral("Processing file \"caf\uFFFD.txt\" ... OK")));
 }
@@ -303,7 +303,7 @@ TEST_F(WindowTest, ControlCharactersInNamesAreShownAsVisibleSymbols) {
     folder.WriteFile("red\x1b[31m\x7f.txt", "abc");
     folder.WriteFile("line\nfeed", "abc");
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QStringList shown = Lines(Form->MemoMakeResult);
     EXPECT_TRUE(
         shown.contains(QStringLiteral("Processing file \"line\u240Afeed\" ... Name not supported")))
@@ -350,7 +350,7 @@ TEST_F(WindowTest, ALongReportReachesTheMemoWhole) {
         folder.WriteFile(std::to_string(index) + ".txt");
     }
     Form->EdtPath->SetText(Text(folder.Path()));
-    ClickOn(Form->BtnMake);
+    RunJob(Form->BtnMake);
     const QStringList shown = Lines(Form->MemoMakeResult);
     ASSERT_EQ(shown.size(), kFiles + 3);
     EXPECT_EQ(shown[kFiles], QString());

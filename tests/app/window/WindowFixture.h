@@ -26,6 +26,12 @@ protected:
         }
     }
 
+    // Clicks the button and waits for the job it starts, if any, to end.
+    void RunJob(TControl* button) {
+        ClickOn(button);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !Form->JobRunning(); }, 60000));
+    }
+
     static QStringList Lines(TMemo* memo) { return memo->Lines()->ToStringList(); }
 
     TFakeDialogsScope Dialogs;
