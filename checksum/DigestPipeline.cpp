@@ -275,7 +275,8 @@ private:
                 } else {
                     bool waited = false;
                     count = ReadNotingWait(slot.file.Get(), buffer, chunk, waited);
-                    if (waited) {
+                    // A failed read keeps its errno for the outcome.
+                    if (waited && count >= 0) {
                         files_.NoteDiskWait();
                     }
                 }
