@@ -114,11 +114,10 @@ QueuedFile* ReadAheadQueue::Take(std::size_t worker, std::size_t active) {
                     roomAhead_.notify_one();
                 }
             } else {
-                // Nothing opened ahead: the worker opens the next file itself. A large
+                // Nothing opened ahead: the worker opens the next file itself, counting it
+                // as its own meanwhile so the others share the next files fairly. A large
                 // file on a spinning disk that must wait its turn goes back, opened, in
                 // front of the others.
-                // The worker counts the file as its own meanwhile, so the others share the
-                // next files fairly.
                 file = unopened_.front();
                 unopened_.pop_front();
                 activeFiles_[worker] = active + 1;

@@ -2,12 +2,12 @@
 
 // The files of a pipeline waiting for a worker, in queue order. How many reads are in
 // flight is not tied to how many threads hash: once a worker's read has had to wait for
-// the disk, a read-ahead thread takes the next files before any worker asks for them, opens them
-// (open and fstat) and asks the system to start reading them, so the disk has many reads queued
-// while each worker hashes what is already in memory. A large file on a spinning disk is asked for
-// whole, one file after another, and only a few of them are with the workers at a time, so the head
-// reads each in one long run instead of seeking between many streams, while the workers still hash
-// several side by side.
+// the disk, a read-ahead thread takes the next files before any worker asks for them,
+// opens them (open and fstat) and asks the system to start reading them, so the disk has
+// many reads queued while each worker hashes what is already in memory. A large file on a
+// spinning disk is asked for whole, one file after another in the job's order, so the head
+// reads each in one long run instead of seeking between many streams, while the workers
+// still hash several side by side.
 
 #include "checksum/JobControl.h"
 #include "platform/FolderHandle.h"
@@ -54,9 +54,9 @@ public:
     void Push(QueuedFile& file);
     // The next file for a worker that holds `active` files, opened (by the read-ahead, or
     // now), or nothing: once the queue is stopped, or when the worker should first hash
-    // what it holds. A worker holding files
-    // takes another only while it holds no more than any other worker, so a few large files
-    // spread over all processors; a worker holding nothing waits for a file.
+    // what it holds. A worker holding files takes another only while it holds no more than
+    // any other worker, so a few large files spread over all processors; a worker holding
+    // nothing waits for a file.
     QueuedFile* Take(std::size_t worker, std::size_t active);
     // Hands over what the opener of a file from Take found.
     static EntryLookup Open(QueuedFile& file);
