@@ -3,23 +3,41 @@
 # them in each round, and prints each one's median wall time and processor time (user and
 # system), its peak memory, and the ratio peer time / Sumwarden time (above 1: Sumwarden
 # is faster). The processor time shows the work done, which other load on the machine
-# hardly changes; the wall time shows what the user waits.
-# Usage: bench/compare-peers.sh [BUILD_DIR] [ROUNDS] [WORKLOAD...]
-# Workloads: one-large eight-half-gib many-64mib small-files million-entries (default: all).
+# hardly changes; the wall time shows what the user waits. The spread is the range of the
+# wall times (slowest minus fastest) against their median.
+# Usage: bench/compare-peers.sh [--cold] [BUILD_DIR] [ROUNDS] [WORKLOAD...]
+# Workloads: one-large eight-half-gib many-64mib sixteen-64mib small-files million-entries
+# (default: all but sixteen-64mib).
+# --cold drops the files from the page cache before every run of every tool (sync, then
+# the kernel is told no page of them is needed; no special rights), so each run reads the
+# disk; the peers are then also plain `cat` and 8 `cat` in parallel, what reading the files
+# costs without hashing. Default then: small-files sixteen-64mib one-large, 5 rounds.
 # Installs the peers it needs (hashdeep, rhash) with apt-get. SUMWARDEN_BENCH_DATA names a
 # folder that keeps the generated files between runs (default: a temporary one).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+cold=false
+if [ "${1:-}" = --cold ]; then
+    cold=true
+    shift
+fi
 build="${1:-${SUMWARDEN_BUILD_DIR:-$top/build}}"
-rounds="${2:-3}"
+rounds="${2:-$($cold && echo 5 || echo 3)}"
 shift $(($# < 2 ? $# : 2))
 workloads=("$@")
-[ ${#workloads[@]} -gt 0 ] || workloads=(one-large eight-half-gib many-64mib small-files million-entries)
+if [ ${#workloads[@]} -eq 0 ]; then
+    if $cold; then
+        workloads=(small-files sixteen-64mib one-large)
+    else
+        workloads=(one-large eight-half-gib many-64mib small-files million-entries)
+    fi
+fi
 build=$(cd "$build" && pwd)
 cli="$build/bin/sumwarden-cli"
 peak="$build/bin/sumwarden-peak-memory"
 md5bench="$build/bin/sumwarden-md5-bench"
-for tool in "$cli" "$peak" "$md5bench"; do
+evict="$build/bin/sumwarden-evict"
+for tool in "$cli" "$peak" "$md5bench" "$evict"; do
     [ -x "$tool" ] || { echo "no $tool: build first" >&2; exit 2; }
 done
 
@@ -45,8 +63,16 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"; [ -n "${SUMWARDEN_BENCH_DATA:-}" ] || rm -rf "$data"' EXIT
 
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $cores cores"
-echo "MD5 path: $("$md5bench" --path); rounds: $rounds; times are medians, warm page cache"
-printf '%-28s %-24s %8s %7s %8s %7s %9s\n' workload tool "wall s" ratio "cpu s" ratio "peak KiB"
+if $cold; then
+    device=$(findmnt -no SOURCE -T "$data" || echo unknown)
+    rotational=$(cat "/sys/block/$(basename "$device")/queue/rotational" 2>/dev/null || echo "?")
+    echo "data on: $device (rotational: $rotational)"
+    cache="files dropped from the page cache before every run"
+else
+    cache="warm page cache"
+fi
+echo "MD5 path: $("$md5bench" --path); rounds: $rounds; times are medians, $cache"
+printf '%-28s %-24s %8s %7s %7s %8s %7s %9s\n' workload tool "wall s" ratio spread "cpu s" ratio "peak KiB"
 
 # Files of random bytes, made once: COUNT SIZE FOLDER.
 make_files() {
@@ -82,12 +108,18 @@ median_of() {
     printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
+# (max - min) / median of the numbers.
+spread_of() {
+    printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (v[NR] - v[1]) / v[int((NR + 1) / 2)] }'
+}
+
 # Runs each labelled command ROUNDS times, alternating, then prints one row per command.
-# Arguments: WORKLOAD, then LABEL COMMAND pairs (COMMAND is a shell line run in $scratch);
-# the first pair is Sumwarden, whose median the ratios divide.
+# Arguments: WORKLOAD, FOLDER (dropped from the page cache before each run when --cold),
+# then LABEL COMMAND pairs (COMMAND is a shell line run in $scratch); the first pair is
+# Sumwarden, whose median the ratios divide.
 compare() {
-    local workload=$1
-    shift
+    local workload=$1 folder=$2
+    shift 2
     local labels=() commands=()
     while [ $# -gt 0 ]; do
         labels+=("$1")
@@ -98,6 +130,7 @@ compare() {
     for ((round = 0; round < rounds; round++)); do
         for i in "${!commands[@]}"; do
             local start end kib cpu
+            ! $cold || "$evict" "$folder"
             start=$(date +%s%N)
             read -r kib cpu < <(cd "$scratch" && "$peak" --cpu bash -c "${commands[$i]}")
             end=$(date +%s%N)
@@ -108,13 +141,14 @@ compare() {
     done
     local ours="" oursCpu=""
     for i in "${!commands[@]}"; do
-        local median medianCpu
+        local median medianCpu spread
         median=$(median_of ${times[$i]})
+        spread=$(spread_of ${times[$i]})
         medianCpu=$(median_of ${cpus[$i]})
         [ -n "$ours" ] || { ours=$median; oursCpu=$medianCpu; }
         awk -v w="$workload" -v l="${labels[$i]}" -v t="$median" -v c="$medianCpu" \
-            -v m="${memory[$i]}" -v o="$ours" -v oc="$oursCpu" \
-            'BEGIN { printf "%-28s %-24s %8.3f %7.2f %8.3f %7.2f %9d\n", w, l, t / 1e9, t / o, c, c / oc, m }'
+            -v m="${memory[$i]}" -v o="$ours" -v oc="$oursCpu" -v s="$spread" \
+            'BEGIN { printf "%-28s %-24s %8.3f %7.2f %6.0f%% %8.3f %7.2f %9d\n", w, l, t / 1e9, t / o, s * 100, c, c / oc, m }'
         workload=""
     done
 }
@@ -127,12 +161,19 @@ run_hash_workload() { # WORKLOAD COUNT SIZE
     [ "$(xargs -d '\n' "$cli" hash <"$scratch/list" | cut -f2 | md5sum)" = \
       "$(xargs -d '\n' md5sum <"$scratch/list" | cut -d' ' -f1 | md5sum)" ] ||
         { echo "$workload: digests differ from md5sum" >&2; exit 1; }
-    compare "$workload" "sumwarden-cli hash" "xargs -d '\n' '$cli' hash <'$scratch/list'" \
+    local last
+    if $cold; then
+        last=("cat" "xargs -d '\n' cat <'$scratch/list'"
+              "8 x cat" "xargs -d '\n' -P8 -n $((($2 + 7) / 8)) cat <'$scratch/list'")
+    else
+        last=("openssl md5" "xargs -d '\n' openssl md5 <'$scratch/list'")
+    fi
+    compare "$workload" "$folder" "sumwarden-cli hash" "xargs -d '\n' '$cli' hash <'$scratch/list'" \
         "md5sum" "xargs -d '\n' md5sum <'$scratch/list'" \
         "xargs -P$cores md5sum" "xargs -d '\n' -P$cores -n $((($2 + cores - 1) / cores)) md5sum <'$scratch/list'" \
         "hashdeep -c md5" "xargs -d '\n' hashdeep -c md5 <'$scratch/list'" \
         "rhash --md5" "xargs -d '\n' rhash --md5 <'$scratch/list'" \
-        "openssl md5" "xargs -d '\n' openssl md5 <'$scratch/list'"
+        "${last[@]}"
 }
 
 run_small_files() {
@@ -143,19 +184,27 @@ run_small_files() {
     (cd "$folder" && xargs -d '\n' md5sum <"$scratch/list" >"$scratch/sums.md5")
     split -n "l/$cores" "$scratch/sums.md5" "$scratch/sums-part-"
     find "$folder" -type f -exec cat {} + >/dev/null
-    compare "small-files make" "sumwarden-cli make" "'$cli' make '$folder'" \
+    local reads=()
+    if $cold; then
+        reads=("cat" "cd '$folder' && find . -type f -print0 | xargs -0 cat"
+               "8 x cat" "cd '$folder' && find . -type f -print0 | xargs -0 -P8 -n 500 cat")
+    fi
+    local openssl=()
+    $cold || openssl=("openssl md5" "cd '$folder' && find . -type f -print0 | xargs -0 openssl md5 >'$scratch/out'")
+    compare "small-files make" "$folder" "sumwarden-cli make" "'$cli' make '$folder'" \
         "md5sum" "cd '$folder' && find . -type f -print0 | xargs -0 md5sum >'$scratch/out'" \
         "xargs -P$cores md5sum" "cd '$folder' && find . -type f -print0 | xargs -0 -P$cores -n 500 md5sum >'$scratch/out'" \
         "hashdeep -c md5 -r" "hashdeep -c md5 -r '$folder' >'$scratch/out'" \
         "rhash --md5 -r" "rhash --md5 -r '$folder' >'$scratch/out'" \
-        "openssl md5" "cd '$folder' && find . -type f -print0 | xargs -0 openssl md5 >'$scratch/out'"
+        "${openssl[@]}" "${reads[@]}"
     "$cli" make "$folder" >/dev/null
     hashdeep -c md5 -r "$folder" >"$scratch/known.hashdeep"
-    compare "small-files verify" "sumwarden-cli verify" "'$cli' verify '$folder/CheckSum.md5'" \
+    compare "small-files verify" "$folder" "sumwarden-cli verify" "'$cli' verify '$folder/CheckSum.md5'" \
         "md5sum -c" "cd '$folder' && md5sum -c --quiet '$scratch/sums.md5'" \
         "$cores x md5sum -c" "cd '$folder' && for p in '$scratch'/sums-part-*; do md5sum -c --quiet \"\$p\" & done; wait" \
         "hashdeep -a" "hashdeep -c md5 -a -k '$scratch/known.hashdeep' -r '$folder' >'$scratch/out'" \
-        "rhash -c" "cd '$folder' && rhash -c --skip-ok '$scratch/sums.md5' >'$scratch/out'"
+        "rhash -c" "cd '$folder' && rhash -c --skip-ok '$scratch/sums.md5' >'$scratch/out'" \
+        "${reads[@]}"
 }
 
 run_million_entries() {
@@ -167,7 +216,7 @@ run_million_entries() {
         awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "d41d8cd98f00b204e9800998ecf8427e  gone/file-%d\n", i }' \
             >"$folder/sums.md5"
     fi
-    compare "1,000,000 missing entries" "sumwarden-cli verify" "'$cli' verify '$folder/CheckSum.md5' >/dev/null" \
+    compare "1,000,000 missing entries" "$folder" "sumwarden-cli verify" "'$cli' verify '$folder/CheckSum.md5' >/dev/null" \
         "md5sum -c" "cd '$folder' && md5sum -c sums.md5 >/dev/null 2>&1 || true" \
         "rhash -c" "cd '$folder' && rhash -c sums.md5 >/dev/null 2>&1 || true"
 }
@@ -177,6 +226,7 @@ for workload in "${workloads[@]}"; do
     one-large) run_hash_workload one-large 1 $((1 << 30)) ;;
     eight-half-gib) run_hash_workload eight-half-gib 8 $((512 << 20)) ;;
     many-64mib) run_hash_workload many-64mib 64 $((64 << 20)) ;;
+    sixteen-64mib) run_hash_workload sixteen-64mib 16 $((64 << 20)) ;;
     small-files) run_small_files ;;
     million-entries) run_million_entries ;;
     *) echo "unknown workload $workload" >&2; exit 2 ;;

@@ -35,8 +35,8 @@ constexpr std::size_t kMinReadChunk = std::size_t{16} << 10;
 // How often a caller waiting for the workers looks whether a stop was requested.
 constexpr std::chrono::milliseconds kStopPollInterval{20};
 
-struct Item {
-    FileOpener open;
+// A file to hash (its place in the read-ahead queue) or a step.
+struct Item : QueuedFile {
     DigestPipeline::OutcomeHandler onOutcome;
     std::function<void()> step;
     FileOutcome outcome;
@@ -100,10 +100,10 @@ FileOutcome HashOpened(EntryLookup found, JobControl* control) {
 
 class DigestPipeline::Shared {
 public:
-    Shared(std::size_t jobs, JobControl* control)
-        : jobs_(std::max<std::size_t>(jobs, 1)), control_(control) {
+    Shared(std::size_t jobs, JobControl* control, std::size_t readAhead)
+        : jobs_(std::max<std::size_t>(jobs, 1)), control_(control),
+          files_(jobs_, jobs_ > 1 ? readAhead : 0, control) {
         if (jobs_ > 1) {
-            activeFiles_.assign(jobs_, 0);
             for (std::size_t worker = 0; worker < jobs_; ++worker) {
                 workers_.emplace_back([this, worker] { Work(worker); });
             }
@@ -111,11 +111,8 @@ public:
     }
 
     ~Shared() {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        workAvailable_.notify_all();
+        stopping_ = true;
+        files_.Stop();
         for (std::thread& worker : workers_) {
             worker.join();
         }
@@ -136,8 +133,7 @@ public:
             item->done = true;
             ++doneUnhandled_;
         } else {
-            queue_.push_back(item.get());
-            workAvailable_.notify_one();
+            files_.Push(*item);
         }
         window_.push_back(std::move(item));
         RunReady(lock, kMaxItemsInFlight - 1);
@@ -194,37 +190,13 @@ private:
         }
     }
 
-    // A worker with files in its lanes takes another only while it holds no more than any
-    // other worker, so a few large files spread over all processors; one with nothing to
-    // do waits for work.
-    Item* Take(std::size_t worker, std::size_t active) {
-        std::unique_lock lock(mutex_);
-        activeFiles_[worker] = active;
-        for (;;) {
-            if (stopping_) {
-                return nullptr;
-            }
-            const std::size_t fewest = *std::min_element(activeFiles_.begin(), activeFiles_.end());
-            if (!queue_.empty() && (active == 0 || active <= fewest)) {
-                Item* item = queue_.front();
-                queue_.pop_front();
-                activeFiles_[worker] = active + 1;
-                return item;
-            }
-            if (active > 0) {
-                return nullptr;
-            }
-            workAvailable_.wait(lock);
-        }
-    }
-
     void Complete(Item* item, const FileOutcome& outcome) {
         std::lock_guard lock(mutex_);
         item->outcome = outcome;
         item->done = true;
         ++doneUnhandled_;
         if (callerWaiting_ && window_.front()->done &&
-            (doneUnhandled_ >= kWakeBatch || queue_.empty())) {
+            (doneUnhandled_ >= kWakeBatch || files_.Empty())) {
             frontDone_.notify_one();
         }
     }
@@ -236,6 +208,7 @@ private:
             std::lock_guard lock(mutex_);
             workerError_ = std::current_exception();
             stopping_ = true;
+            files_.Stop();
             frontDone_.notify_one();
         }
     }
@@ -257,6 +230,7 @@ private:
         std::vector<Slot> slots(laneCount);
         std::size_t active = 0;
         const auto release = [&](std::size_t lane, const FileOutcome& outcome) {
+            files_.Done(*slots[lane].item);
             Complete(slots[lane].item, outcome);
             slots[lane] = Slot{};
             --active;
@@ -264,12 +238,13 @@ private:
         for (;;) {
             for (std::size_t lane = 0; lane < laneCount; ++lane) {
                 while (slots[lane].item == nullptr) {
-                    Item* item = Take(worker, active);
+                    auto* item = static_cast<Item*>(files_.Take(worker, active));
                     if (item == nullptr) {
                         break;
                     }
-                    EntryLookup found = item->open();
+                    EntryLookup found = files_.Open(*item);
                     if (!found.file) {
+                        files_.Done(*item);
                         Complete(item, Unopened(found));
                         continue;
                     }
@@ -294,7 +269,17 @@ private:
                     return;
                 }
                 std::uint8_t* buffer = buffers.get() + lane * chunk;
-                const long count = ReadRetrying(slot.file.Get(), buffer, chunk);
+                long count = 0;
+                if (files_.DiskWaited()) {
+                    count = ReadRetrying(slot.file.Get(), buffer, chunk);
+                } else {
+                    bool waited = false;
+                    count = ReadNotingWait(slot.file.Get(), buffer, chunk, waited);
+                    // A failed read keeps its errno for the outcome.
+                    if (waited && count >= 0) {
+                        files_.NoteDiskWait();
+                    }
+                }
                 if (count < 0) {
                     release(lane, {FileStatus::NotOpened, {}, 0, errno});
                 } else if (count == 0) {
@@ -318,11 +303,9 @@ private:
     const std::size_t jobs_;
     JobControl* const control_;
     std::mutex mutex_;
-    std::condition_variable workAvailable_;
     std::condition_variable frontDone_;
     std::deque<std::unique_ptr<Item>> window_; // every item whose handler has not run
-    std::deque<Item*> queue_;                  // the files no worker has taken yet
-    std::vector<std::size_t> activeFiles_;     // per worker
+    ReadAheadQueue files_;                     // the files no worker has taken yet
     std::size_t doneUnhandled_ = 0;            // items in the window that are done
     bool callerWaiting_ = false;               // for room in the window, or for the end
     std::atomic<bool> stopping_ = false;       // read by busy workers without the lock
@@ -330,8 +313,8 @@ private:
     std::vector<std::thread> workers_;
 };
 
-DigestPipeline::DigestPipeline(std::size_t jobs, JobControl* control)
-    : shared_(std::make_unique<Shared>(jobs, control)) {}
+DigestPipeline::DigestPipeline(std::size_t jobs, JobControl* control, std::size_t readAhead)
+    : shared_(std::make_unique<Shared>(jobs, control, readAhead)) {}
 
 DigestPipeline::~DigestPipeline() = default;
 

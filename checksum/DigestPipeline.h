@@ -2,14 +2,16 @@
 
 // Hashes many files at once and hands back their outcomes in the order they were queued.
 // The caller (a walk, the check-file reader, an argument list) queues files and ordered
-// steps; worker threads open, read and hash the files, several at a time through the
-// multi-buffer lanes; every outcome and step then runs on the calling thread, in queue
+// steps; a read-ahead thread opens the next files and starts their reading, worker threads
+// read and hash them, several at a time through the multi-buffer lanes (see
+// ReadAheadQueue); every outcome and step then runs on the calling thread, in queue
 // order, so what a job prints and writes is exactly what one thread doing one file after
 // another would produce. With one job nothing is threaded: each file is hashed when
 // queued. The items in flight and the read buffers are bounded, whatever the job's size.
 
 #include "checksum/JobControl.h"
 #include "checksum/Md5.h"
+#include "checksum/ReadAheadQueue.h"
 #include "platform/FolderHandle.h"
 
 #include <cstddef>
@@ -33,9 +35,6 @@ struct FileOutcome {
     int error = 0;           // why it was not opened or read: errno, or kNotARegularFile
 };
 
-// Opens the file of a queued item, on whichever thread hashes it.
-using FileOpener = std::function<EntryLookup()>;
-
 // Opens the file by its path with the open-probe's rules; it never counts as missing.
 FileOpener OpenByPath(std::string path);
 
@@ -53,7 +52,11 @@ public:
     // With a control, every block read is counted there and every outcome handled counts as
     // a file done; once a stop is requested there, reading ends within a block, and Hash,
     // Then and Finish throw JobStopped instead of running more handlers.
-    explicit DigestPipeline(std::size_t jobs, JobControl* control = nullptr);
+    // With more than one job, up to readAhead files are opened and their reading started
+    // ahead of the workers (0: each worker opens the files it takes); whatever the depth,
+    // the outcomes are the same.
+    explicit DigestPipeline(std::size_t jobs, JobControl* control = nullptr,
+                            std::size_t readAhead = ReadAheadQueue::kDefaultDepth);
     DigestPipeline(const DigestPipeline&) = delete;
     DigestPipeline& operator=(const DigestPipeline&) = delete;
     // Stops the workers; what is still queued is dropped.

@@ -7,14 +7,19 @@
 #include "tests/checksum/DigestTestData.h"
 #include "tests/platform/TestFiles.h"
 
+#include <atomic>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <malloc.h>
 #include <random>
 #include <sched.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace sumwarden {
 namespace {
@@ -26,9 +31,36 @@ using testing::ScratchFolder;
 using Lines = std::vector<std::string>;
 
 constexpr std::size_t kJobCounts[] = {1, 2, 3, 8};
+// No reading ahead (each worker opens its files), one file ahead (the read-ahead and the
+// workers both open), and the default.
+constexpr std::size_t kReadAheadDepths[] = {0, 1, ReadAheadQueue::kDefaultDepth};
+
+// Drops the files from the page cache, so the first read of a job waits for the disk and
+// the read-ahead starts.
+void EvictFromCache(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const FileDescriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (descriptor.IsOpen()) {
+            ::fdatasync(descriptor.Get());
+            ::posix_fadvise(descriptor.Get(), 0, 0, POSIX_FADV_DONTNEED);
+        }
+    }
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> JobsAndDepths() {
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    for (const std::size_t jobs : kJobCounts) {
+        for (const std::size_t depth : kReadAheadDepths) {
+            pairs.emplace_back(jobs, depth);
+        }
+    }
+    return pairs;
+}
 
 // A tree with files of lengths around block, padding and read-chunk boundaries, a few
-// larger than any worker's read chunk, odd names, and things that cannot be hashed.
+// larger than any worker's read chunk or than what the read-ahead asks for (two of them
+// large enough to be read two at a time on a spinning disk), odd names, and things that
+// cannot be hashed.
 struct OddTree {
     ScratchFolder folder;
     std::vector<std::string> files;   // every path, in the order a walk meets them
@@ -43,6 +75,12 @@ struct OddTree {
         for (const std::size_t length : lengths) {
             AddFile("sizes/" + std::to_string(100 + index++) + " file",
                     RandomBytes(length, random));
+        }
+        for (int i = 0; i < 2; ++i) {
+            const std::string large(std::size_t{9} << 20, '\0');
+            files.push_back(folder.WriteFile("sizes/large " + std::to_string(i)));
+            std::filesystem::resize_file(files.back(), large.size());
+            digests.push_back(MemoryDigestHex(large));
         }
         for (int i = 0; i < 150; ++i) {
             AddFile("many/f" + std::to_string(1000 + i), RandomBytes(random() % 20000, random));
@@ -73,14 +111,15 @@ struct OddTree {
     }
 };
 
-TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
+TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobsAndReadAhead) {
     const OddTree tree;
     std::optional<FolderHandle> opened = FolderHandle::OpenForLookup("/");
     ASSERT_TRUE(opened);
     const auto root = std::make_shared<const FolderHandle>(std::move(*opened));
-    for (const std::size_t jobs : kJobCounts) {
+    for (const auto& [jobs, depth] : JobsAndDepths()) {
+        EvictFromCache(tree.files);
         Lines seen;
-        DigestPipeline pipeline(jobs);
+        DigestPipeline pipeline(jobs, nullptr, depth);
         for (std::size_t i = 0; i < tree.files.size(); ++i) {
             if (i % 7 == 0) {
                 pipeline.Then([&seen, i] { seen.push_back("step " + std::to_string(i)); });
@@ -103,7 +142,7 @@ TEST(DigestPipeline, HandsBackEveryOutcomeInQueueOrderForAnyNumberOfJobs) {
             expected.push_back(tree.digests[i].empty() ? "not opened" : tree.digests[i]);
         }
         expected.back() = "missing";
-        EXPECT_EQ(seen, expected) << jobs << " jobs";
+        EXPECT_EQ(seen, expected) << jobs << " jobs, " << depth << " ahead";
     }
 }
 
@@ -175,6 +214,67 @@ TEST(DigestPipeline, PassesAHandlersExceptionToTheCallerAndRunsNothingAfterIt) {
         };
         EXPECT_THROW(queueAll(), std::runtime_error) << jobs << " jobs";
         EXPECT_EQ(handled, 5u) << jobs << " jobs";
+    }
+}
+
+std::size_t OpenDescriptors() {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                      std::filesystem::directory_iterator()));
+}
+
+std::size_t HeapInUse() {
+    const struct mallinfo2 heap = ::mallinfo2();
+    return heap.uordblks + heap.hblkhd;
+}
+
+// A job stopped while workers hold files in their lanes and the read-ahead holds more,
+// opened ahead of them, closes every one of them and frees every read buffer.
+TEST(DigestPipeline, AJobStoppedHalfwayLeavesNoDescriptorOrBufferBehind) {
+    // A few files of data first, whose reads wait for the disk once they are dropped from
+    // the cache and so start the read-ahead; then many sparse ones, cheap to make.
+    ScratchFolder folder;
+    std::mt19937 random(20);
+    std::vector<std::string> files;
+    for (int i = 0; i < 8; ++i) {
+        files.push_back(folder.WriteFile(std::to_string(100 + i), RandomBytes(65536, random)));
+    }
+    for (int i = 0; i < 300; ++i) {
+        files.push_back(folder.WriteFile(std::to_string(1000 + i)));
+        std::filesystem::resize_file(files.back(), std::uint64_t{4} << 20);
+    }
+    for (const std::size_t jobs : {std::size_t{2}, std::size_t{3}}) {
+        EvictFromCache(files);
+        const std::size_t descriptorsBefore = OpenDescriptors();
+        const std::size_t heapBefore = HeapInUse();
+        JobControl control;
+        std::atomic<bool> ended = false;
+        std::size_t descriptorsWhenStopped = 0;
+        // Stops once the reading has begun and many files are open.
+        std::thread stopper([&] {
+            while (!ended &&
+                   (control.Now().bytesRead == 0 ||
+                    (descriptorsWhenStopped = OpenDescriptors()) <= descriptorsBefore + 10)) {
+                std::this_thread::yield();
+            }
+            control.RequestStop();
+        });
+        std::size_t handled = 0;
+        EXPECT_THROW(
+            {
+                DigestPipeline pipeline(jobs, &control);
+                for (const std::string& file : files) {
+                    pipeline.Hash(OpenByPath(file), [&handled](const FileOutcome&) { ++handled; });
+                }
+                pipeline.Finish();
+            },
+            JobStopped);
+        ended = true;
+        stopper.join();
+        EXPECT_LT(handled, files.size());
+        EXPECT_GT(descriptorsWhenStopped, descriptorsBefore + 10) << jobs << " jobs";
+        EXPECT_EQ(OpenDescriptors(), descriptorsBefore) << jobs << " jobs";
+        EXPECT_LT(HeapInUse(), heapBefore + (std::size_t{256} << 10)) << jobs << " jobs";
     }
 }
 
