@@ -2,10 +2,22 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
+
+namespace {
+
+// Where a client cannot place its own window (Wayland) the move must be handed to the
+// compositor. Elsewhere the mover moves the window itself to the end of the drag: a window
+// manager handed the move late, under load, misses the pointer's last steps.
+bool OnlyTheWindowSystemMovesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
 
 void TWindowMover::Press(QWidget* window, TPoint screenPoint) {
     FWindow = window;
@@ -27,7 +39,7 @@ bool TWindowMover::Move(TPoint screenPoint) {
             return false;
         }
         FDragging = true;
-        FHandOver = true;
+        FHandOver = OnlyTheWindowSystemMovesWindows();
     }
     FTarget = QPoint(FWindowAtPress.X + dx, FWindowAtPress.Y + dy);
     FMoving = true;

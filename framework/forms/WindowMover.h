@@ -7,11 +7,10 @@
 
 // Moves a top-level window by a caption drag: pressed at a screen point, then fed the
 // pointer's screen positions. Once the pointer has travelled the drag distance it moves
-// the window by the pointer's travel itself. A window manager starts a move of its own
-// from where the pointer and the window stand when it is asked, so the mover asks only
-// once the window stands where the pointer took it and the pointer has not moved on
-// (reported by WindowMoved): the window then follows the pointer exactly. Where that is
-// refused (no window manager, offscreen) the mover goes on moving the window itself.
+// the window by the pointer's travel itself, to the end of the drag, so the window follows
+// the pointer exactly with or without a window manager. Where only the window system may
+// place windows (Wayland) the move is handed over to it, once the window stands where the
+// pointer took it and the pointer has not moved on (reported by WindowMoved).
 class TWindowMover {
 public:
     void Press(QWidget* window, TPoint screenPoint);
