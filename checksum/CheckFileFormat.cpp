@@ -43,12 +43,24 @@ bool PathFitsCheckFile(std::string_view relativePath) {
     return kDigestTextLength + 1 + relativePath.size() <= kMaxCheckFileLineLength;
 }
 
+namespace {
+
+char LowerHexDigit(char byte) {
+    return byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
+
+} // namespace
+
 bool DigestTextMatches(std::string_view expected, std::string_view computed) {
-    const auto lower = [](char byte) {
-        return byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
-    };
-    return std::equal(expected.begin(), expected.end(), computed.begin(), computed.end(),
-                      [&](char left, char right) { return lower(left) == lower(right); });
+    return std::equal(
+        expected.begin(), expected.end(), computed.begin(), computed.end(),
+        [](char left, char right) { return LowerHexDigit(left) == LowerHexDigit(right); });
+}
+
+std::string LowerCaseDigestText(std::string_view digestText) {
+    std::string lower(digestText);
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerHexDigit);
+    return lower;
 }
 
 std::optional<CheckFileEntry> ParseCheckFileLine(std::string_view line) {

@@ -34,6 +34,9 @@ bool PathFitsCheckFile(std::string_view relativePath);
 // without regard to case, since other tools write them in upper case.
 bool DigestTextMatches(std::string_view expected, std::string_view computed);
 
+// The digest text with its hexadecimal letters in lower case, as digests are compared.
+std::string LowerCaseDigestText(std::string_view digestText);
+
 struct CheckFileEntry {
     std::string expectedDigest; // the 32 characters as written, case and all
     std::string relativePath;   // as written, "\" between folder names

@@ -46,14 +46,6 @@ struct NewFileSearch {
     std::vector<Lost> lost;
     std::vector<Found> found;
 
-    static std::string Lower(std::string_view digest) {
-        std::string lower(digest);
-        for (char& byte : lower) {
-            byte = byte >= 'A' && byte <= 'F' ? static_cast<char>(byte - 'A' + 'a') : byte;
-        }
-        return lower;
-    }
-
     // Each new file, in walk order, takes the first lost entry not yet taken whose digest it
     // has: that entry was moved there. The rest stay new and lost.
     void Pair(VerifyResult& result) {
@@ -228,7 +220,7 @@ VerifyResult VerifyCheckFile(const std::string& checkFilePath, const VerifyOptio
                         report.Report("File does not exist ... " + quoted, LineKind::Failure);
                         ++result.counts.missing;
                         if (seeking) {
-                            search.lost.push_back({NewFileSearch::Lower(expected), path});
+                            search.lost.push_back({LowerCaseDigestText(expected), path});
                         } else {
                             result.missingFiles.Add(path);
                         }
